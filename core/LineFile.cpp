@@ -1,0 +1,127 @@
+#include "core/LineFile.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "core/FileSystem.h"
+
+namespace brackwell {
+
+namespace {
+class FileHandle {
+public:
+    explicit FileHandle(int fd) : fd_(fd) {}
+    ~FileHandle() {
+        if (fd_ >= 0) close(fd_);
+    }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+// Splits bytes into lines as they arrive; a line ends at LF, and a CR just before it is dropped.
+class LineSplitter {
+public:
+    LineSplitter(LineReadResult& result, std::size_t maxLines, std::size_t maxLineLength)
+        : result_(result), maxLines_(maxLines), maxLineLength_(maxLineLength) {}
+
+    // False once the reader has seen enough to stop.
+    bool Feed(const char* data, std::size_t size) {
+        std::size_t start = 0;
+        for (std::size_t i = 0; i < size; ++i) {
+            if (data[i] != '\n') continue;
+            if (!Append(data + start, i - start)) return false;
+            if (!Finish()) return false;
+            start = i + 1;
+        }
+        return Append(data + start, size - start);
+    }
+
+    void End() {
+        if (pending_) Finish();
+    }
+
+private:
+    bool Append(const char* data, std::size_t size) {
+        if (size == 0) return true;
+        if (!pending_ && result_.lines.size() == maxLines_) {
+            result_.status = LineReadStatus::TooManyLines;
+            return false;
+        }
+        // One byte more than the limit is allowed for the CR of a CR LF.
+        if (current_.size() + size > maxLineLength_ + 1) {
+            result_.status = LineReadStatus::LineTooLong;
+            return false;
+        }
+        current_.append(data, size);
+        pending_ = true;
+        return true;
+    }
+
+    bool Finish() {
+        if (!pending_ && result_.lines.size() == maxLines_) {
+            result_.status = LineReadStatus::TooManyLines;
+            return false;
+        }
+        if (!current_.empty() && current_.back() == '\r') current_.pop_back();
+        if (current_.size() > maxLineLength_) {
+            result_.status = LineReadStatus::LineTooLong;
+            return false;
+        }
+        result_.lines.push_back(std::move(current_));
+        current_.clear();
+        pending_ = false;
+        return true;
+    }
+
+    LineReadResult& result_;
+    std::size_t maxLines_;
+    std::size_t maxLineLength_;
+    std::string current_;
+    bool pending_ = false;
+};
+}  // namespace
+
+LineReadResult ReadLineFile(const std::string& path, std::size_t maxLines, std::size_t maxLineLength) {
+    LineReadResult result;
+    const FileHandle file(open(ResolveExistingName(path).c_str(), O_RDONLY | O_CLOEXEC));
+    if (file.get() < 0) {
+        result.status = errno == ENOENT || errno == ENOTDIR ? LineReadStatus::Missing : LineReadStatus::Unreadable;
+        return result;
+    }
+    LineSplitter splitter(result, maxLines, maxLineLength);
+    char buffer[16 * 1024];
+    for (;;) {
+        const ssize_t n = read(file.get(), buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            result.status = LineReadStatus::Unreadable;
+            return result;
+        }
+        if (n == 0) break;
+        if (!splitter.Feed(buffer, static_cast<std::size_t>(n))) return result;
+    }
+    splitter.End();
+    return result;
+}
+
+void AppendLine(std::string& out, std::string_view line) {
+    out.append(line);
+    out.append("\r\n");
+}
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+    std::string out;
+    std::size_t size = 0;
+    for (const auto& line : lines) size += line.size() + 2;
+    out.reserve(size);
+    for (const auto& line : lines) AppendLine(out, line);
+    return out;
+}
+
+}  // namespace brackwell

@@ -1,0 +1,35 @@
+#include "core/SelectionFile.h"
+
+#include "core/FileSystem.h"
+#include "core/LineFile.h"
+#include "core/TextHelpers.h"
+
+namespace brackwell {
+
+bool ReadSelections(modBrackwell& model, Dialogs& dialogs, const std::string& path) {
+    for (auto& line : model.SelLines) line.clear();
+    LineReadResult read = ReadLineFile(path, kSelectionEndLine);
+    for (std::size_t i = 0; i < read.lines.size(); ++i) model.SelLines[i + 1] = std::move(read.lines[i]);
+    if (read.ok() && model.SelLines[kSelectionEndLine] == kEndMarker) return true;
+    dialogs.Message(std::string("There is a problem opening: ") + path + kCrLf + kCrLf +
+                        " The program will attempt to continue ......",
+                    "** ERROR IN OPENING FILE - ReadSelections Routine **");
+    return false;
+}
+
+bool WriteSelections(const modBrackwell& model, Dialogs& dialogs, const std::string& path) {
+    std::string contents;
+    contents.reserve(4096);
+    for (int i = 1; i <= kFinalPointsLine; ++i) AppendLine(contents, model.SelLines[i]);
+    AppendLine(contents, kEndMarker);
+    if (ReplaceFile(path, contents)) return true;
+    dialogs.Message(std::string("There is a problem writing file: ") + path + kCrLf + " Check your selection and retry.",
+                    "** ERROR IN WRITING FILE **");
+    return false;
+}
+
+std::string SelectionFileName(const std::string& name, const std::string& initials) {
+    return name + "_" + initials + ".BKS";
+}
+
+}  // namespace brackwell

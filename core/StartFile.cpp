@@ -1,0 +1,57 @@
+#include "core/StartFile.h"
+
+#include "core/FileSystem.h"
+#include "core/LineFile.h"
+#include "core/TextHelpers.h"
+
+namespace brackwell {
+
+namespace {
+constexpr std::size_t kMaxStartLines = 101;  // StartLines 0..100 after the start marker
+
+void UseDefaults(modBrackwell& model) {
+    LoadDefaultStartLines(model.StartLines);
+    model.TournamentTitle = model.StartLines[kTitleLine];
+}
+}  // namespace
+
+void ReadStartFile(modBrackwell& model, Dialogs& dialogs) {
+    const LineReadResult read = ReadLineFile(model.AppFilePath(kStartFileName), 1 + kMaxStartLines);
+    const bool lineTooLong = read.status == LineReadStatus::LineTooLong;
+    if (read.lines.empty() && !lineTooLong) {
+        UseDefaults(model);  // missing, unreadable or empty: nothing was read
+        return;
+    }
+    const bool framed = !read.lines.empty() && read.lines[0] == kStartMarker;
+    if (framed && (read.status == LineReadStatus::TooManyLines || read.status == LineReadStatus::Unreadable)) {
+        UseDefaults(model);  // a read error after the start marker
+        return;
+    }
+    if (!framed || lineTooLong || read.lines.back() != kEndMarker) {
+        dialogs.Message("Problem with file, will use default values");
+        UseDefaults(model);
+        return;
+    }
+    // Lines beyond those in the file keep what they held before.
+    for (std::size_t i = 1; i < read.lines.size(); ++i) model.StartLines[i - 1] = read.lines[i];
+    model.TournamentTitle = model.StartLines[kTitleLine];
+}
+
+std::string StartFileContents(const StartLinesArray& lines) {
+    std::string contents;
+    AppendLine(contents, kStartMarker);
+    for (int i = 0; i < kStartEndLine; ++i) AppendLine(contents, lines[i]);
+    AppendLine(contents, kEndMarker);
+    return contents;
+}
+
+bool WriteStartFile(const modBrackwell& model, Dialogs& dialogs, const StartLinesArray& lines) {
+    const std::string path = model.AppFilePath(kStartFileName);
+    if (ReplaceFile(path, StartFileContents(lines))) return true;
+    dialogs.Message(std::string("There is a problem writing file: ") + path + kCrLf +
+                        " Check for adequate space in the Application Directory",
+                    "** ERROR IN WRITING FILE **");
+    return false;
+}
+
+}  // namespace brackwell

@@ -1,0 +1,21 @@
+#pragma once
+// The start field "POOLSTART.BKT": "*START*", StartLines 0..93 (teams, title, regions,
+// points, seeds, comments, finalized flag) and "*END*"; 96 lines.
+
+#include "core/Dialogs.h"
+#include "core/Model.h"
+
+namespace brackwell {
+
+inline constexpr const char* kStartFileName = "POOLSTART.BKT";
+
+// Loads the start field into StartLines and sets TournamentTitle. A missing or unreadable file
+// gives the default field silently; a malformed one gives it after a message.
+void ReadStartFile(modBrackwell& model, Dialogs& dialogs);
+
+// The 96 lines of the start file for StartLines 0..93.
+std::string StartFileContents(const StartLinesArray& lines);
+// Writes the start file; on failure shows the writer's message, keeps the old file, returns false.
+bool WriteStartFile(const modBrackwell& model, Dialogs& dialogs, const StartLinesArray& lines);
+
+}  // namespace brackwell
