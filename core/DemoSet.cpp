@@ -1,0 +1,39 @@
+#include "core/DemoSet.h"
+
+#include <string>
+
+#include "core/FileSystem.h"
+#include "core/SelectionFile.h"
+#include "core/Settings.h"
+#include "core/StartFile.h"
+#include "core/TextHelpers.h"
+
+namespace brackwell {
+
+void DemoReset(const modBrackwell& model) {
+    for (const char* name : {kSettingsFileName, kStartFileName, kResultsFileName, "PLAYERNAMES.CSV", "QUILLON.EXE"})
+        DeleteFileIfPresent(model.AppFilePath(name));
+    for (const char* name : kDemoSelectionFiles) DeleteFileIfPresent(model.AppFilePath(name));
+}
+
+void DemoSet(const modBrackwell& model, Dialogs& dialogs) {
+    DemoReset(model);
+    if (FileExists(model.AppFilePath(kDemoArchiveName))) {
+        UnpackDemoSet(model, dialogs);
+        return;
+    }
+    dialogs.Message(std::string("The DEMOSET.ZIP file is missing from the application") + kCrLf +
+                        "directory.  Verify the installation of " + "BRACKWELL.",
+                    "BRACKWELL - DemoModeSet");
+}
+
+UnzipResult UnpackDemoSet(const modBrackwell& model, Dialogs& dialogs) {
+    const std::string archive = ResolveExistingName(model.AppFilePath(kDemoArchiveName));
+    ZipExtractor extractor(dialogs);
+    // The archive's own folder is the application folder without a trailing separator.
+    const UnzipResult result = extractor.Extract(archive, FolderOf(model.AppFilePath(kDemoArchiveName)));
+    if (result != UnzipResult::kOk) dialogs.Message(std::to_string(static_cast<int>(result)));
+    return result;
+}
+
+}  // namespace brackwell
