@@ -1,10 +1,13 @@
 #include <QApplication>
-#include <QMainWindow>
+
+#include "app/AppSession.h"
+#include "app/QtDialogs.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QMainWindow frame;
-    frame.setWindowTitle("Brackwell");
-    frame.show();
+    QGuiApplication::setDesktopFileName(QStringLiteral("brackwell"));
+    brackwell::QtDialogs dialogs;
+    brackwell::AppSession session(brackwell::PrepareAppFolder(brackwell::ProgramPlaces()), dialogs);
+    session.Start();
     return app.exec();
 }

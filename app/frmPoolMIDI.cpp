@@ -1,0 +1,53 @@
+#include "app/frmPoolMIDI.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScreen>
+
+#include "app/AnsiQt.h"
+#include "core/Dialogs.h"
+
+namespace brackwell {
+
+namespace {
+// Room for the whole bracket, within the screen.
+constexpr QSize kPreferredSize(1280, 860);
+}  // namespace
+
+frmPoolMIDI::frmPoolMIDI(QWidget* parent) : QMainWindow(parent), mdiArea_(new QMdiArea(this)) {
+    setObjectName(QStringLiteral("frmPoolMIDI"));
+    setWindowTitle(AnsiToQString(kAppTitle));
+    mdiArea_->setObjectName(QStringLiteral("mdiArea"));
+    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(mdiArea_);
+    QSize size = kPreferredSize;
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableSize() * 9 / 10);
+    resize(size);
+}
+
+QMdiSubWindow* frmPoolMIDI::ShowChild(QWidget* child) {
+    QMdiSubWindow* window = mdiArea_->addSubWindow(child);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    window->adjustSize();
+    // Placed after showing: the MDI area's own placement runs when a window is shown.
+    window->move(0, 0);
+    return window;
+}
+
+void frmPoolMIDI::closeEvent(QCloseEvent* event) {
+    const QList<QMdiSubWindow*> windows = mdiArea_->subWindowList(QMdiArea::CreationOrder);
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+        if (!(*it)->close()) {
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
+}
+
+}  // namespace brackwell

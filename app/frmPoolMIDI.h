@@ -1,0 +1,31 @@
+#pragma once
+// The frame window: every window of the organiser's program is a child of its MDI area.
+
+#include <QMainWindow>
+
+class QMdiArea;
+class QMdiSubWindow;
+
+namespace brackwell {
+
+class frmPoolMIDI : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit frmPoolMIDI(QWidget* parent = nullptr);
+
+    // Shows child as a window of the frame, at the top left corner of the client area. The frame
+    // owns it from now on; closing the window deletes it.
+    QMdiSubWindow* ShowChild(QWidget* child);
+    QMdiArea* mdiArea() const { return mdiArea_; }
+
+protected:
+    // Unloads the child windows from the most recently opened to the first; a child that refuses
+    // to close keeps the frame open.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QMdiArea* mdiArea_;
+};
+
+}  // namespace brackwell

@@ -1,0 +1,90 @@
+#include "app/frmPoolMIDI.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace brackwell {
+namespace {
+
+// A child window that records its unloading, and may refuse it.
+class RecordingChild : public QLabel {
+public:
+    RecordingChild(std::string name, std::vector<std::string>& closed, bool refuse = false)
+        : QLabel(QString::fromStdString(name)), name_(std::move(name)), closed_(closed), refuse_(refuse) {
+        resize(200, 100);
+    }
+
+protected:
+    void closeEvent(QCloseEvent* event) override {
+        if (refuse_) {
+            event->ignore();
+            return;
+        }
+        closed_.push_back(name_);
+        event->accept();
+    }
+
+private:
+    std::string name_;
+    std::vector<std::string>& closed_;
+    bool refuse_;
+};
+
+TEST(Frame, IsCaptionedBrackwellAndHostsAnMdiArea) {
+    frmPoolMIDI frame;
+    EXPECT_EQ(frame.objectName(), QStringLiteral("frmPoolMIDI"));
+    EXPECT_EQ(frame.windowTitle(), QStringLiteral("Brackwell"));
+    ASSERT_NE(frame.mdiArea(), nullptr);
+    EXPECT_EQ(frame.centralWidget(), frame.mdiArea());
+    EXPECT_EQ(frame.findChild<QMdiArea*>(QStringLiteral("mdiArea")), frame.mdiArea());
+}
+
+TEST(Frame, ChildWindowsOpenAtTheTopLeftOfTheClientArea) {
+    std::vector<std::string> closed;
+    frmPoolMIDI frame;
+    QMdiSubWindow* before = frame.ShowChild(new RecordingChild("before", closed));  // frame not yet shown
+    frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    QMdiSubWindow* after = frame.ShowChild(new RecordingChild("after", closed));  // the area would place it elsewhere
+    EXPECT_EQ(before->pos(), QPoint(0, 0));
+    EXPECT_EQ(after->pos(), QPoint(0, 0));
+    EXPECT_TRUE(after->isVisible());
+    EXPECT_EQ(frame.mdiArea()->subWindowList().size(), 2);
+    EXPECT_TRUE(before->testAttribute(Qt::WA_DeleteOnClose));
+}
+
+TEST(Frame, ClosingUnloadsTheChildrenFromTheMostRecentToTheFirst) {
+    std::vector<std::string> closed;
+    frmPoolMIDI frame;
+    frame.show();
+    QPointer<QMdiSubWindow> first = frame.ShowChild(new RecordingChild("first", closed));
+    frame.ShowChild(new RecordingChild("second", closed));
+    frame.ShowChild(new RecordingChild("third", closed));
+    EXPECT_TRUE(frame.close());
+    EXPECT_EQ(closed, (std::vector<std::string>{"third", "second", "first"}));
+    EXPECT_FALSE(frame.isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&first] { return first.isNull(); }));  // closed windows are deleted
+}
+
+TEST(Frame, AChildThatRefusesToCloseKeepsTheFrameOpen) {
+    std::vector<std::string> closed;
+    frmPoolMIDI frame;
+    frame.show();
+    frame.ShowChild(new RecordingChild("stubborn", closed, true));
+    frame.ShowChild(new RecordingChild("latest", closed));
+    EXPECT_FALSE(frame.close());
+    EXPECT_EQ(closed, std::vector<std::string>{"latest"});
+    EXPECT_TRUE(frame.isVisible());
+}
+
+}  // namespace
+}  // namespace brackwell
