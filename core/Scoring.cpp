@@ -1,6 +1,7 @@
 #include "core/Scoring.h"
 
 #include <algorithm>
+#include <functional>
 #include <utility>
 
 #include "core/Numeric.h"
@@ -11,15 +12,42 @@ namespace brackwell {
 namespace {
 std::int16_t WholeNumber(const std::string& text) { return ClampToInt16(RoundHalfEven(NumericValue(text))); }
 
-bool Contains(const std::vector<std::string>& teams, const std::string& team) {
-    return std::find(teams.begin(), teams.end(), team) != teams.end();
-}
+// The teams out so far, each with its hash, so that looking up a team still in the running
+// (the usual case) costs number compares rather than text compares.
+class EliminatedList {
+public:
+    explicit EliminatedList(std::vector<std::string>& teams) : teams_(teams) {
+        teams_.reserve(kGameCount);
+        hashes_.reserve(kGameCount);
+    }
+
+    bool Contains(const std::string& team, std::size_t hash) const {
+        for (std::size_t i = 0; i < hashes_.size(); ++i)
+            if (hashes_[i] == hash && teams_[i] == team) return true;
+        return false;
+    }
+
+    void AddIfNew(const std::string& team) {
+        const std::size_t hash = std::hash<std::string>{}(team);
+        if (Contains(team, hash)) return;
+        teams_.push_back(team);
+        hashes_.push_back(hash);
+    }
+
+    bool Contains(const std::string& team) const { return Contains(team, std::hash<std::string>{}(team)); }
+
+private:
+    std::vector<std::string>& teams_;
+    std::vector<std::size_t> hashes_;
+};
 
 // Every position against its result; a team that loses a game is remembered, so its picks in
 // later rounds (met later, as positions ascend round by round) are wrong before they are played.
+// The counts reach 127 at most, so only the score needs the guarded sum.
 void MarkPlayedAndLost(const SelLinesArray& picks, const SelLinesArray& results, const PositionPoints& points,
                        ScoredLines& scored) {
     ScoreRecord& record = scored.record;
+    EliminatedList eliminated(scored.eliminatedTeams);
     for (int p = 1; p <= kPositionCount; ++p) {
         const std::string& pick = picks[p];
         const std::string& result = results[p];
@@ -27,16 +55,16 @@ void MarkPlayedAndLost(const SelLinesArray& picks, const SelLinesArray& results,
         if (!result.empty()) {
             if (pick != result) {
                 state = kPickWrong;
-                record.Wrong = AddInt16(record.Wrong, 1);
-                if (!pick.empty() && !Contains(scored.eliminatedTeams, pick)) scored.eliminatedTeams.push_back(pick);
+                ++record.Wrong;
+                if (!pick.empty()) eliminated.AddIfNew(pick);
             } else {
                 state = kPickCorrect;
                 record.Score = AddInt16(record.Score, points[p]);
-                if (!IsStartingSlot(p)) record.Correct = AddInt16(record.Correct, 1);
+                if (!IsStartingSlot(p)) ++record.Correct;
             }
-        } else if (pick.empty() || Contains(scored.eliminatedTeams, pick)) {
+        } else if (pick.empty() || eliminated.Contains(pick)) {
             state = kPickWrong;
-            record.Wrong = AddInt16(record.Wrong, 1);
+            ++record.Wrong;
         } else {
             state = kPickOpen;
         }
@@ -66,11 +94,12 @@ std::int16_t MarkReachable(const PositionPoints& points, PickStateArray& state) 
 // again afterwards, whichever window asked.
 ScoredLines ScoreShownAgainstFile(modBrackwell& model, Dialogs& dialogs, const std::string& path, bool shownArePicks,
                                   const PositionPoints& points) {
-    SelLinesArray read = model.SelLines;
+    SelLinesArray shown = std::move(model.SelLines);
     ReadSelections(model, dialogs, path);
-    std::swap(read, model.SelLines);
-    const SelLinesArray& shown = model.SelLines;
-    return shownArePicks ? ScoreLines(shown, read, points) : ScoreLines(read, shown, points);
+    const SelLinesArray& read = model.SelLines;
+    ScoredLines scored = shownArePicks ? ScoreLines(shown, read, points) : ScoreLines(read, shown, points);
+    model.SelLines = std::move(shown);
+    return scored;
 }
 }  // namespace
 

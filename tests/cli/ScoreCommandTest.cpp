@@ -19,27 +19,20 @@ using testing::RunCli;
 using testing::SelectionFileBytes;
 using testing::TempFolder;
 using testing::UpperTeamsWin;
+using testing::WithPlayer;
 
 const std::string kHeader = "FileName\tPlayerName\tScore\tMaxScore\tCorrect\tWrong\tChampion\tRunnerUp\tTieBreak\n";
-
-SelLinesArray Player(SelLinesArray lines, const std::string& name, const std::string& initials,
-                     const std::string& total) {
-    lines[kPlayerNameLine] = name;
-    lines[kInitialsLine] = initials;
-    lines[kFinalPointsLine] = total;
-    return lines;
-}
 
 // A pool in which TEAM2 beat TEAM1 and TEAM3 beat TEAM4 so far, with three players:
 // Smith picked the upper team of every game, Adams the lower one, baker nothing at all.
 void WritePool(const TempFolder& folder) {
-    SelLinesArray results = Player(FieldOnly(), "FinalResults", "A", "");
+    SelLinesArray results = WithPlayer(FieldOnly(), "FinalResults", "A", "");
     results[17] = "TEAM2";
     results[18] = "TEAM3";
     folder.Write(kResultsFileName, SelectionFileBytes(results));
-    folder.Write("smith_TM.bks", SelectionFileBytes(Player(UpperTeamsWin(), "Smith", "TM", "150")));
-    folder.Write("Adams_BB.BKS", SelectionFileBytes(Player(LowerTeamsWin(), "Adams", "BB", "144.5")));
-    folder.Write("baker_CC.BKS", SelectionFileBytes(Player(FieldOnly(), "baker", "CC", "")));
+    folder.Write("smith_TM.bks", SelectionFileBytes(WithPlayer(UpperTeamsWin(), "Smith", "TM", "150")));
+    folder.Write("Adams_BB.BKS", SelectionFileBytes(WithPlayer(LowerTeamsWin(), "Adams", "BB", "144.5")));
+    folder.Write("baker_CC.BKS", SelectionFileBytes(WithPlayer(FieldOnly(), "baker", "CC", "")));
     folder.Write("notes.txt", "not a selection\r\n");
 }
 
@@ -111,7 +104,7 @@ TEST(ScoreCommand, AFaultyFileIsReportedAndStillScored) {
 TEST(ScoreCommand, NamesAndTeamsAreWrittenAsTheirStoredBytes) {
     const TempFolder folder;
     WritePool(folder);
-    SelLinesArray picks = Player(UpperTeamsWin(), "M\xfcller", "\xc9X", "");
+    SelLinesArray picks = WithPlayer(UpperTeamsWin(), "M\xfcller", "\xc9X", "");
     picks[127] = "Caf\xe9 \x01";
     folder.Write("M\xfcller_\xc9X.BKS", SelectionFileBytes(picks));
     const CliRun run = RunCli({"score", "--folder", folder.path(), "M\xfcller_\xc9X.BKS"});
@@ -173,7 +166,7 @@ TEST(ScoreCommand, WithoutFolderOrHomeItUsesThePortableOrThePerUserFolder) {
 
     EXPECT_NE(RunCli(invocation).err.find("INVALID REQUEST TO LOAD FILE"), std::string::npos);
     dataHome.Write("Brackwell/" + std::string(kResultsFileName), SelectionFileBytes(FieldOnly()));
-    dataHome.Write("Brackwell/baker_CC.BKS", SelectionFileBytes(Player(FieldOnly(), "baker", "CC", "")));
+    dataHome.Write("Brackwell/baker_CC.BKS", SelectionFileBytes(WithPlayer(FieldOnly(), "baker", "CC", "")));
     EXPECT_EQ(RunCli(invocation).out, kHeader + kBakerRow);
 
     WritePool(place);

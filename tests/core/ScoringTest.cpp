@@ -15,16 +15,9 @@ using testing::ScriptedDialogs;
 using testing::SelectionFileBytes;
 using testing::TempFolder;
 using testing::UpperTeamsWin;
+using testing::WithPlayer;
 
 const PositionPoints kDefaultPoints = PointsPerPosition({1, 2, 4, 8, 12, 16});
-
-SelLinesArray Player(SelLinesArray lines, const std::string& name, const std::string& initials,
-                     const std::string& total) {
-    lines[kPlayerNameLine] = name;
-    lines[kInitialsLine] = initials;
-    lines[kFinalPointsLine] = total;
-    return lines;
-}
 
 TEST(PositionPoints, EachRoundPaysItsOwnValueAndStartingSlotsNothing) {
     const PositionPoints points = PointsPerPosition({1, 2, 4, 8, 12, 16});
@@ -130,13 +123,13 @@ TEST(ScoreLines, TieBreakIsTheFinalTotalRoundedHalfToEven) {
                                                  {"144.5", 144}, {"145.5", 146},  {"abc", 0},
                                                  {"99999", 32767}, {"-1e9", -32768}};
     for (const auto& [total, expected] : cases) {
-        const ScoredLines scored = ScoreLines(Player(UpperTeamsWin(), "Smith", "TM", total), FieldOnly(), kDefaultPoints);
+        const ScoredLines scored = ScoreLines(WithPlayer(UpperTeamsWin(), "Smith", "TM", total), FieldOnly(), kDefaultPoints);
         EXPECT_EQ(scored.record.TieBreak, expected) << total;
     }
 }
 
 TEST(ScoreLines, PlayerChampionAndRunnerUp) {
-    const ScoredLines upper = ScoreLines(Player(UpperTeamsWin(), "Smith", "TM", "140"), FieldOnly(), kDefaultPoints);
+    const ScoredLines upper = ScoreLines(WithPlayer(UpperTeamsWin(), "Smith", "TM", "140"), FieldOnly(), kDefaultPoints);
     EXPECT_EQ(upper.record.PlayerName, "Smith, TM");
     EXPECT_EQ(upper.record.Champion, "TEAM1");
     EXPECT_EQ(upper.record.RunnerUp, "TEAM33");  // the champion came from 125, so 126 is the runner-up
@@ -220,21 +213,21 @@ protected:
 
 TEST_F(ScoreSelectionTest, TheBracketWindowScoresItsSelectionAgainstTheResultsFile) {
     folder.Write(kResultsFileName, SelectionFileBytes(Results()));
-    Show(Player(UpperTeamsWin(), "Smith", "TM", "150"));
+    Show(WithPlayer(UpperTeamsWin(), "Smith", "TM", "150"));
     view.initials = "tm";
     model.SelLines = SelLinesArray{};  // what the window shows counts, not what was in memory
     const ScoreRecord record = ScoreSelection(model, view, dialogs, kResultsFileName, ScoringContext::BracketWindow);
     EXPECT_EQ(record.FileName, kResultsFileName);
     EXPECT_EQ(record.TieBreak, 150);
     ExpectScoredAgainstResults(record);
-    SelLinesArray shown = Player(UpperTeamsWin(), "Smith", "TM", "150");
+    SelLinesArray shown = WithPlayer(UpperTeamsWin(), "Smith", "TM", "150");
     shown[kSelectionEndLine].clear();  // the window holds no end marker
     EXPECT_EQ(model.SelLines, shown);
     EXPECT_TRUE(dialogs.messages().empty());
 }
 
 TEST_F(ScoreSelectionTest, TheStandingsScoreAFileAgainstTheResultsShown) {
-    folder.Write("Smith_TM.BKS", SelectionFileBytes(Player(UpperTeamsWin(), "Smith", "TM", "150")));
+    folder.Write("Smith_TM.BKS", SelectionFileBytes(WithPlayer(UpperTeamsWin(), "Smith", "TM", "150")));
     Show(Results());
     model.SelLines = SelLinesArray{};
     const ScoreRecord record = ScoreSelection(model, view, dialogs, "Smith_TM.BKS", ScoringContext::Standings);
@@ -247,7 +240,7 @@ TEST_F(ScoreSelectionTest, TheStandingsScoreAFileAgainstTheResultsShown) {
 }
 
 TEST_F(ScoreSelectionTest, TheReportWindowScoresAgainstTheResultsInMemory) {
-    folder.Write("Smith_TM.BKS", SelectionFileBytes(Player(UpperTeamsWin(), "Smith", "TM", "150")));
+    folder.Write("Smith_TM.BKS", SelectionFileBytes(WithPlayer(UpperTeamsWin(), "Smith", "TM", "150")));
     Show(LowerTeamsWin());  // the bracket window may show anything meanwhile
     view.points = {"2", "2", "4", "8", "12", "16"};
     model.SelLines = Results();

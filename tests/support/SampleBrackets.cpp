@@ -27,6 +27,14 @@ SelLinesArray FieldOnly(const StartLinesArray& start) {
 SelLinesArray UpperTeamsWin(const StartLinesArray& start) { return PlayOut(start, true); }
 SelLinesArray LowerTeamsWin(const StartLinesArray& start) { return PlayOut(start, false); }
 
+SelLinesArray WithPlayer(SelLinesArray lines, const std::string& name, const std::string& initials,
+                         const std::string& total) {
+    lines[kPlayerNameLine] = name;
+    lines[kInitialsLine] = initials;
+    lines[kFinalPointsLine] = total;
+    return lines;
+}
+
 std::string SelectionFileBytes(const SelLinesArray& lines) {
     std::string bytes;
     for (int i = 1; i <= kSelectionEndLine; ++i) AppendLine(bytes, lines[i]);

@@ -15,6 +15,10 @@ SelLinesArray UpperTeamsWin(const StartLinesArray& start = DefaultStartLines());
 // Every game won by the team coming from the higher-numbered position.
 SelLinesArray LowerTeamsWin(const StartLinesArray& start = DefaultStartLines());
 
+// The lines with a player's name, initials and final-game total.
+SelLinesArray WithPlayer(SelLinesArray lines, const std::string& name, const std::string& initials,
+                         const std::string& total);
+
 // Lines 1..131 of a selection file, each ended by CR LF.
 std::string SelectionFileBytes(const SelLinesArray& lines);
 
