@@ -150,7 +150,8 @@ public:
         if (read == times_.end() || score == times_.end()) return;
         const Times& r = read->second;
         const Times& s = score->second;
-        std::printf("\nfiles per second (CPU): read %.0f, read and score %.0f\n", kFileCount / r.cpu, kFileCount / s.cpu);
+        std::printf("\nfiles per second (CPU): read %.0f, read and score %.0f\n", kFileCount / r.cpu,
+                    kFileCount / s.cpu);
         std::printf("read and score / read: %.3f by CPU time, %.3f by wall time\n", s.cpu / r.cpu, s.real / r.real);
         std::printf("scoring adds %.1f%% to the read time (target: under 50%%)\n", (s.cpu / r.cpu - 1.0) * 100.0);
     }

@@ -86,7 +86,8 @@ TEST(ScoreCommand, WithoutResultsFileItStopsWithTheBracketWindowsMessage) {
     const CliRun run = RunCli({"score", "--folder", folder.path()});
     EXPECT_NE(run.exitCode, 0);
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "INVALID REQUEST TO LOAD FILE: The file BRACKWELL.BKT is not present in the application directory!\n");
+    EXPECT_EQ(run.err,
+              "INVALID REQUEST TO LOAD FILE: The file BRACKWELL.BKT is not present in the application directory!\n");
 }
 
 TEST(ScoreCommand, AFaultyFileIsReportedAndStillScored) {
@@ -124,7 +125,9 @@ TEST(ScoreCommand, AWrongCommandLineIsRefusedClearly) {
         {{"score", "--points", "3"}, 2, "unknown option \"--points\""},
         {{"score", "--folder"}, 2, "--folder needs a folder"},
         {{"score", "--folder", folder.File("missing")}, 1, "\"" + folder.File("missing") + "\" does not exist"},
-        {{"score", "--folder", folder.path(), folder.File("smith_TM.bks")}, 2, "is not a file name of the application folder"},
+        {{"score", "--folder", folder.path(), folder.File("smith_TM.bks")},
+         2,
+         "is not a file name of the application folder"},
     };
     for (const auto& c : cases) {
         const CliRun run = RunCli(c.args);

@@ -123,7 +123,8 @@ TEST(ScoreLines, TieBreakIsTheFinalTotalRoundedHalfToEven) {
                                                  {"144.5", 144}, {"145.5", 146},  {"abc", 0},
                                                  {"99999", 32767}, {"-1e9", -32768}};
     for (const auto& [total, expected] : cases) {
-        const ScoredLines scored = ScoreLines(WithPlayer(UpperTeamsWin(), "Smith", "TM", total), FieldOnly(), kDefaultPoints);
+        const ScoredLines scored =
+            ScoreLines(WithPlayer(UpperTeamsWin(), "Smith", "TM", total), FieldOnly(), kDefaultPoints);
         EXPECT_EQ(scored.record.TieBreak, expected) << total;
     }
 }
