@@ -1,0 +1,61 @@
+#include "cli/CommandLine.h"
+
+#include "cli/ScoreCommand.h"
+
+namespace brackwell::cli {
+
+const char* UsageText() {
+    return R"(Usage: brackwell-cli score [--folder DIR] [FILE...]
+       brackwell-cli --help
+
+score   Scores selection files against the game results, as the standings window
+        does: every "*.BKS" file of the application folder, in the order of the
+        folder's file list (names compared without regard to case), or only the
+        FILEs named, in the order given (file names in the application folder).
+        Each is scored against "BRACKWELL.BKT" with the points per round of
+        "POOLSTART.BKT".
+
+Options:
+  --folder DIR   use DIR as the application folder
+  --help, -h     show this help
+
+Application folder when --folder is not given: $BRACKWELL_HOME when it is set;
+else the program's own folder when it holds "QUILLON.OBJ" and can be written (a
+portable install); else the per-user folder, $XDG_DATA_HOME/Brackwell or
+~/.local/share/Brackwell.
+
+Output on standard output: a header line, then one line per file, the fields
+separated by tabs:
+  FileName     the selection file's name
+  PlayerName   the player's name, ", " and initials
+  Score        points earned so far
+  MaxScore     the most the selection can still reach
+  Correct      games picked right
+  Wrong        picks that are wrong, out of the running or empty
+  Champion     the team picked to win the title
+  RunnerUp     the other finalist picked
+  TieBreak     the predicted total of the final game, as a whole number
+
+Messages about faulty files go to standard error; such a file is still scored
+with what could be read of it. Exit status: 0 when done; 1 when the folder or
+"BRACKWELL.BKT" is missing or the output cannot be written; 2 for a wrong
+command line.
+)";
+}
+
+int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.empty()) {
+        err << UsageText();
+        return kExitUsage;
+    }
+    const std::string& command = args.front();
+    if (command == "--help" || command == "-h") {
+        out << UsageText();
+        return out.flush() ? kExitOk : kExitFailure;
+    }
+    if (command == "score") return RunScoreCommand({args.begin() + 1, args.end()}, out, err);
+    err << kProgramName << ": unknown command \"" << command << "\"; see " << kProgramName << " --help\n";
+    return kExitUsage;
+}
+
+}  // namespace brackwell::cli

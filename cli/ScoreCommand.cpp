@@ -1,0 +1,117 @@
+#include "cli/ScoreCommand.h"
+
+#include <optional>
+
+#include "cli/CommandLine.h"
+#include "cli/ConsoleDialogs.h"
+#include "cli/DefaultAppFolder.h"
+#include "core/BracketView.h"
+#include "core/FileSystem.h"
+#include "core/Model.h"
+#include "core/Scoring.h"
+#include "core/SelectionFile.h"
+#include "core/StartFile.h"
+
+namespace brackwell::cli {
+
+namespace {
+struct ScoreOptions {
+    std::optional<std::string> folder;
+    std::vector<std::string> files;
+    bool help = false;
+};
+
+// The options, or the complaint about them.
+std::optional<std::string> ParseOptions(const std::vector<std::string>& args, ScoreOptions& options) {
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (optionsEnded || arg.empty() || arg[0] != '-') {
+            if (arg.empty() || arg.find('/') != std::string::npos)
+                return "\"" + arg + "\" is not a file name of the application folder (name the folder with --folder)";
+            options.files.push_back(arg);
+        } else if (arg == "--") {
+            optionsEnded = true;
+        } else if (arg == "--help" || arg == "-h") {
+            options.help = true;
+        } else if (arg == "--folder") {
+            if (i + 1 == args.size()) return std::string("--folder needs a folder");
+            options.folder = args[++i];
+        } else if (arg.rfind("--folder=", 0) == 0) {
+            options.folder = arg.substr(9);
+        } else {
+            return "unknown option \"" + arg + "\"";
+        }
+    }
+    if (options.folder && options.folder->empty()) return std::string("--folder needs a folder");
+    return std::nullopt;
+}
+
+void AppendRow(std::string& table, const ScoreRecord& record) {
+    for (const std::string* text : {&record.FileName, &record.PlayerName}) {
+        table += *text;
+        table += '\t';
+    }
+    for (const std::int16_t number : {record.Score, record.MaxScore, record.Correct, record.Wrong}) {
+        table += std::to_string(number);
+        table += '\t';
+    }
+    table += record.Champion;
+    table += '\t';
+    table += record.RunnerUp;
+    table += '\t';
+    table += std::to_string(record.TieBreak);
+    table += '\n';
+}
+
+// The standings as the standings window fills them: the results shown on the bracket as
+// "Enter Game Results" shows them, every file scored against that bracket.
+std::optional<std::string> ScoreFolder(const std::string& folder, const std::vector<std::string>& files,
+                                       Dialogs& dialogs) {
+    modBrackwell model(folder);
+    ReadStartFile(model, dialogs);
+    const std::string resultsPath = model.AppFilePath(kResultsFileName);
+    if (!FileExists(resultsPath)) {
+        ReportMissingResultsFile(dialogs);
+        return std::nullopt;
+    }
+    ReadSelections(model, dialogs, resultsPath);
+    PlainBracketView results;
+    ShowStartingField(model, results);
+    SelectionToWindow(model, results);
+
+    std::string table = "FileName\tPlayerName\tScore\tMaxScore\tCorrect\tWrong\tChampion\tRunnerUp\tTieBreak\n";
+    const std::vector<std::string> names = files.empty() ? ListFilesWithExtension(folder, ".BKS") : files;
+    for (const std::string& name : names)
+        AppendRow(table, ScoreSelection(model, results, dialogs, name, ScoringContext::Standings));
+    return table;
+}
+}  // namespace
+
+int RunScoreCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    ScoreOptions options;
+    if (const auto complaint = ParseOptions(args, options)) {
+        err << kProgramName << " score: " << *complaint << "; see " << kProgramName << " --help\n";
+        return kExitUsage;
+    }
+    if (options.help) {
+        out << UsageText();
+        return out.flush() ? kExitOk : kExitFailure;
+    }
+    const std::string folder = options.folder ? *options.folder : DefaultAppFolder();
+    if (!FolderExists(folder)) {
+        err << kProgramName << " score: the application folder \"" << folder << "\" does not exist\n";
+        return kExitFailure;
+    }
+    ConsoleDialogs dialogs(err);
+    const std::optional<std::string> table = ScoreFolder(folder, options.files, dialogs);
+    if (!table) return kExitFailure;
+    out.write(table->data(), static_cast<std::streamsize>(table->size()));
+    if (!out.flush()) {
+        err << kProgramName << " score: the standings could not be written to standard output\n";
+        return kExitFailure;
+    }
+    return kExitOk;
+}
+
+}  // namespace brackwell::cli
