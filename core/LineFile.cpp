@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 
 #include "core/FileSystem.h"
 
@@ -24,6 +25,19 @@ private:
     int fd_;
 };
 
+// The exact name is tried first, so the common case costs one system call; the folder is
+// searched for another case of the name only when that fails.
+int OpenForReading(const std::string& path) {
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd >= 0 || errno != ENOENT) return fd;
+    const std::string existing = ResolveExistingName(path);
+    if (existing == path) {
+        errno = ENOENT;
+        return -1;
+    }
+    return open(existing.c_str(), O_RDONLY | O_CLOEXEC);
+}
+
 // Splits bytes into lines as they arrive; a line ends at LF, and a CR just before it is dropped.
 class LineSplitter {
 public:
@@ -32,14 +46,14 @@ public:
 
     // False once the reader has seen enough to stop.
     bool Feed(const char* data, std::size_t size) {
-        std::size_t start = 0;
-        for (std::size_t i = 0; i < size; ++i) {
-            if (data[i] != '\n') continue;
-            if (!Append(data + start, i - start)) return false;
-            if (!Finish()) return false;
-            start = i + 1;
+        const char* const end = data + size;
+        while (data < end) {
+            const char* lf = static_cast<const char*>(std::memchr(data, '\n', static_cast<std::size_t>(end - data)));
+            if (lf == nullptr) return Append(data, static_cast<std::size_t>(end - data));
+            if (!Append(data, static_cast<std::size_t>(lf - data)) || !Finish()) return false;
+            data = lf + 1;
         }
-        return Append(data + start, size - start);
+        return true;
     }
 
     void End() {
@@ -89,11 +103,13 @@ private:
 
 LineReadResult ReadLineFile(const std::string& path, std::size_t maxLines, std::size_t maxLineLength) {
     LineReadResult result;
-    const FileHandle file(open(ResolveExistingName(path).c_str(), O_RDONLY | O_CLOEXEC));
+    const FileHandle file(OpenForReading(path));
     if (file.get() < 0) {
         result.status = errno == ENOENT || errno == ENOTDIR ? LineReadStatus::Missing : LineReadStatus::Unreadable;
         return result;
     }
+    // Most files the pool reads are a few kilobytes: room for all their lines up front.
+    result.lines.reserve(maxLines < 256 ? maxLines : 256);
     LineSplitter splitter(result, maxLines, maxLineLength);
     char buffer[16 * 1024];
     for (;;) {

@@ -1,8 +1,7 @@
 #include "core/StartFile.h"
 
-#include "core/FileSystem.h"
 #include "core/LineFile.h"
-#include "core/TextHelpers.h"
+#include "core/WriteFailure.h"
 
 namespace brackwell {
 
@@ -46,12 +45,7 @@ std::string StartFileContents(const StartLinesArray& lines) {
 }
 
 bool WriteStartFile(const modBrackwell& model, Dialogs& dialogs, const StartLinesArray& lines) {
-    const std::string path = model.AppFilePath(kStartFileName);
-    if (ReplaceFile(path, StartFileContents(lines))) return true;
-    dialogs.Message(std::string("There is a problem writing file: ") + path + kCrLf +
-                        " Check for adequate space in the Application Directory",
-                    "** ERROR IN WRITING FILE **");
-    return false;
+    return ReplaceFileOrReport(dialogs, model.AppFilePath(kStartFileName), StartFileContents(lines));
 }
 
 }  // namespace brackwell

@@ -1,0 +1,16 @@
+#include "core/WriteFailure.h"
+
+#include "core/FileSystem.h"
+#include "core/TextHelpers.h"
+
+namespace brackwell {
+
+bool ReplaceFileOrReport(Dialogs& dialogs, const std::string& path, std::string_view contents) {
+    if (ReplaceFile(path, contents)) return true;
+    dialogs.Message(std::string("There is a problem writing file: ") + path + kCrLf +
+                        " Check for adequate space in the Application Directory",
+                    "** ERROR IN WRITING FILE **");
+    return false;
+}
+
+}  // namespace brackwell
