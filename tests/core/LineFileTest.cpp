@@ -68,6 +68,30 @@ TEST(LineFileOpen, MissingFolderAndAnyCaseOfTheName) {
     EXPECT_EQ(ReadLineFile(folder.File("MIXED.TXT"), 10).lines, std::vector<std::string>{"exact"});
 }
 
+TEST(LineFileInto, FillsTheRowAndLeavesTheRestAsItWas) {
+    TempFolder folder;
+    std::vector<std::string> row(4, "old");
+    folder.Write("f.txt", "a\r\nb\n");
+    LineCountResult read = ReadLineFileInto(folder.File("F.TXT"), row);
+    EXPECT_TRUE(read.ok());
+    EXPECT_EQ(read.count, 2u);
+    EXPECT_EQ(row, (std::vector<std::string>{"a", "b", "old", "old"}));
+
+    folder.Write("f.txt", "1\n2\n3\n4\n5\n");
+    read = ReadLineFileInto(folder.File("f.txt"), row);
+    EXPECT_EQ(read.status, LineReadStatus::TooManyLines);
+    EXPECT_EQ(row, (std::vector<std::string>{"1", "2", "3", "4"}));
+
+    row.assign(4, "old");
+    folder.Write("f.txt", "ok\ntoo long\nnext\n");
+    read = ReadLineFileInto(folder.File("f.txt"), row, 4);
+    EXPECT_EQ(read.status, LineReadStatus::LineTooLong);
+    EXPECT_EQ(read.count, 1u);
+    EXPECT_EQ(row, (std::vector<std::string>{"ok", "", "old", "old"}));
+
+    EXPECT_EQ(ReadLineFileInto(folder.File("none"), row).status, LineReadStatus::Missing);
+}
+
 TEST(LineFileWrite, EveryLineEndsInCrLf) {
     EXPECT_EQ(JoinLines({"a", "", "b"}), "a\r\n\r\nb\r\n");
     EXPECT_EQ(JoinLines({}), "");
