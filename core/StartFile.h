@@ -10,8 +10,8 @@ namespace brackwell {
 inline constexpr const char* kStartFileName = "POOLSTART.BKT";
 
 // Loads the start field into StartLines and sets TournamentTitle. A missing, unreadable or empty
-// file, or one going on past StartLines 100, gives the default field silently; one not framed
-// by "*START*" and "*END*" gives it after a message, and so does a line longer than
+// file, or a framed one going on past StartLines 100, gives the default field silently; one not
+// framed by "*START*" and "*END*" gives it after a message, and so does a line longer than
 // kMaxLineLength. Entries past the lines of a short file keep what they held.
 void ReadStartFile(modBrackwell& model, Dialogs& dialogs);
 
