@@ -72,7 +72,9 @@ std::string Utf8ToAnsi(std::string_view utf8) {
             ++i;
             continue;
         }
-        out += static_cast<char>(UnicodeToAnsi(cp));
+        // An overlong form ("\xC1\x81" for "A") is malformed, not a second spelling of a character.
+        constexpr char32_t kLeast[] = {0, 0x80, 0x800, 0x10000};
+        out += cp < kLeast[extra] ? '?' : static_cast<char>(UnicodeToAnsi(cp));
         i += extra + 1;
     }
     return out;

@@ -12,7 +12,7 @@ char32_t AnsiToUnicode(unsigned char byte);
 unsigned char UnicodeToAnsi(char32_t codePoint);
 
 std::string AnsiToUtf8(std::string_view ansi);
-// Malformed UTF-8 and characters outside the code page become '?'.
+// Malformed UTF-8 (overlong forms included) and characters outside the code page become '?'.
 std::string Utf8ToAnsi(std::string_view utf8);
 
 }  // namespace brackwell

@@ -47,11 +47,12 @@ std::string ResolveExistingName(const std::string& path) {
     if (lstat(path.c_str(), &info) == 0 || errno != ENOENT) return path;
     const std::string folder = FolderOf(path);
     const std::string wanted = NameOf(path);
+    // Folders made elsewhere may hold several cases of one name; the lowest in byte order is
+    // taken so that every lookup agrees, whatever order the folder lists them in.
     std::string found;
     ForEachEntry(folder, [&](const std::string& name) {
-        if (!EqualsIgnoreCase(name, wanted)) return true;
-        found = name;
-        return false;
+        if (EqualsIgnoreCase(name, wanted) && (found.empty() || name < found)) found = name;
+        return true;
     });
     return found.empty() ? path : JoinPath(path.find('/') == std::string::npos ? "" : folder, found);
 }
@@ -89,8 +90,10 @@ std::vector<std::string> ListFilesWithExtension(const std::string& folder, std::
 
 bool ReplaceFile(const std::string& path, std::string_view contents) {
     const std::string target = ResolveExistingName(path);
-    std::string temp = JoinPath(FolderOf(target), "." + NameOf(target) + ".XXXXXX");
-    const int fd = mkstemp(temp.data());
+    // The temporary name carries (the start of) the target's name, kept short enough that a
+    // target with a long name can still be replaced.
+    std::string temp = JoinPath(FolderOf(target), "." + NameOf(target).substr(0, 200) + ".XXXXXX");
+    const int fd = mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0) return false;
     bool ok = true;
     std::size_t written = 0;

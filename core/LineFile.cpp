@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 
 #include "core/FileSystem.h"
 
@@ -24,90 +25,147 @@ private:
     int fd_;
 };
 
-// Splits bytes into lines as they arrive; a line ends at LF, and a CR just before it is dropped.
+// The exact name is tried first, so the common case costs one system call; the folder is
+// searched for another case of the name only when that fails.
+int OpenForReading(const std::string& path) {
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd >= 0 || errno != ENOENT) return fd;
+    const std::string existing = ResolveExistingName(path);
+    if (existing == path) {
+        errno = ENOENT;
+        return -1;
+    }
+    return open(existing.c_str(), O_RDONLY | O_CLOEXEC);
+}
+
+// Where the lines go: a growing vector, or a fixed row of strings whose storage is reused.
+class VectorSink {
+public:
+    explicit VectorSink(std::vector<std::string>& lines) : lines_(lines) {}
+    std::size_t count() const { return lines_.size(); }
+    std::string& Begin() { return lines_.emplace_back(); }
+    void Drop() { lines_.pop_back(); }
+
+private:
+    std::vector<std::string>& lines_;
+};
+
+class SpanSink {
+public:
+    explicit SpanSink(std::span<std::string> lines) : lines_(lines) {}
+    std::size_t count() const { return count_; }
+    std::string& Begin() {
+        std::string& line = lines_[count_++];
+        line.clear();
+        return line;
+    }
+    void Drop() { lines_[--count_].clear(); }
+
+private:
+    std::span<std::string> lines_;
+    std::size_t count_ = 0;
+};
+
+// Splits bytes into lines as they arrive, straight into the sink's strings; a line ends at LF,
+// and a CR just before it is dropped. A line cut off by a bound is taken back out.
+template <typename Sink>
 class LineSplitter {
 public:
-    LineSplitter(LineReadResult& result, std::size_t maxLines, std::size_t maxLineLength)
-        : result_(result), maxLines_(maxLines), maxLineLength_(maxLineLength) {}
+    LineSplitter(Sink& sink, std::size_t maxLines, std::size_t maxLineLength)
+        : sink_(sink), maxLines_(maxLines), maxLineLength_(maxLineLength) {}
+
+    LineReadStatus status() const { return status_; }
 
     // False once the reader has seen enough to stop.
     bool Feed(const char* data, std::size_t size) {
-        std::size_t start = 0;
-        for (std::size_t i = 0; i < size; ++i) {
-            if (data[i] != '\n') continue;
-            if (!Append(data + start, i - start)) return false;
-            if (!Finish()) return false;
-            start = i + 1;
+        const char* const end = data + size;
+        while (data < end) {
+            const char* lf = static_cast<const char*>(std::memchr(data, '\n', static_cast<std::size_t>(end - data)));
+            if (lf == nullptr) return Append(data, static_cast<std::size_t>(end - data));
+            if (!Append(data, static_cast<std::size_t>(lf - data)) || !Finish()) return false;
+            data = lf + 1;
         }
-        return Append(data + start, size - start);
+        return true;
     }
 
     void End() {
-        if (pending_) Finish();
+        if (current_ != nullptr) Finish();
     }
 
 private:
+    bool Start() {
+        if (current_ != nullptr) return true;
+        if (sink_.count() == maxLines_) {
+            status_ = LineReadStatus::TooManyLines;
+            return false;
+        }
+        current_ = &sink_.Begin();
+        return true;
+    }
+
+    bool TooLong() {
+        sink_.Drop();
+        current_ = nullptr;
+        status_ = LineReadStatus::LineTooLong;
+        return false;
+    }
+
     bool Append(const char* data, std::size_t size) {
         if (size == 0) return true;
-        if (!pending_ && result_.lines.size() == maxLines_) {
-            result_.status = LineReadStatus::TooManyLines;
-            return false;
-        }
+        if (!Start()) return false;
         // One byte more than the limit is allowed for the CR of a CR LF.
-        if (current_.size() + size > maxLineLength_ + 1) {
-            result_.status = LineReadStatus::LineTooLong;
-            return false;
-        }
-        current_.append(data, size);
-        pending_ = true;
+        if (current_->size() + size > maxLineLength_ + 1) return TooLong();
+        current_->append(data, size);
         return true;
     }
 
     bool Finish() {
-        if (!pending_ && result_.lines.size() == maxLines_) {
-            result_.status = LineReadStatus::TooManyLines;
-            return false;
-        }
-        if (!current_.empty() && current_.back() == '\r') current_.pop_back();
-        if (current_.size() > maxLineLength_) {
-            result_.status = LineReadStatus::LineTooLong;
-            return false;
-        }
-        result_.lines.push_back(std::move(current_));
-        current_.clear();
-        pending_ = false;
+        if (!Start()) return false;
+        if (!current_->empty() && current_->back() == '\r') current_->pop_back();
+        if (current_->size() > maxLineLength_) return TooLong();
+        current_ = nullptr;
         return true;
     }
 
-    LineReadResult& result_;
+    Sink& sink_;
     std::size_t maxLines_;
     std::size_t maxLineLength_;
-    std::string current_;
-    bool pending_ = false;
+    std::string* current_ = nullptr;
+    LineReadStatus status_ = LineReadStatus::Ok;
 };
-}  // namespace
 
-LineReadResult ReadLineFile(const std::string& path, std::size_t maxLines, std::size_t maxLineLength) {
-    LineReadResult result;
-    const FileHandle file(open(ResolveExistingName(path).c_str(), O_RDONLY | O_CLOEXEC));
-    if (file.get() < 0) {
-        result.status = errno == ENOENT || errno == ENOTDIR ? LineReadStatus::Missing : LineReadStatus::Unreadable;
-        return result;
-    }
-    LineSplitter splitter(result, maxLines, maxLineLength);
+template <typename Sink>
+LineReadStatus ReadInto(const std::string& path, Sink& sink, std::size_t maxLines, std::size_t maxLineLength) {
+    const FileHandle file(OpenForReading(path));
+    if (file.get() < 0)
+        return errno == ENOENT || errno == ENOTDIR ? LineReadStatus::Missing : LineReadStatus::Unreadable;
+    LineSplitter<Sink> splitter(sink, maxLines, maxLineLength);
     char buffer[16 * 1024];
     for (;;) {
         const ssize_t n = read(file.get(), buffer, sizeof buffer);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            result.status = LineReadStatus::Unreadable;
-            return result;
-        }
+        if (n < 0) return LineReadStatus::Unreadable;
         if (n == 0) break;
-        if (!splitter.Feed(buffer, static_cast<std::size_t>(n))) return result;
+        if (!splitter.Feed(buffer, static_cast<std::size_t>(n))) return splitter.status();
     }
     splitter.End();
+    return splitter.status();
+}
+}  // namespace
+
+LineReadResult ReadLineFile(const std::string& path, std::size_t maxLines, std::size_t maxLineLength) {
+    LineReadResult result;
+    // Most files the pool reads are a few kilobytes: room for all their lines up front.
+    result.lines.reserve(maxLines < 256 ? maxLines : 256);
+    VectorSink sink(result.lines);
+    result.status = ReadInto(path, sink, maxLines, maxLineLength);
     return result;
+}
+
+LineCountResult ReadLineFileInto(const std::string& path, std::span<std::string> lines, std::size_t maxLineLength) {
+    SpanSink sink(lines);
+    const LineReadStatus status = ReadInto(path, sink, lines.size(), maxLineLength);
+    return {sink.count(), status};
 }
 
 void AppendLine(std::string& out, std::string_view line) {

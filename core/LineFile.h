@@ -4,6 +4,7 @@
 // however large or strange, makes it hold more than that.
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,6 +30,17 @@ struct LineReadResult {
 // Reads path (any case of its name) line by line.
 LineReadResult ReadLineFile(const std::string& path, std::size_t maxLines,
                             std::size_t maxLineLength = kMaxLineLength);
+
+struct LineCountResult {
+    std::size_t count = 0;  // lines read into the row
+    LineReadStatus status = LineReadStatus::Ok;
+    bool ok() const { return status == LineReadStatus::Ok; }
+};
+
+// Reads path into lines[0], lines[1], ..., at most lines.size() of them, reusing the strings'
+// storage: for readers run over many files in a row. Entries past the lines read keep theirs.
+LineCountResult ReadLineFileInto(const std::string& path, std::span<std::string> lines,
+                                 std::size_t maxLineLength = kMaxLineLength);
 
 // The lines, each followed by CR LF.
 std::string JoinLines(const std::vector<std::string>& lines);

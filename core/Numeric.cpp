@@ -1,8 +1,8 @@
 #include "core/Numeric.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
-#include <string>
+#include <system_error>
 
 namespace brackwell {
 
@@ -28,9 +28,14 @@ double NumericValue(std::string_view text) {
         while (j < text.size() && text[j] >= '0' && text[j] <= '9') ++j;
         if (j > expStart) end = j;
     }
-    const std::string number(text.substr(start, end - start));
-    const double value = std::strtod(number.c_str(), nullptr);
-    return std::isfinite(value) ? value : 0.0;
+    // from_chars reads the same number under any locale the program runs in (strtod would take
+    // "1.5" as 1 where the decimal point is a comma); it takes no "+", so the sign is ours.
+    const bool negative = text[start] == '-';
+    const std::size_t numberStart = text[start] == '+' || negative ? start + 1 : start;
+    double value = 0.0;
+    const auto [ptr, error] = std::from_chars(text.data() + numberStart, text.data() + end, value);
+    if (error != std::errc() || !std::isfinite(value)) return 0.0;
+    return negative ? -value : value;
 }
 
 double RoundHalfEven(double value) {
@@ -44,6 +49,7 @@ double RoundHalfEven(double value) {
 
 std::int16_t ClampToInt16(double value) {
     if (std::isnan(value)) return 0;
+    value = RoundHalfEven(value);
     if (value < -32768.0) return -32768;
     if (value > 32767.0) return 32767;
     return static_cast<std::int16_t>(value);

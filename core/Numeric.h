@@ -13,7 +13,7 @@ double NumericValue(std::string_view text);
 // Nearest whole number, halves to the even neighbour (2.5 -> 2, 3.5 -> 4, -2.5 -> -2).
 double RoundHalfEven(double value);
 
-// A whole number kept inside the 16-bit range the pool's counters use.
+// A number as a 16-bit counter takes it: rounded half to even, kept inside the range.
 std::int16_t ClampToInt16(double value);
 // 16-bit addition that stops at the range's ends instead of wrapping.
 std::int16_t AddInt16(std::int16_t a, std::int16_t b);

@@ -8,8 +8,7 @@ namespace brackwell {
 
 bool ReadSelections(modBrackwell& model, Dialogs& dialogs, const std::string& path) {
     for (auto& line : model.SelLines) line.clear();
-    LineReadResult read = ReadLineFile(path, kSelectionEndLine);
-    for (std::size_t i = 0; i < read.lines.size(); ++i) model.SelLines[i + 1] = std::move(read.lines[i]);
+    const LineCountResult read = ReadLineFileInto(path, std::span(model.SelLines).subspan(1));
     if (read.ok() && model.SelLines[kSelectionEndLine] == kEndMarker) return true;
     dialogs.Message(std::string("There is a problem opening: ") + path + kCrLf + kCrLf +
                         " The program will attempt to continue ......",

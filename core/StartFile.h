@@ -9,8 +9,10 @@ namespace brackwell {
 
 inline constexpr const char* kStartFileName = "POOLSTART.BKT";
 
-// Loads the start field into StartLines and sets TournamentTitle. A missing or unreadable file
-// gives the default field silently; a malformed one gives it after a message.
+// Loads the start field into StartLines and sets TournamentTitle. A missing, unreadable or empty
+// file, or a framed one going on past StartLines 100, gives the default field silently; one not
+// framed by "*START*" and "*END*" gives it after a message, and so does a line longer than
+// kMaxLineLength. Entries past the lines of a short file keep what they held.
 void ReadStartFile(modBrackwell& model, Dialogs& dialogs);
 
 // The 96 lines of the start file for StartLines 0..93.
