@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/FileSystem.h"
+#include "core/RosterFile.h"
 #include "core/SelectionFile.h"
 #include "core/Settings.h"
 #include "core/StartFile.h"
@@ -11,7 +12,7 @@
 namespace brackwell {
 
 void DemoReset(const modBrackwell& model) {
-    for (const char* name : {kSettingsFileName, kStartFileName, kResultsFileName, "PLAYERNAMES.CSV", "QUILLON.EXE"})
+    for (const char* name : {kSettingsFileName, kStartFileName, kResultsFileName, kRosterFileName, "QUILLON.EXE"})
         DeleteFileIfPresent(model.AppFilePath(name));
     for (const char* name : kDemoSelectionFiles) DeleteFileIfPresent(model.AppFilePath(name));
 }
