@@ -77,17 +77,6 @@ QMessageBox::StandardButton FirstButton(MsgButtons buttons) {
     return buttons == MsgButtons::YesNo || buttons == MsgButtons::YesNoCancel ? QMessageBox::Yes : QMessageBox::Ok;
 }
 
-// The answer when the box is closed without a button (Escape or the title bar).
-MsgAnswer DismissAnswer(MsgButtons buttons) {
-    switch (buttons) {
-        case MsgButtons::OK: return MsgAnswer::OK;
-        case MsgButtons::YesNo: return MsgAnswer::No;
-        case MsgButtons::OKCancel:
-        case MsgButtons::YesNoCancel: break;
-    }
-    return MsgAnswer::Cancel;
-}
-
 std::optional<std::string> RunFileDialog(const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
     QFileDialog dialog(DialogParent());
     // Qt's own dialog matches the filter patterns without regard to case, as the application
@@ -137,7 +126,8 @@ MsgAnswer QtDialogs::MessageBox(const std::string& text, MsgButtons buttons, Msg
         case QMessageBox::Cancel: return MsgAnswer::Cancel;
         case QMessageBox::Yes: return MsgAnswer::Yes;
         case QMessageBox::No: return MsgAnswer::No;
-        default: return DismissAnswer(buttons);
+        // Closed with Escape or from the title bar.
+        default: return DeclineAnswer(buttons);
     }
 }
 

@@ -21,21 +21,8 @@ std::string TerminalLines(const std::string& text) {
 }
 }  // namespace
 
-MsgAnswer ConsoleDialogs::MessageBox(const std::string& text, MsgButtons buttons, MsgIcon, const std::string& title) {
+void ConsoleDialogs::Show(const std::string& title, const std::string& text) {
     err_ << TerminalLines(title) << ": " << TerminalLines(text) << '\n';
-    switch (buttons) {
-        case MsgButtons::OK: return MsgAnswer::OK;
-        case MsgButtons::YesNo: return MsgAnswer::No;
-        case MsgButtons::OKCancel:
-        case MsgButtons::YesNoCancel: break;
-    }
-    return MsgAnswer::Cancel;
 }
-
-std::string ConsoleDialogs::InputBox(const std::string&, const std::string&, const std::string&) { return {}; }
-std::optional<std::string> ConsoleDialogs::OpenFile(const FileDialogRequest&) { return std::nullopt; }
-std::optional<std::string> ConsoleDialogs::SaveFile(const FileDialogRequest&) { return std::nullopt; }
-bool ConsoleDialogs::PrintDialog(PrintRequest&) { return false; }
-std::optional<FontChoice> ConsoleDialogs::FontDialog(const FontChoice&) { return std::nullopt; }
 
 }  // namespace brackwell::cli

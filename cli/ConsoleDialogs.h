@@ -4,22 +4,17 @@
 
 #include <ostream>
 
-#include "core/Dialogs.h"
+#include "core/UnattendedDialogs.h"
 
 namespace brackwell::cli {
 
-class ConsoleDialogs final : public Dialogs {
+class ConsoleDialogs final : public UnattendedDialogs {
 public:
     explicit ConsoleDialogs(std::ostream& err) : err_(err) {}
 
-    MsgAnswer MessageBox(const std::string& text, MsgButtons buttons, MsgIcon icon, const std::string& title) override;
-    std::string InputBox(const std::string& prompt, const std::string& title, const std::string& defaultText) override;
-    std::optional<std::string> OpenFile(const FileDialogRequest& request) override;
-    std::optional<std::string> SaveFile(const FileDialogRequest& request) override;
-    bool PrintDialog(PrintRequest& request) override;
-    std::optional<FontChoice> FontDialog(const FontChoice& initial) override;
-
 private:
+    void Show(const std::string& title, const std::string& text) override;
+
     std::ostream& err_;
 };
 

@@ -57,6 +57,10 @@ public:
     }
 };
 
+// The answer of a box closed without a button, or that nobody is there to answer: OK for an OK
+// box, No for Yes/No, Cancel for a box that has a Cancel button.
+MsgAnswer DeclineAnswer(MsgButtons buttons);
+
 // A trapped run-time error: its description, or "General Error Condition" when it has none,
 // with the critical icon under the title naming the window (or module) and procedure.
 void ReportTrappedError(Dialogs& dialogs, const std::string& title, const std::string& description);
