@@ -2,18 +2,6 @@
 
 namespace brackwell {
 
-int RegionOfPosition(int position) {
-    if (position < 1 || position > 124) return -1;
-    return (position - 1) / 31;
-}
-
-bool IsStartingSlot(int position) {
-    const int region = RegionOfPosition(position);
-    return region >= 0 && position - 31 * region <= 16;
-}
-
-bool IsStartingLabel(int label) { return IsStartingSlot(label + 1); }
-
 int GameNumber(int position) {
     if (position >= 125 && position <= 127) return 60 + (position - 125);
     const int region = RegionOfPosition(position);
@@ -26,19 +14,6 @@ int GamePosition(int game) {
     if (game >= 60) return 125 + (game - 60);
     const int region = game / 15;
     return 31 * region + 17 + game % 15;
-}
-
-int RoundOfPosition(int position) {
-    if (position == 127) return 6;
-    if (position == 125 || position == 126) return 5;
-    const int region = RegionOfPosition(position);
-    if (region < 0) return 0;
-    const int offset = position - 31 * region;  // 1..31
-    if (offset <= 16) return 0;
-    if (offset <= 24) return 1;
-    if (offset <= 28) return 2;
-    if (offset <= 30) return 3;
-    return 4;
 }
 
 std::pair<int, int> FeedingPositions(int position) {

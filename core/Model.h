@@ -42,16 +42,26 @@ enum PickStateValue { kPickCorrect = 1, kPickWrong = 2, kPickOpen = 3, kPickReac
 
 // --- Bracket geometry (positions 1..127, label index = position - 1) ---
 
-// 0..3 for the regional positions, -1 for 125..127.
-int RegionOfPosition(int position);
-bool IsStartingSlot(int position);
-bool IsStartingLabel(int label);
+// 0..3 for the regional positions, -1 for 125..127. (Inline: scoring asks for every position.)
+constexpr int RegionOfPosition(int position) { return position < 1 || position > 124 ? -1 : (position - 1) / 31; }
+constexpr bool IsStartingSlot(int position) {
+    const int region = RegionOfPosition(position);
+    return region >= 0 && position - 31 * region <= 16;
+}
+constexpr bool IsStartingLabel(int label) { return IsStartingSlot(label + 1); }
 // The game decided at a position, or -1 for a starting slot.
 int GameNumber(int position);
 // The position at which a game (0..62) is decided.
 int GamePosition(int game);
 // 0 for starting slots; 1..6 for first-round winners .. champion.
-int RoundOfPosition(int position);
+constexpr int RoundOfPosition(int position) {
+    if (position == 127) return 6;
+    if (position == 125 || position == 126) return 5;
+    const int region = RegionOfPosition(position);
+    if (region < 0) return 0;
+    const int offset = position - 31 * region;  // 1..31
+    return offset <= 16 ? 0 : offset <= 24 ? 1 : offset <= 28 ? 2 : offset <= 30 ? 3 : 4;
+}
 // The two positions that feed a game position (both 0 for a starting slot).
 std::pair<int, int> FeedingPositions(int position);
 // The position a position's winner advances to (0 for 127).
@@ -79,6 +89,10 @@ struct modBrackwell {
     std::string SetupFinalized;
 
     SelLinesArray SelLines{};
+    // The side of a scoring that is read from a file. SelLines keeps the side shown, which is
+    // what it holds again after every scoring; this buffer is kept so that scoring hundreds of
+    // files reuses its storage.
+    SelLinesArray ScoredFileLines{};
     PickStateArray PickState{};
     AdvanceTableArray AdvanceTable{};
     std::vector<std::string> EliminatedTeams;

@@ -55,8 +55,4 @@ std::int16_t ClampToInt16(double value) {
     return static_cast<std::int16_t>(value);
 }
 
-std::int16_t AddInt16(std::int16_t a, std::int16_t b) {
-    return ClampToInt16(static_cast<double>(a) + static_cast<double>(b));
-}
-
 }  // namespace brackwell

@@ -16,6 +16,9 @@ double RoundHalfEven(double value);
 // A number as a 16-bit counter takes it: rounded half to even, kept inside the range.
 std::int16_t ClampToInt16(double value);
 // 16-bit addition that stops at the range's ends instead of wrapping.
-std::int16_t AddInt16(std::int16_t a, std::int16_t b);
+inline std::int16_t AddInt16(std::int16_t a, std::int16_t b) {
+    const int sum = a + b;
+    return static_cast<std::int16_t>(sum > 32767 ? 32767 : sum < -32768 ? -32768 : sum);
+}
 
 }  // namespace brackwell

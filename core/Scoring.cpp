@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <utility>
 
 #include "core/Numeric.h"
 #include "core/SelectionFile.h"
@@ -13,13 +12,14 @@ namespace {
 std::int16_t WholeNumber(const std::string& text) { return ClampToInt16(RoundHalfEven(NumericValue(text))); }
 
 // The teams out so far, each with its hash, so that looking up a team still in the running
-// (the usual case) costs number compares rather than text compares.
+// (the usual case) costs number compares rather than text compares. The list is refilled in
+// place: the storage of the teams of the last scoring is reused.
 class EliminatedList {
 public:
-    explicit EliminatedList(std::vector<std::string>& teams) : teams_(teams) {
-        teams_.reserve(kGameCount);
-        hashes_.reserve(kGameCount);
-    }
+    explicit EliminatedList(std::vector<std::string>& teams) : teams_(teams) { hashes_.reserve(kGameCount); }
+    ~EliminatedList() { teams_.resize(hashes_.size()); }
+    EliminatedList(const EliminatedList&) = delete;
+    EliminatedList& operator=(const EliminatedList&) = delete;
 
     bool Contains(const std::string& team, std::size_t hash) const {
         for (std::size_t i = 0; i < hashes_.size(); ++i)
@@ -30,7 +30,8 @@ public:
     void AddIfNew(const std::string& team) {
         const std::size_t hash = std::hash<std::string>{}(team);
         if (Contains(team, hash)) return;
-        teams_.push_back(team);
+        if (hashes_.size() < teams_.size()) teams_[hashes_.size()].assign(team);
+        else teams_.push_back(team);
         hashes_.push_back(hash);
     }
 
@@ -45,13 +46,12 @@ private:
 // later rounds (met later, as positions ascend round by round) are wrong before they are played.
 // The counts reach 127 at most, so only the score needs the guarded sum.
 void MarkPlayedAndLost(const SelLinesArray& picks, const SelLinesArray& results, const PositionPoints& points,
-                       ScoredLines& scored) {
-    ScoreRecord& record = scored.record;
-    EliminatedList eliminated(scored.eliminatedTeams);
+                       ScoreRecord& record, PickStateArray& pickState, std::vector<std::string>& eliminatedTeams) {
+    EliminatedList eliminated(eliminatedTeams);
     for (int p = 1; p <= kPositionCount; ++p) {
         const std::string& pick = picks[p];
         const std::string& result = results[p];
-        int& state = scored.pickState[p];
+        int& state = pickState[p];
         if (!result.empty()) {
             if (pick != result) {
                 state = kPickWrong;
@@ -90,17 +90,6 @@ std::int16_t MarkReachable(const PositionPoints& points, PickStateArray& state) 
     return potential;
 }
 
-// The lines shown are one side and the file read is the other; SelLines holds the lines shown
-// again afterwards, whichever window asked.
-ScoredLines ScoreShownAgainstFile(modBrackwell& model, Dialogs& dialogs, const std::string& path, bool shownArePicks,
-                                  const PositionPoints& points) {
-    SelLinesArray shown = std::move(model.SelLines);
-    ReadSelections(model, dialogs, path);
-    const SelLinesArray& read = model.SelLines;
-    ScoredLines scored = shownArePicks ? ScoreLines(shown, read, points) : ScoreLines(read, shown, points);
-    model.SelLines = std::move(shown);
-    return scored;
-}
 }  // namespace
 
 PositionPoints PointsPerPosition(const std::array<std::int16_t, 6>& roundPoints) {
@@ -118,15 +107,21 @@ PositionPoints PointsFromView(const BracketView& view) {
     return PointsPerPosition(roundPoints);
 }
 
-ScoredLines ScoreLines(const SelLinesArray& picks, const SelLinesArray& results, const PositionPoints& points) {
-    ScoredLines scored;
-    MarkPlayedAndLost(picks, results, points, scored);
-    ScoreRecord& record = scored.record;
-    record.MaxScore = AddInt16(record.Score, MarkReachable(points, scored.pickState));
+ScoreRecord ScoreLinesInto(const SelLinesArray& picks, const SelLinesArray& results, const PositionPoints& points,
+                           PickStateArray& pickState, std::vector<std::string>& eliminatedTeams) {
+    ScoreRecord record;
+    MarkPlayedAndLost(picks, results, points, record, pickState, eliminatedTeams);
+    record.MaxScore = AddInt16(record.Score, MarkReachable(points, pickState));
     record.PlayerName = picks[kPlayerNameLine] + ", " + picks[kInitialsLine];
     record.Champion = picks[127];
     record.RunnerUp = picks[127] == picks[126] ? picks[125] : picks[126];
     record.TieBreak = WholeNumber(picks[kFinalPointsLine]);
+    return record;
+}
+
+ScoredLines ScoreLines(const SelLinesArray& picks, const SelLinesArray& results, const PositionPoints& points) {
+    ScoredLines scored;
+    scored.record = ScoreLinesInto(picks, results, points, scored.pickState, scored.eliminatedTeams);
     return scored;
 }
 
@@ -134,12 +129,14 @@ ScoreRecord ScoreSelection(modBrackwell& model, const BracketView& view, Dialogs
                            ScoringContext context) {
     if (context != ScoringContext::Reports) WindowToSelection(view, model);
     const PositionPoints points = PointsFromView(view);
-    ScoredLines scored = ScoreShownAgainstFile(model, dialogs, model.AppFilePath(fileName),
-                                               context == ScoringContext::BracketWindow, points);
-    std::copy(scored.pickState.begin() + 1, scored.pickState.begin() + kPositionCount + 1, model.PickState.begin() + 1);
-    model.EliminatedTeams = std::move(scored.eliminatedTeams);
-    scored.record.FileName = fileName;
-    return std::move(scored.record);
+    // The lines shown stay in SelLines throughout; the file's side is read beside them.
+    ReadSelectionsInto(model.ScoredFileLines, dialogs, model.AppFilePath(fileName));
+    const bool shownArePicks = context == ScoringContext::BracketWindow;
+    const SelLinesArray& picks = shownArePicks ? model.SelLines : model.ScoredFileLines;
+    const SelLinesArray& results = shownArePicks ? model.ScoredFileLines : model.SelLines;
+    ScoreRecord record = ScoreLinesInto(picks, results, points, model.PickState, model.EliminatedTeams);
+    record.FileName = fileName;
+    return record;
 }
 
 void ReportMissingResultsFile(Dialogs& dialogs) {

@@ -42,6 +42,9 @@ struct ScoredLines {
 // Scores picks against results, both in the selection-file layout. Never fails: any lines
 // (empty, short, from another field, any bytes) give a record.
 ScoredLines ScoreLines(const SelLinesArray& picks, const SelLinesArray& results, const PositionPoints& points);
+// The same, leaving the states and the teams out in the arrays given (their storage reused).
+ScoreRecord ScoreLinesInto(const SelLinesArray& picks, const SelLinesArray& results, const PositionPoints& points,
+                           PickStateArray& pickState, std::vector<std::string>& eliminatedTeams);
 
 // Which window asks: the bracket window shows a selection and names the results file; the
 // standings and report windows hold the results and name a selection file.

@@ -7,9 +7,13 @@
 namespace brackwell {
 
 bool ReadSelections(modBrackwell& model, Dialogs& dialogs, const std::string& path) {
-    for (auto& line : model.SelLines) line.clear();
-    const LineCountResult read = ReadLineFileInto(path, std::span(model.SelLines).subspan(1));
-    if (read.ok() && model.SelLines[kSelectionEndLine] == kEndMarker) return true;
+    return ReadSelectionsInto(model.SelLines, dialogs, path);
+}
+
+bool ReadSelectionsInto(SelLinesArray& lines, Dialogs& dialogs, const std::string& path) {
+    for (auto& line : lines) line.clear();
+    const LineCountResult read = ReadLineFileInto(path, std::span(lines).subspan(1));
+    if (read.ok() && lines[kSelectionEndLine] == kEndMarker) return true;
     dialogs.Message(std::string("There is a problem opening: ") + path + kCrLf + kCrLf +
                         " The program will attempt to continue ......",
                     "** ERROR IN OPENING FILE - ReadSelections Routine **");

@@ -14,6 +14,8 @@ inline constexpr const char* kResultsFileName = "BRACKWELL.BKT";
 // Loads path into SelLines. On any fault (missing, unreadable, too many lines, no "*END*" at
 // line 131) shows the reader's message and keeps what was read; returns false then.
 bool ReadSelections(modBrackwell& model, Dialogs& dialogs, const std::string& path);
+// The same into other lines than the model's (the scorer's side read from a file).
+bool ReadSelectionsInto(SelLinesArray& lines, Dialogs& dialogs, const std::string& path);
 
 // Writes SelLines 1..130 and "*END*" to path; on failure shows the writer's message, keeps the
 // old file and returns false.
