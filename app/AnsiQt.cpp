@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include "core/AnsiText.h"
+#include "core/TextHelpers.h"
 
 namespace brackwell {
 
@@ -29,11 +30,7 @@ std::string QStringToAnsi(const QString& text) {
     return ansi;
 }
 
-QString AnsiToDisplayText(std::string_view ansi) {
-    QString text = AnsiToQString(ansi);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return text;
-}
+QString AnsiToDisplayText(std::string_view ansi) { return AnsiToQString(ReplaceLineBreaks(ansi, '\n')); }
 
 QString PathToQString(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
 

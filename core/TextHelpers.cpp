@@ -10,12 +10,14 @@ std::string TrimTrailingSpaces(std::string_view text) {
 
 bool IsBlankField(std::string_view text) { return text.empty() || text.front() == ' '; }
 
-std::string LineBreaksToBars(std::string_view text) {
+std::string LineBreaksToBars(std::string_view text) { return ReplaceLineBreaks(text, '|'); }
+
+std::string ReplaceLineBreaks(std::string_view text, char replacement) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-            out += '|';
+            out += replacement;
             ++i;
         } else {
             out += text[i];

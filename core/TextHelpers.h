@@ -12,6 +12,8 @@ std::string TrimTrailingSpaces(std::string_view text);
 // True when text is empty or starts with a blank.
 bool IsBlankField(std::string_view text);
 std::string LineBreaksToBars(std::string_view text);
+// Every CR LF pair becomes the one character given.
+std::string ReplaceLineBreaks(std::string_view text, char replacement);
 // Every "|" becomes CR LF, at most 999 of them.
 std::string BarsToLineBreaks(std::string_view text);
 
