@@ -61,9 +61,7 @@ public:
 // box, No for Yes/No, Cancel for a box that has a Cancel button.
 MsgAnswer DeclineAnswer(MsgButtons buttons);
 
-// A trapped run-time error: its description, or "General Error Condition" when it has none,
-// with the critical icon under the title naming the window (or module) and procedure.
-void ReportTrappedError(Dialogs& dialogs, const std::string& title, const std::string& description);
+// "MODULE: modBrackwell - " + routine: how the core module's routines name themselves in messages.
 std::string ModuleErrorTitle(const std::string& routine);
 
 }  // namespace brackwell
