@@ -103,6 +103,14 @@ struct modBrackwell {
     bool TeamNamesChanged = false;
     bool MarksShown = false;
 
+    // Handed from the selection save to the roster editor, emptied when the editor closes.
+    struct RosterHandOverValues {
+        std::string Action;         // "A" add, "C" change, "O" overwrite; empty from the menu
+        std::string Key;            // name + "," + initials
+        std::string SelectionPath;  // full path of the saved selection file
+        bool AddOnly = false;       // the editor's change and delete controls start disabled
+    } RosterHandOver;
+
     // Names read from the team list (index 1..n, spare empty entries above them).
     std::vector<std::string> TeamNameList;
 

@@ -1,0 +1,80 @@
+#pragma once
+// Test doubles of the platform seams other than Dialogs: each records what it was asked to do.
+
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/Platform.h"
+#include "tests/support/ScriptedDialogs.h"
+
+namespace brackwell::testing {
+
+class RecordingMail final : public MailService {
+public:
+    bool SessionOpen() const override { return open_; }
+    void SignOn() override;
+    void SignOff() override;
+    void Send(const MailMessage& message) override;
+
+    // The next SignOn or Send throws this description ("" for an error without one).
+    void FailNext(std::string description) {
+        failure_ = std::move(description);
+        failNext_ = true;
+    }
+
+    int signOns = 0;
+    int signOffs = 0;
+    std::vector<MailMessage> sent;
+
+private:
+    void MaybeFail();
+    bool open_ = false;
+    bool failNext_ = false;
+    std::string failure_;
+};
+
+class RecordingPrinter final : public PrintDevice {
+public:
+    void PrintImage(const WindowImage& image, const PrintRequest& request) override {
+        images.push_back(image);
+        requests.push_back(request);
+    }
+    std::vector<WindowImage> images;
+    std::vector<PrintRequest> requests;
+};
+
+class RecordingHelp final : public HelpViewer {
+public:
+    bool ShowHelpFile(const std::string& path) override {
+        helpFiles.push_back(path);
+        return helpShows;
+    }
+    void ShowAbout() override { ++aboutShown; }
+    bool helpShows = true;   // what ShowHelpFile answers
+    std::vector<std::string> helpFiles;
+    int aboutShown = 0;
+};
+
+class RecordingLauncher final : public ProgramLauncher {
+public:
+    bool StartDetached(const std::string& path) override {
+        started.push_back(path);
+        return starts;
+    }
+    bool starts = true;
+    std::vector<std::string> started;
+};
+
+// Every seam as a test double, bundled as the windows take them.
+struct TestPlatform {
+    ScriptedDialogs dialogs;
+    RecordingMail mail;
+    RecordingPrinter printer;
+    RecordingHelp help;
+    RecordingLauncher launcher;
+    Platform platform{dialogs, mail, printer, help, launcher};
+};
+
+}  // namespace brackwell::testing
