@@ -7,6 +7,7 @@
 #include "core/RosterFile.h"
 #include "participants/rules/RosterEditor.h"
 #include "participants/rules/RosterFileKey.h"
+#include "tests/participants/RosterText.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempFolder.h"
 
@@ -15,22 +16,16 @@ namespace {
 
 using testing::ScriptedDialogs;
 using testing::TempFolder;
-
-const RosterRecord kSmith{"Smith, TM", "Smith_TM.BKS", "tsmith@example.com", "555-0100"};
-const RosterRecord kJones{"Jones, AB", "jones_ab.bks", "ab@example.com", "555-0199"};
-const RosterRecord kLee{"Lee, K", "Lee_K.BKS", "", ""};
+using testing::kJones;
+using testing::kSmith;
+using testing::Roster;
+using testing::kLee;
 
 constexpr const char* kChangeMissingText =
     "** You selected a change record where no Pool \r\nSelections have been made **\r\n\r\n"
     "If you continue this Player Name record will\r\nbe deleted";
 constexpr const char* kDeleteBothText =
     "The player record and the Pool Selections\r\nwill both be deleted if you continue, Ok??";
-
-std::string Roster(const std::vector<RosterRecord>& records) {
-    std::string text = RosterHeaderLine() + "\r\n";
-    for (const RosterRecord& record : records) text += RosterRecordLine(record) + "\r\n";
-    return text;
-}
 
 struct Pool {
     TempFolder folder;
