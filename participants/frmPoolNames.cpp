@@ -52,15 +52,15 @@ frmPoolNames::frmPoolNames(modBrackwell& model, Dialogs& dialogs, QWidget* paren
                               metrics.height() * 12);
 
     auto* fields = fieldsLayout_ = new QGridLayout;
-    txtName_ = AddField("txtName", "Name (Last, IN):", 0);
-    txtFileName_ = AddField("txtFileName", "FileName:", 1);
+    txtName_ = AddField("txtName", "Name (Last, IN):", 0, kRosterNameWidth);
+    txtFileName_ = AddField("txtFileName", "FileName:", 1, kRosterFileNameWidth);
     txtFileName_->setReadOnly(true);
     auto* note = new QLabel(QStringLiteral("The File Name cannot be changed"));
     note->setObjectName(QStringLiteral("lblFileNameNote"));
-    fields->addWidget(note, 1, 2);
-    txtEmail_ = AddField("txtEmail", "EMail Address:", 2);
-    txtPhone_ = AddField("txtPhone", "Phone No:", 3);
-    for (QLineEdit* field : {txtName_, txtFileName_, txtEmail_, txtPhone_}) field->setFont(fixed);
+    fields->addWidget(note, 1, 2, 1, 2);
+    txtEmail_ = AddField("txtEmail", "EMail Address:", 2, kRosterEmailWidth);
+    txtPhone_ = AddField("txtPhone", "Phone No:", 3, kRosterPhoneWidth);
+    fields->setColumnStretch(3, 1);
 
     auto* buttons = buttonsLayout_ = new QHBoxLayout;
     cmdAdd_ = AddButton("cmdAdd", "Add Record");
@@ -104,11 +104,15 @@ frmPoolNames::frmPoolNames(modBrackwell& model, Dialogs& dialogs, QWidget* paren
     ShowState();
 }
 
-QLineEdit* frmPoolNames::AddField(const char* name, const char* caption, int row) {
+QLineEdit* frmPoolNames::AddField(const char* name, const char* caption, int row, std::size_t width) {
     auto* label = new QLabel(QLatin1String(caption));
     label->setObjectName(QStringLiteral("lbl") + QLatin1String(name + 3));
     auto* field = new QLineEdit;
     field->setObjectName(QLatin1String(name));
+    field->setFont(lstNames_->font());
+    // As wide as the field's stored width; a longer text is cut when it is stored.
+    const QFontMetrics metrics(field->font());
+    field->setFixedWidth(metrics.horizontalAdvance(QString(static_cast<qsizetype>(width) + 2, u'M')));
     field->setAccessibleName(QLatin1String(caption));
     label->setBuddy(field);
     fieldsLayout_->addWidget(label, row, 0);

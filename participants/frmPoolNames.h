@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+#include <cstddef>
 #include <functional>
 
 #include "core/Dialogs.h"
@@ -34,7 +35,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QLineEdit* AddField(const char* name, const char* caption, int row);
+    QLineEdit* AddField(const char* name, const char* caption, int row, std::size_t width);
     QPushButton* AddButton(const char* name, const char* caption, const char* toolTip = nullptr);
     // Runs one command of the window with the editor's fields as typed and shows the editor's
     // state afterwards. An error is reported under the procedure's name.

@@ -63,12 +63,8 @@ void RosterEditor::TakeHandOver() {
             match = static_cast<int>(i);
 
     if (match >= 0) {
-        selected_ = match;
-        // The record's e-mail and phone stay with the participant whether the record is
-        // changed in place or replaced.
-        const RosterFields record = FieldsOf(lines_[match]);
-        fields_.email = record.email;
-        fields_.phone = record.phone;
+        // Choosing the record fills the fields from it, as a click does.
+        Click(match);
         if (action_ == "A") action_ = "O";
     } else if (action_ == "C") {
         // The saved file has no record yet, so it is added like a new one.
@@ -76,8 +72,10 @@ void RosterEditor::TakeHandOver() {
         controls_.add = true;
     }
     if (action_ == "O") {
-        // "Add Record" puts the replacement in; a saved file without a record only gets added.
+        // The record is taken out and comes back through "Add Record" under the saved name,
+        // with its e-mail and phone; a saved file without a record is only added.
         if (match >= 0) RemoveSelected();
+        fields_.name = handOver.Key;
         changed_ = true;
     } else if (action_ == "C") {
         controls_.add = false;

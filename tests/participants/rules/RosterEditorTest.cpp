@@ -78,15 +78,18 @@ TEST(RosterEditorLoad, HandOverFromTheSave) {
         {"new file", "A", "Lee,K", "Lee_K.BKS", true, "A", {kSmith, kJones}, -1, {"Lee,K", "LEE_K.BKS", "", ""},
          true, false, false, false},
         {"new name already in the roster", "A", "Jones,AB", "Jones_AB.BKS", true, "O", {kSmith}, -1,
-         {"Jones,AB", "JONES_AB.BKS", "ab@example.com" + std::string(29, ' '), "555-0199      "}, true, false,
+         {"Jones,AB", "jones_ab.bks" + std::string(21, ' '), "ab@example.com" + std::string(29, ' '),
+          "555-0199      "}, true, false,
          false, true},
         {"replaced file", "O", "Smith,TM", "Smith_TM.BKS", true, "O", {kJones}, -1,
-         {"Smith,TM", "SMITH_TM.BKS", "tsmith@example.com" + std::string(25, ' '), "555-0100      "}, true, false,
+         {"Smith,TM", "Smith_TM.BKS" + std::string(21, ' '), "tsmith@example.com" + std::string(25, ' '),
+          "555-0100      "}, true, false,
          false, true},
         {"replaced file without a record", "O", "Lee,K", "Lee_K.BKS", true, "O", {kSmith, kJones}, -1,
          {"Lee,K", "LEE_K.BKS", "", ""}, true, false, false, true},
         {"same file again", "C", "Smith,TM", "Smith_TM.BKS", false, "C", {kSmith, kJones}, 0,
-         {"Smith,TM", "SMITH_TM.BKS", "tsmith@example.com" + std::string(25, ' '), "555-0100      "}, false, true,
+         {"Smith, TM" + std::string(16, ' '), "Smith_TM.BKS" + std::string(21, ' '),
+          "tsmith@example.com" + std::string(25, ' '), "555-0100      "}, false, true,
          true, false},
         {"same file, no record yet", "C", "Lee,K", "Lee_K.BKS", false, "A", {kSmith, kJones}, -1,
          {"Lee,K", "LEE_K.BKS", "", ""}, true, true, true, false},
@@ -121,7 +124,7 @@ TEST(RosterEditorAdd, OverwriteReplacesTheRecordAtTheEnd) {
     pool.editor.fields().phone = "555-0101";
     pool.editor.AddRecord();
     EXPECT_TRUE(pool.editor.closed());
-    EXPECT_EQ(pool.roster(), Roster({kJones, kLee, {"Smith,TM", "SMITH_TM.BKS", "tsmith@example.com", "555-0101"}}));
+    EXPECT_EQ(pool.roster(), Roster({kJones, kLee, {"Smith,TM", "Smith_TM.BKS", "tsmith@example.com", "555-0101"}}));
 }
 
 TEST(RosterEditorAdd, LongFieldsAreCutInTheFieldAndTheFile) {
@@ -140,9 +143,10 @@ TEST(RosterEditorChange, SameFileSavedAgainIsChangedInPlace) {
     pool.folder.Write("Smith_TM.BKS", "picks");
     pool.HandOver("C", "Smith,TM", "Smith_TM.BKS", false);
     pool.editor.Load();
+    pool.editor.fields().phone = "555-0101";
     pool.editor.CompleteChanges();
     EXPECT_TRUE(pool.editor.closed());
-    EXPECT_EQ(pool.roster(), Roster({{"Smith,TM", "SMITH_TM.BKS", kSmith.email, kSmith.phone}, kJones}));
+    EXPECT_EQ(pool.roster(), Roster({{kSmith.name, kSmith.fileName, kSmith.email, "555-0101"}, kJones}));
 }
 
 TEST(RosterEditorChange, ClickedRecordIsChangedAndStaysOpenFromTheMenu) {
