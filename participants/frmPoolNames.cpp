@@ -35,7 +35,7 @@ void SetText(QLineEdit* field, const std::string& text) {
 }  // namespace
 
 frmPoolNames::frmPoolNames(modBrackwell& model, Dialogs& dialogs, QWidget* parent)
-    : QDialog(parent), model_(model), dialogs_(dialogs), editor_(model, dialogs) {
+    : QDialog(parent), dialogs_(dialogs), editor_(model, dialogs) {
     setObjectName(QLatin1String(kWindowName));
     setWindowTitle(QStringLiteral("PlayerName Edit"));
     setModal(true);
@@ -172,13 +172,14 @@ bool frmPoolNames::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmPoolNames::Run(const char* procedure, const std::function<void()>& command) {
+    const std::string title = std::string("Brackwell - ") + kWindowName + ", " + procedure;
     try {
         PullFields();
         command();
     } catch (const std::exception& error) {
-        ReportTrappedError(dialogs_, std::string("Brackwell - ") + kWindowName + ", " + procedure, error.what());
+        ReportTrappedError(dialogs_, title, error.what());
     } catch (...) {
-        ReportTrappedError(dialogs_, std::string("Brackwell - ") + kWindowName + ", " + procedure, "");
+        ReportTrappedError(dialogs_, title, "");
     }
     ShowState();
 }

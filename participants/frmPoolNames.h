@@ -45,7 +45,6 @@ private:
     void PullFields();
     void ShowState();
 
-    modBrackwell& model_;
     Dialogs& dialogs_;
     RosterEditor editor_;
     bool loaded_ = false;
