@@ -1,6 +1,5 @@
 #include "participants/frmPoolNames.h"
 
-#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -21,8 +20,10 @@ namespace brackwell {
 namespace {
 constexpr const char* kWindowName = "frmPoolNames";
 
+// "Courier New", or the fixed-pitch face the font system puts in its place (Liberation Mono):
+// the desktop's own monospace choice may be a face with glyphs of more than one width.
 QFont FixedPitchFont() {
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    QFont font(QStringLiteral("Courier New"));
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
     return font;
