@@ -8,7 +8,7 @@
 namespace brackwell {
 
 // Replaces "xdg-email" as the command that hands a message to the mail client (a program, with
-// arguments of its own if needed): tests record with it what would be sent.
+// arguments of its own if needed, quoted as in a shell): tests record with it what would be sent.
 inline constexpr const char* kMailCommandVariable = "BRACKWELL_MAIL_COMMAND";
 
 class QtMailService final : public MailService {

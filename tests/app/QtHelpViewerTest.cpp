@@ -64,7 +64,7 @@ TEST(QtHelpViewer, ShowsTheShippedHelpInOneModelessWindowWithWorkingLinks) {
     // Help asked for again brings up the same window.
     ASSERT_TRUE(viewer.ShowHelpFile(kShippedHelp));
     EXPECT_EQ(viewer.helpWindow(), window);
-    QTest::keyClick(window, Qt::Key_Escape);
+    QTest::keyClick(window->browser(), Qt::Key_Escape);
     EXPECT_TRUE(QTest::qWaitFor([&viewer] { return viewer.helpWindow() == nullptr; }));
 }
 
@@ -75,10 +75,16 @@ TEST(QtHelpViewer, FollowingALinkCanBeUndoneWithBack) {
     auto* back = window->findChild<QPushButton*>(QStringLiteral("cmdBack"));
     ASSERT_NE(back, nullptr);
     EXPECT_FALSE(back->isEnabled());
-    window->browser()->setSource(QUrl(QStringLiteral("#mending")));
-    EXPECT_TRUE(back->isEnabled());
-    back->click();
-    EXPECT_EQ(window->browser()->source().fragment(), QString());
+    for (const bool byKey : {false, true}) {
+        SCOPED_TRACE(byKey ? "Alt+Left" : "Back");
+        window->browser()->setSource(QUrl(QStringLiteral("#mending")));
+        EXPECT_TRUE(back->isEnabled());
+        if (byKey)
+            QTest::keyClick(window->browser(), Qt::Key_Left, Qt::AltModifier);
+        else
+            back->click();
+        EXPECT_EQ(window->browser()->source().fragment(), QString());
+    }
     window->close();
 }
 

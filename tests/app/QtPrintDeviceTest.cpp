@@ -6,8 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstdio>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "app/AnsiQt.h"
 #include "app/QtDialogs.h"
