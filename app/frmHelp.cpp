@@ -10,8 +10,8 @@ namespace brackwell {
 
 namespace {
 
-QPushButton* Button(const QString& name, const QString& caption, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
+QPushButton* Button(const QString& name, const QString& caption) {
+    auto* button = new QPushButton(caption);
     button->setObjectName(name);
     button->setAutoDefault(false);
     return button;
@@ -20,11 +20,11 @@ QPushButton* Button(const QString& name, const QString& caption, QWidget* parent
 }  // namespace
 
 frmHelp::frmHelp(QWidget* parent)
-    : QWidget(parent, Qt::Window),
-      txtHelp_(new QTextBrowser(this)),
-      cmdBack_(Button(QStringLiteral("cmdBack"), tr("&Back"), this)),
-      cmdContents_(Button(QStringLiteral("cmdContents"), tr("C&ontents"), this)),
-      cmdClose_(Button(QStringLiteral("cmdClose"), tr("&Close"), this)) {
+    : QMainWindow(parent),
+      txtHelp_(new QTextBrowser),
+      cmdBack_(Button(QStringLiteral("cmdBack"), tr("&Back"))),
+      cmdContents_(Button(QStringLiteral("cmdContents"), tr("C&ontents"))),
+      cmdClose_(Button(QStringLiteral("cmdClose"), tr("&Close"))) {
     setObjectName(QStringLiteral("frmHelp"));
     setWindowTitle(QStringLiteral("Brackwell Help"));
     // The help stays up beside the program's windows, but closing the frame still ends the program.
@@ -40,9 +40,11 @@ frmHelp::frmHelp(QWidget* parent)
     buttons->addWidget(cmdContents_);
     buttons->addStretch();
     buttons->addWidget(cmdClose_);
-    auto* layout = new QVBoxLayout(this);
+    auto* page = new QWidget(this);
+    auto* layout = new QVBoxLayout(page);
     layout->addLayout(buttons);
     layout->addWidget(txtHelp_);
+    setCentralWidget(page);
 
     cmdBack_->setEnabled(false);
     connect(txtHelp_, &QTextBrowser::backwardAvailable, cmdBack_, &QPushButton::setEnabled);
@@ -68,7 +70,7 @@ void frmHelp::keyPressEvent(QKeyEvent* event) {
         close();
         return;
     }
-    QWidget::keyPressEvent(event);
+    QMainWindow::keyPressEvent(event);
 }
 
 }  // namespace brackwell

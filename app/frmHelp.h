@@ -1,15 +1,16 @@
 #pragma once
-// The help window: the help file in a browser with Back, Contents and Close.
+// The help window: the help file in a browser with Back, Contents and Close. A main window of its
+// own, so that it stands beside the program's windows rather than over them.
 
+#include <QMainWindow>
 #include <QUrl>
-#include <QWidget>
 
 class QPushButton;
 class QTextBrowser;
 
 namespace brackwell {
 
-class frmHelp : public QWidget {
+class frmHelp : public QMainWindow {
     Q_OBJECT
 
 public:
