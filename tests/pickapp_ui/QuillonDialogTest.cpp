@@ -13,29 +13,15 @@
 #include <string>
 #include <vector>
 
-#include "pickapp/PickDialogs.h"
 #include "pickapp/QuillonDialog.h"
+#include "tests/support/RecordingPickDialogs.h"
 #include "tests/support/TempFolder.h"
 
 namespace brackwell::pick {
 namespace {
 
+using brackwell::testing::RecordingPickDialogs;
 using brackwell::testing::TempFolder;
-
-class RecordingPickDialogs final : public PickDialogs {
-public:
-    void Warn(const std::string& title, const std::string& text) override { warnings.push_back({title, text}); }
-    std::optional<std::string> SaveFileName(const SaveFileRequest& request) override {
-        requests.push_back(request);
-        return chosenFile;
-    }
-    void About() override { ++abouts; }
-
-    std::vector<std::pair<std::string, std::string>> warnings;
-    std::vector<SaveFileRequest> requests;
-    std::optional<std::string> chosenFile;
-    int abouts = 0;
-};
 
 PickField Field() {
     PickField field;
