@@ -30,9 +30,11 @@ int ColumnOfOffset(int offset) { return offset < 16 ? 0 : offset < 24 ? 1 : offs
 }  // namespace
 
 QRectF TeamLabelRect(int label) {
-    if (label == 124) return {283, 155, 107, 18};
-    if (label == 125) return {283, 263, 103, 19};
-    if (label == kChampionLabel) return {279, 198, 112, 38};
+    // The semifinal winners sit between the regional champions they come from, the champion
+    // between them, below.
+    if (label == 124) return {270, 203, 56, 16};
+    if (label == 125) return {353, 203, 56, 16};
+    if (label == kChampionLabel) return {300, 238, 80, 28};
     const int region = label / 31;
     const int offset = label % 31;
     const bool right = IsRightRegion(region);
@@ -52,6 +54,31 @@ QRectF ResultMarkRect(int game) {
     const bool leftOfLabel = game >= 30 && game < 60;  // the right-hand regions
     const double x = leftOfLabel ? team.left() - kMarkWidth - 0.5 : team.right() + 0.5;
     return {x, team.top(), kMarkWidth, qMin(team.height(), 12.0)};
+}
+
+std::vector<QPolygonF> ConnectorLines() {
+    std::vector<QPolygonF> lines;
+    for (int position = 1; position <= kPositionCount; ++position) {
+        const auto [first, second] = FeedingPositions(position);
+        if (first == 0) continue;
+        const QRectF to = TeamLabelRect(position - 1);
+        for (int feeder : {first, second}) {
+            const QRectF from = TeamLabelRect(feeder - 1);
+            if (from.right() > to.left() && from.left() < to.right()) {
+                const double x = (qMax(from.left(), to.left()) + qMin(from.right(), to.right())) / 2;
+                const bool above = from.bottom() <= to.top();
+                lines.push_back(QPolygonF({{x, above ? from.bottom() : from.top()}, {x, above ? to.top() : to.bottom()}}));
+            } else {
+                const bool rightward = from.center().x() < to.center().x();
+                const double startX = rightward ? from.right() : from.left();
+                const double endX = rightward ? to.left() : to.right();
+                const double barX = (startX + endX) / 2;
+                lines.push_back(QPolygonF({{startX, from.center().y()}, {barX, from.center().y()},
+                                           {barX, to.center().y()}, {endX, to.center().y()}}));
+            }
+        }
+    }
+    return lines;
 }
 
 }  // namespace brackwell

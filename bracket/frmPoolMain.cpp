@@ -144,16 +144,15 @@ void frmPoolMain::BuildControls() {
         const bool semifinal = label == 124 || label == 125;
         const bool champion = label == kChampionLabel;
         QLabel* team = MakeLabel(canvas_, QStringLiteral("lblRegion_%1").arg(label), QString(),
-                                 champion ? 12 : semifinal ? 10 : 8, semifinal || champion);
+                                 champion ? 11 : 8, semifinal || champion);
         team->setFrameShape(QFrame::Box);
         team->setProperty(kTeamLabelProperty, label);
         if (semifinal || champion) team->setAlignment(Qt::AlignCenter);
         SetTextColor(team, QColor(0, 0, 255));
         lblRegion[label] = team;
     }
-    canvas_->SetTeamLabels(lblRegion);
     for (int box = 0; box < 64; ++box) {
-        QLineEdit* seed = MakeEdit(canvas_, QStringLiteral("txtSeed_%1").arg(box), QStringLiteral("Seed"));
+        QLineEdit* seed = MakeEdit(canvas_, QStringLiteral("txtSeed_%1").arg(box), QString());
         seed->setFrame(false);
         seed->setAlignment(Qt::AlignCenter);
         seed->setTextMargins(0, 0, 0, 0);
@@ -225,6 +224,7 @@ void frmPoolMain::BuildControls() {
     // The outline that follows the pointer while a team is dragged.
     dragOutline_ = new QRubberBand(QRubberBand::Rectangle, canvas_);
     dragOutline_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    dragOutline_->setAccessibleName(QStringLiteral("Team being dragged"));
     dragOutline_->hide();
 
     canvas_->onPress = [this](QMouseEvent* event) {
@@ -243,6 +243,7 @@ void frmPoolMain::BuildMenu() {
         action = menu->addAction(QString::fromLatin1(caption));
         action->setObjectName(QString::fromLatin1(name));
         action->setShortcut(shortcut);
+        addAction(action);  // shortcuts work while the window is active, not only in an open menu
         connect(action, &QAction::triggered, this, [this, procedure, command] { RunCommand(procedure, [this, command] { (this->*command)(); }); });
     };
     auto menu = [this](QMenu*& member, const char* name, const char* caption) {
@@ -334,11 +335,11 @@ void frmPoolMain::PlaceControls() {
     place(txtPlayerInitials, {278, 31, 17, 12});
     place(txtPlayerName, {301, 31, 90, 12});
     place(lblDemoMode, {281, 62, 110, 12});
-    place(Label2, {279, 238, 112, 10});
-    place(lblFinalPoints, {293, 288, 44, 11});
-    place(txtFinalPoints, {339, 287, 30, 12});
-    place(txtPointScore, {291, 302, 90, 12});
-    place(cmdDefaultColors, {311, 331, 50, 15});
+    place(Label2, {300, 267, 80, 10});
+    place(lblFinalPoints, {301, 281, 42, 10});
+    place(txtFinalPoints, {345, 280, 30, 12});
+    place(txtPointScore, {302, 296, 76, 12});
+    place(cmdDefaultColors, {315, 331, 50, 15});
     place(lblInfo1, {291, 352, 100, 10});
     place(lblInfo2, {296, 372, 100, 10});
     for (int round = 0; round < 6; ++round) place(lblInfo[round], {299.0 + 15 * round, 384, 15, 10});
@@ -367,7 +368,11 @@ bool frmPoolMain::eventFilter(QObject* watched, QEvent* event) {
 std::string frmPoolMain::TeamCaption(int label) const { return QStringToAnsi(lblRegion[label]->text()); }
 void frmPoolMain::SetTeamCaption(int label, const std::string& caption) { lblRegion[label]->setText(AnsiToQString(caption)); }
 void frmPoolMain::SetTeamColor(int label, Rgb color) { SetTextColor(lblRegion[label], QColor(color.r, color.g, color.b)); }
-void frmPoolMain::SetResultMark(int game, const std::string& mark) { lblResult[game]->setText(AnsiToQString(mark)); }
+void frmPoolMain::SetResultMark(int game, const std::string& mark) {
+    lblResult[game]->setText(AnsiToQString(mark));
+    // A mark covers the connector tick it sits on rather than being crossed by it.
+    lblResult[game]->setAutoFillBackground(!mark.empty());
+}
 std::string frmPoolMain::PlayerInitials() const { return QStringToAnsi(txtPlayerInitials->text()); }
 void frmPoolMain::SetPlayerInitials(const std::string& text) { txtPlayerInitials->setText(AnsiToQString(text)); }
 std::string frmPoolMain::PlayerName() const { return QStringToAnsi(txtPlayerName->text()); }
@@ -410,7 +415,11 @@ void frmPoolMain::ShowStartField() {
     for (int region = 0; region < 4; ++region)
         lblRegionTitle[region]->setText(AnsiToQString(lines[kFirstRegionNameLine + region]));
     for (int round = 0; round < 6; ++round) lblInfo[round]->setText(AnsiToQString(lines[kFirstPointsLine + round]));
-    for (int box = 0; box < 64; ++box) txtSeed[box]->setText(AnsiToQString(lines[kFirstSeedLine + box % 16]));
+    for (int box = 0; box < 64; ++box) {
+        const QString seed = AnsiToQString(lines[kFirstSeedLine + box % 16]);
+        txtSeed[box]->setText(seed);
+        txtSeed[box]->setAccessibleName(seed.trimmed());  // read as the seed it shows
+    }
     txtComment1->setPlainText(AnsiToDisplayText(BarsToLineBreaks(lines[kComment1Line])));
     txtComment2->setPlainText(AnsiToDisplayText(BarsToLineBreaks(lines[kComment2Line])));
     model_.SetupFinalized = lines[kFinalizedLine];

@@ -154,6 +154,14 @@ TEST(BracketWindow, TheMenuHasItsCaptionsAndShortcuts) {
         EXPECT_EQ(w.Action(row.name)->text(), QString::fromLatin1(row.caption)) << row.name;
         EXPECT_EQ(w.Action(row.name)->shortcut(), row.shortcut) << row.name;
     }
+    // The shortcuts work with the window active and no menu open.
+    w.window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.window.get()));
+    w.platform.dialogs.ChooseFile(std::nullopt);
+    QTest::keyClick(w.window.get(), Qt::Key_O, Qt::ControlModifier);
+    ASSERT_EQ(w.platform.dialogs.calls().size(), 1u);
+    EXPECT_EQ(w.platform.dialogs.calls()[0].kind, DialogKind::OpenFile);
+
     const char* menus[][2] = {{"mnuFileOptions", "File"}, {"mnuOptions", "Options"}, {"mnuDemo", "DEMO Mode"},
                               {"mnuAssist", "Entry Assist"}, {"mnuPicks", "Quillon"}, {"mnuHelp", "Help"}};
     for (const auto& menu : menus)
