@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QRubberBand>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -209,7 +210,15 @@ TEST(BracketWindow, PicksAreMadeByClickDragAndRightClick) {
     w.Open();
     w.Click(0);
     EXPECT_EQ(w.Caption(16), "Texas A&M");
-    w.Drag(2, 30);  // TEAM3 through 17, 24 and 28 to the regional final
+    // An outline follows the pointer while a team is dragged.
+    auto* outline = w.window->findChild<QRubberBand*>();
+    ASSERT_NE(outline, nullptr);
+    QTest::mousePress(w.Team(2), Qt::LeftButton);
+    QTest::mouseMove(w.Team(30));
+    EXPECT_TRUE(outline->isVisible());
+    QTest::mouseRelease(w.Team(30), Qt::LeftButton);
+    EXPECT_FALSE(outline->isVisible());
+    // TEAM3 went through 17, 24 and 28 to the regional final.
     for (int label : {17, 24, 28, 30}) EXPECT_EQ(w.Caption(label), "TEAM3") << label;
     w.Drag(5, 24);  // not on TEAM6's path
     EXPECT_EQ(w.Caption(24), "TEAM3");
@@ -405,6 +414,10 @@ TEST(BracketWindow, SendEmailMailsThePickProgram) {
     EXPECT_TRUE(mail.noteText.ends_with("would find a file with the name of Smith_TM.BKS."));
     EXPECT_EQ(w.platform.mail.signOns, 1);
     EXPECT_EQ(w.platform.mail.signOffs, 1);
+    w.platform.mail.SignOn();  // a session already open is used as it is
+    w.Trigger("mnuPicsEmail");
+    EXPECT_EQ(w.platform.mail.signOns, 2);
+    EXPECT_EQ(w.platform.mail.sent.size(), 2u);
 
     w.platform.mail.FailNext("");
     w.Trigger("mnuPicsEmail");
