@@ -460,6 +460,16 @@ void frmPoolMain::ApplyMenuState() {
     cmdDefaultColors->setDefault(menu_.returnShown);
 }
 
+void frmPoolMain::EnableScoreSelections() {
+    menu_.scoreSelections = true;
+    ApplyMenuState();
+}
+
+void frmPoolMain::EnableReports() {
+    menu_.reports = true;
+    ApplyMenuState();
+}
+
 void frmPoolMain::RunCommand(const char* procedure, const std::function<void()>& command) {
     if (commandRunning_) return;
     commandRunning_ = true;

@@ -52,6 +52,10 @@ public:
 
     QSize sizeHint() const override;
 
+    // For the standings and report windows, which take their entry back when they close.
+    void EnableScoreSelections();
+    void EnableReports();
+
     // The menu: File, Options, DEMO Mode, Entry Assist, Quillon, Help.
     QMenu* mnuFileOptions;
     QAction* mnuNewSelection;

@@ -277,6 +277,29 @@ TEST(BracketWindow, SavingThroughTheMenuWritesTheFileAndOpensTheRoster) {
     EXPECT_EQ(w.rosterShown[0].Key, "Smith,TM");
 }
 
+TEST(BracketWindow, ClicksAndCommandsWaitWhileACommandHoldsADialogOpen) {
+    Window w;
+    BracketWindowHooks hooks = w.AllHooks();
+    // The roster editor after a save is modal: what reaches the window meanwhile is ignored.
+    hooks.editRoster = [&w] {
+        w.Click(1);
+        w.Drag(1, 30);
+        w.Trigger("mnuNewSelection");
+        w.rosterShown.push_back(w.model.RosterHandOver);
+    };
+    w.Open(std::move(hooks));
+    w.Click(0);
+    w.Fill("TM", "Smith", "145");
+    w.platform.dialogs.ChooseFile(w.folder.File("Smith_TM.BKS"));
+    w.Trigger("mnuSaveSelection");
+    ASSERT_EQ(w.rosterShown.size(), 1u);
+    EXPECT_EQ(w.Caption(16), "Texas A&M");
+    EXPECT_EQ(w.Caption(30), "");
+    EXPECT_EQ(w.model.CurrentSelectionFile, w.folder.File("Smith_TM.BKS"));
+    w.Click(1);  // and taken again once it is over
+    EXPECT_EQ(w.Caption(16), "TEAM2");
+}
+
 TEST(BracketWindow, ScoringShowsTheMarksAndThePointsUntilReturn) {
     Window w;
     const SelLinesArray results = testing::UpperTeamsWin(Field("1"));
@@ -486,6 +509,14 @@ TEST(BracketWindow, TheFrameWindowsOpenThroughTheirHooks) {
     w.Trigger("mnuReports");
     EXPECT_EQ(w.reportsShown, 1);
     EXPECT_FALSE(w.Action("mnuReports")->isEnabled());
+    w.window->EnableReports();  // the report window closed
+    EXPECT_TRUE(w.Action("mnuReports")->isEnabled());
+    w.Trigger("mnuGameResults");
+    w.Trigger("mnuScoreSelections");
+    EXPECT_EQ(w.standingsShown, 1);
+    EXPECT_FALSE(w.Action("mnuScoreSelections")->isEnabled());
+    w.window->EnableScoreSelections();  // the standings closed
+    EXPECT_TRUE(w.Action("mnuScoreSelections")->isEnabled());
     w.Trigger("mnuSetup");
     EXPECT_EQ(w.setupShown, 1);
     EXPECT_FALSE(w.window->isVisible());  // the bracket window unloads
