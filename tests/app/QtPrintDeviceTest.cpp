@@ -15,7 +15,7 @@
 #include "app/AnsiQt.h"
 #include "app/QtDialogs.h"
 #include "app/WindowImages.h"
-#include "tests/app/ModalDialog.h"
+#include "tests/support/qt/ModalDialog.h"
 #include "tests/app/ScopedEnv.h"
 #include "tests/support/TempFolder.h"
 

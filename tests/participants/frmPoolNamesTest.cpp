@@ -10,7 +10,7 @@
 
 #include "core/RosterFile.h"
 #include "participants/frmPoolNames.h"
-#include "tests/app/ModalDialog.h"
+#include "tests/support/qt/ModalDialog.h"
 #include "tests/participants/RosterText.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempFolder.h"
