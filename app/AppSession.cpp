@@ -11,6 +11,7 @@
 #include "core/DemoSet.h"
 #include "core/FileSystem.h"
 #include "core/StartFile.h"
+#include "participants/frmPoolNames.h"
 
 namespace brackwell {
 
@@ -85,6 +86,11 @@ BracketWindowHooks AppSession::BracketHooks() {
 std::function<void()> AppSession::SetupHook() { return {}; }
 std::function<void()> AppSession::StandingsHook() { return {}; }
 std::function<void()> AppSession::ReportsHook() { return {}; }
-std::function<void()> AppSession::RosterHook() { return {}; }
+std::function<void()> AppSession::RosterHook() {
+    return [this] {
+        frmPoolNames editor(model_, platform_.dialogs, &frame_);
+        editor.exec();
+    };
+}
 
 }  // namespace brackwell
