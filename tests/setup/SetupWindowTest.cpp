@@ -117,17 +117,26 @@ TEST_F(SetupWindowTest, FinalizingBuildsThePickProgramSavesAndReturnsToTheBracke
     EXPECT_FALSE(window->isVisible());
 }
 
-TEST_F(SetupWindowTest, AMissingTemplateAsksWhetherToFinalizeWithoutIt) {
+TEST_F(SetupWindowTest, AFailedBuildAsksWhetherToFinalizeWithoutThePickProgram) {
     Open();
-    Find<QPushButton>(QStringLiteral("cmdFinalize")).click();
-    test.dialogs.Answer(MsgAnswer::OK).Answer(MsgAnswer::OK).Answer(MsgAnswer::Cancel);
-    window->mnuSaveStartingField->trigger();
-    const auto calls = test.dialogs.calls();
-    ASSERT_EQ(calls.size(), 3u);
-    EXPECT_EQ(calls[1].title, "QUILLON Routine");
-    EXPECT_EQ(calls[2].title, "FAILURE WITH QUILLON creation");
-    EXPECT_FALSE(folder.Exists(kStartFileName));
-    EXPECT_EQ(returned, 0);
+    // No template yet; then a template, but a name holding the areas' separator.
+    for (const bool withTemplate : {false, true}) {
+        if (withTemplate) {
+            folder.Write("QUILLON.OBJ", PickTemplate());
+            Find<QLineEdit>("txtRegion", 9).setText(QStringLiteral("St. John^s"));
+        }
+        Find<QPushButton>(QStringLiteral("cmdFinalize")).click();
+        test.dialogs.Answer(MsgAnswer::OK).Answer(MsgAnswer::OK).Answer(MsgAnswer::Cancel);
+        window->mnuSaveStartingField->trigger();
+        const auto calls = test.dialogs.calls();
+        ASSERT_EQ(calls.size(), 3u);
+        EXPECT_EQ(calls[1].title, "QUILLON Routine");
+        EXPECT_EQ(calls[2].title, "FAILURE WITH QUILLON creation");
+        EXPECT_FALSE(folder.Exists(kStartFileName));
+        EXPECT_FALSE(folder.Exists("QUILLON.EXE"));
+        EXPECT_EQ(returned, 0);
+        test.dialogs.ClearCalls();
+    }
 }
 
 TEST_F(SetupWindowTest, TypingCompletesFromTheListUnlessOverridden) {
