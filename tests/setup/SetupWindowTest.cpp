@@ -258,7 +258,9 @@ TEST_F(SetupWindowTest, DemoCommandsChangeTheFolderAndReload) {
 
 TEST_F(SetupWindowTest, HelpGoesToTheViewerAndReportsAMissingFile) {
     frmPoolEntry& w = Open();
-    w.mnuHelpDisplay->trigger();
+    auto& box = Find<QLineEdit>("txtRegion", 0);
+    box.setFocus();
+    QTest::keyClick(&box, Qt::Key_H, Qt::ControlModifier);  // the shortcut works from the boxes
     EXPECT_EQ(test.help.helpFiles, (std::vector<std::string>{folder.path() + "/BRACKWELL.HLP"}));
     test.help.helpShows = false;
     test.dialogs.AllowMessages();
