@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -455,7 +456,10 @@ void frmPoolEntry::mnuEnd_Click() {
 void frmPoolEntry::ReturnToBracket() {
     const QPointer<frmPoolEntry> self(this);
     if (hooks_.returnToBracket) hooks_.returnToBracket();
-    if (self && isVisible()) close();
+    if (!self || !isVisible()) return;
+    // Still here: unload, as the frame's window when this is one of its children.
+    if (auto* frameWindow = qobject_cast<QMdiSubWindow*>(parentWidget())) frameWindow->close();
+    else close();
 }
 
 void frmPoolEntry::mnuSeating_Click() {

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QMdiArea>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -6,6 +7,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+#include "app/frmPoolMIDI.h"
 #include "core/StartFile.h"
 #include "tests/setup/SetupWindowFixture.h"
 
@@ -225,6 +227,15 @@ TEST_F(SetupWindowTest, ListButtonsEditTheListAndExitOffersToSaveIt) {
               CrLf({"*START*", "Arizona State", "Duke", "Kansas", "Texas A&M", "Xavier", "*END*"}));
     EXPECT_FALSE(folder.Exists(kStartFileName));  // Exit does not save the field
     EXPECT_EQ(returned, 1);
+}
+
+TEST_F(SetupWindowTest, ExitUnloadsItsFrameWindow) {
+    frmPoolMIDI frame;
+    frame.show();
+    auto* setup = new frmPoolEntry(model, test.platform, {});
+    frame.ShowChild(setup);
+    setup->mnuEnd->trigger();
+    EXPECT_TRUE(QTest::qWaitFor([&frame] { return frame.mdiArea()->subWindowList().isEmpty(); }));
 }
 
 TEST_F(SetupWindowTest, ClearAllEmptiesTheTeamBoxes) {
