@@ -338,10 +338,14 @@ void frmPoolEntry::FocusTeamBox(int index) {
 }
 
 void frmPoolEntry::PaintCurrentBox(bool highlighted) {
-    QLineEdit* box = txtRegion_[currentBox_];
+    // The box painted green is the one painted back, even when the current box has moved on.
+    if (highlighted) paintedBox_ = currentBox_;
+    if (!paintedBox_) return;
+    QLineEdit* box = txtRegion_[*paintedBox_];
     QPalette colours = box->palette();
     colours.setColor(QPalette::Base, highlighted ? kCurrentBoxGreen : palette().color(QPalette::Window));
     box->setPalette(colours);
+    if (!highlighted) paintedBox_.reset();
 }
 
 void frmPoolEntry::PutListNameIntoBox() {

@@ -119,6 +119,7 @@ private:
     std::vector<TypedTeamName> typedNames_;    // new names typed into the team boxes
     bool override_ = false;
     int currentBox_ = 0;                       // the team box last entered
+    std::optional<int> paintedBox_;            // the team box painted green by a press in the list
 };
 
 }  // namespace brackwell

@@ -187,11 +187,14 @@ TEST_F(SetupWindowTest, APressInTheListMarksTheCurrentBoxUntilTheListIsLeft) {
     Open();
     auto& list = Find<QListWidget>(QStringLiteral("lstTeamNames"));
     auto& box = Find<QLineEdit>("txtRegion", 20);
+    const QColor normal = box.palette().color(QPalette::Base);
     box.setFocus();
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(list.item(2)).center());
     EXPECT_EQ(box.palette().color(QPalette::Base), QColor(128, 255, 128));
-    box.setFocus();
+    QTest::keyClick(&list, Qt::Key_Return);  // the name goes in; the focus moves to the next box
+    EXPECT_EQ(box.text(), QStringLiteral("Kansas"));
     EXPECT_EQ(box.palette().color(QPalette::Base), window->palette().color(QPalette::Window));
+    EXPECT_EQ(Find<QLineEdit>("txtRegion", 21).palette().color(QPalette::Base), normal);
     EXPECT_TRUE(list.selectedItems().isEmpty());  // entering a team box clears the choice
 }
 
