@@ -50,7 +50,9 @@ std::optional<std::string> QtPickDialogs::SaveFileName(const SaveFileRequest& re
 void QtPickDialogs::About() {
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("About QUILLON"), QStringLiteral("QUILLON Version 1.0"),
                     QMessageBox::Ok, parent_);
-    box.setIconPixmap(QApplication::windowIcon().pixmap(32, 32));
+    // The program's icon when it has one, else the style's information icon.
+    if (QApplication::windowIcon().isNull()) box.setIcon(QMessageBox::Information);
+    else box.setIconPixmap(QApplication::windowIcon().pixmap(32, 32));
     box.exec();
 }
 

@@ -259,6 +259,22 @@ void QuillonDialog::paintEvent(QPaintEvent* event) {
             painter.drawLine(bar, (ya + yb) / 2, to, (ya + yb) / 2);
         }
     }
+    // The final four: the two regional champions of a half join on a bar beside the semifinal
+    // labels, with a tick into the semifinal they feed; the semifinal winners meet the
+    // champion from above and below, clear of the captions between the labels.
+    const QRect upperLeft = teamLabels_[30]->geometry(), lowerLeft = teamLabels_[61]->geometry();
+    const QRect upperRight = teamLabels_[92]->geometry(), lowerRight = teamLabels_[123]->geometry();
+    const QRect semi1 = teamLabels_[124]->geometry(), semi2 = teamLabels_[125]->geometry();
+    const QRect champion = teamLabels_[126]->geometry();
+    const int leftBar = (upperLeft.left() + champion.left()) / 2;
+    painter.drawLine(leftBar, upperLeft.bottom(), leftBar, lowerLeft.top());
+    painter.drawLine(leftBar, semi1.center().y(), semi1.left(), semi1.center().y());
+    const int rightBar = (upperRight.right() + champion.right()) / 2 + 1;
+    painter.drawLine(rightBar, upperRight.bottom(), rightBar, lowerRight.top());
+    painter.drawLine(rightBar, semi2.center().y(), semi2.right(), semi2.center().y());
+    const int finalX = Pixels(345, 0, 0, 0).x();  // between the winner's caption and the total
+    painter.drawLine(finalX, semi1.bottom(), finalX, champion.top());
+    painter.drawLine(finalX, champion.bottom(), finalX, semi2.top());
 }
 
 }  // namespace brackwell::pick

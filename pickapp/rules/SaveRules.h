@@ -9,10 +9,6 @@
 namespace brackwell::pick {
 
 inline constexpr const char* kErrorTitle = "** QUILLON ERROR **";
-// Shown when the program's areas hold no complete field: the unfilled template, or a damaged copy.
-inline constexpr const char* kNoFieldMessage =
-    "This copy of QUILLON holds no tournament field.\n"
-    "Use the QUILLON.EXE that your pool organiser sent for this season.";
 inline constexpr int kLowestTotal = 50;
 inline constexpr int kHighestTotal = 250;
 
