@@ -1,6 +1,7 @@
 #pragma once
 // The printer as the organiser's program uses it. The Qt implementation prints through QPrinter
 // to a system printer or a PDF file; tests record what would be printed.
+// A printer that cannot be used throws std::runtime_error with a description for the message box.
 
 #include <cstdint>
 #include <vector>

@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev libzip-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xdg-utils fonts-liberation
+  poppler-utils
   locales
 )
 

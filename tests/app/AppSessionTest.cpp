@@ -16,36 +16,16 @@
 #include "app/AnsiQt.h"
 #include "app/FieldOverview.h"
 #include "core/StartFile.h"
+#include "tests/app/ScopedEnv.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempFolder.h"
 
 namespace brackwell {
 namespace {
 
+using testing::ScopedEnv;
 using testing::ScriptedDialogs;
 using testing::TempFolder;
-
-// Sets an environment variable for one test and puts the old value back.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name)) old_ = old;
-        if (value != nullptr)
-            setenv(name, value, 1);
-        else
-            unsetenv(name);
-    }
-    ~ScopedEnv() {
-        if (old_)
-            setenv(name_, old_->c_str(), 1);
-        else
-            unsetenv(name_);
-    }
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 StartLinesArray SampleField() {
     StartLinesArray lines = DefaultStartLines();

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "pickapp/QtPickDialogs.h"
-#include "tests/support/qt/ModalDialog.h"
+#include "tests/app/ModalDialog.h"
 
 namespace brackwell::pick {
 namespace {

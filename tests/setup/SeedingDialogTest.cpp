@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 #include "tests/setup/SetupWindowFixture.h"
-#include "tests/support/qt/ModalDialog.h"
+#include "tests/app/ModalDialog.h"
 
 namespace brackwell::testing {
 namespace {
