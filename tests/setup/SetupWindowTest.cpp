@@ -114,7 +114,10 @@ TEST_F(SetupWindowTest, FinalizingBuildsThePickProgramSavesAndReturnsToTheBracke
     expected[kComment2Line] = "line one|line two";
     expected[kFinalizedLine] = "1";
     EXPECT_EQ(folder.Read(kStartFileName), StartFileContents(expected));
-    EXPECT_FALSE(Find<QProgressBar>(QStringLiteral("prgQuillon")).isVisible());
+    const auto& progress = Find<QProgressBar>(QStringLiteral("prgQuillon"));
+    EXPECT_FALSE(progress.isVisible());
+    EXPECT_EQ(progress.maximum(), static_cast<int>(PickTemplate().size()));  // counted in bytes
+    EXPECT_EQ(progress.value(), 0);
     EXPECT_EQ(returned, 1);
     EXPECT_FALSE(window->isVisible());
 }
