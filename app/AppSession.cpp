@@ -12,6 +12,7 @@
 #include "core/FileSystem.h"
 #include "core/StartFile.h"
 #include "participants/frmPoolNames.h"
+#include "setup/frmPoolEntry.h"
 
 namespace brackwell {
 
@@ -83,7 +84,32 @@ BracketWindowHooks AppSession::BracketHooks() {
     return hooks;
 }
 
-std::function<void()> AppSession::SetupHook() { return {}; }
+std::function<void()> AppSession::SetupHook() {
+    return [this] { ShowSetupWindow(); };
+}
+
+void AppSession::ShowSetupWindow() {
+    QMdiSubWindow* window = frame_.ShowChild(new frmPoolEntry(model_, platform_, SetupHooks()));
+    setupFrame_ = window;
+    // (A window being destroyed may still be held by its guarded pointer.)
+    QObject::connect(window, &QObject::destroyed, &signalGuard_, [this, window] {
+        const bool setupGone = setupFrame_ == nullptr || setupFrame_ == window;
+        if (setupGone && bracketFrame_ == nullptr && !frame_.closing()) ShowBracketWindow();
+    });
+}
+
+SetupWindowHooks AppSession::SetupHooks() {
+    SetupWindowHooks hooks;
+    hooks.returnToBracket = [this] {
+        if (bracketFrame_ == nullptr) ShowBracketWindow();
+        if (setupFrame_ != nullptr) setupFrame_->close();
+    };
+    hooks.reload = [this] {
+        if (setupFrame_ != nullptr) setupFrame_->close();
+        ShowSetupWindow();
+    };
+    return hooks;
+}
 std::function<void()> AppSession::StandingsHook() { return {}; }
 std::function<void()> AppSession::ReportsHook() { return {}; }
 std::function<void()> AppSession::RosterHook() {

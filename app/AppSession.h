@@ -10,6 +10,7 @@
 
 #include "app/frmPoolMIDI.h"
 #include "bracket/BracketWindowHooks.h"
+#include "setup/SetupWindowHooks.h"
 #include "core/AppFolder.h"
 #include "core/Model.h"
 #include "core/Platform.h"
@@ -50,6 +51,10 @@ private:
     // Unloads the bracket window on show and shows a new one, which loads the files afresh.
     void ReloadBracketWindow();
     void ShowBracketWindow();
+    // The setup window in place of the bracket window; closing it in any way brings the
+    // bracket window back, since the bracket window holds the program's menu.
+    void ShowSetupWindow();
+    SetupWindowHooks SetupHooks();
 
     // The windows other parts of the program provide. Each stays empty, and its menu entry
     // disabled, until that window is part of the program.
@@ -63,6 +68,10 @@ private:
     std::string helpFile_;
     frmPoolMIDI frame_;
     QPointer<QMdiSubWindow> bracketFrame_;
+    QPointer<QMdiSubWindow> setupFrame_;
+    // The receiver of the windows' signals. Declared last, so it goes first and no signal of a
+    // window deleted with the frame reaches a session half taken down.
+    QObject signalGuard_;
 };
 
 }  // namespace brackwell

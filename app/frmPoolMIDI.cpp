@@ -41,9 +41,11 @@ QMdiSubWindow* frmPoolMIDI::ShowChild(QWidget* child) {
 }
 
 void frmPoolMIDI::closeEvent(QCloseEvent* event) {
+    closing_ = true;
     const QList<QMdiSubWindow*> windows = mdiArea_->subWindowList(QMdiArea::CreationOrder);
     for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
         if (!(*it)->close()) {
+            closing_ = false;
             event->ignore();
             return;
         }
