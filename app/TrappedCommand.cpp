@@ -5,13 +5,18 @@
 namespace brackwell {
 
 bool RunTrapped(Dialogs& dialogs, const std::string& title, const std::function<void()>& command) {
+    std::string description;
     try {
         command();
         return true;
     } catch (const std::exception& error) {
-        ReportTrappedError(dialogs, title, error.what());
+        description = error.what();
     } catch (...) {
-        ReportTrappedError(dialogs, title, "");
+    }
+    try {
+        ReportTrappedError(dialogs, title, description);
+    } catch (...) {
+        // Nothing more can be said when the message itself fails.
     }
     return false;
 }

@@ -18,6 +18,7 @@
 #include <stdexcept>
 
 #include "app/AnsiQt.h"
+#include "app/TrappedCommand.h"
 #include "bracket/BracketCanvas.h"
 #include "bracket/BracketGeometry.h"
 #include "bracket/rules/HighSeeds.h"
@@ -61,20 +62,7 @@ std::string ProcedureTitle(const char* procedure) { return std::string("Brackwel
 
 // What a handler throws is shown, never passed on to the event loop.
 void TrapErrors(Dialogs& dialogs, const char* procedure, const std::function<void()>& body) {
-    std::string description;
-    try {
-        body();
-        return;
-    } catch (const std::exception& error) {
-        description = error.what();
-    } catch (...) {
-    }
-    if (description.empty()) description = "General Error Condition";
-    try {
-        dialogs.Message(description, ProcedureTitle(procedure), MsgIcon::Critical);
-    } catch (...) {
-        // Nothing more can be said when the message itself fails.
-    }
+    RunTrapped(dialogs, ProcedureTitle(procedure), body);
 }
 
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, double points = 8, bool bold = false) {

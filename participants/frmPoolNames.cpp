@@ -13,6 +13,7 @@
 #include <exception>
 
 #include "app/AnsiQt.h"
+#include "app/TrappedCommand.h"
 #include "core/RosterFile.h"
 
 namespace brackwell {
@@ -174,14 +175,10 @@ bool frmPoolNames::eventFilter(QObject* watched, QEvent* event) {
 
 void frmPoolNames::Run(const char* procedure, const std::function<void()>& command) {
     const std::string title = std::string("Brackwell - ") + kWindowName + ", " + procedure;
-    try {
+    RunTrapped(dialogs_, title, [this, &command] {
         PullFields();
         command();
-    } catch (const std::exception& error) {
-        ReportTrappedError(dialogs_, title, error.what());
-    } catch (...) {
-        ReportTrappedError(dialogs_, title, "");
-    }
+    });
     ShowState();
 }
 
