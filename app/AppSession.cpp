@@ -49,7 +49,7 @@ std::string PrepareAppFolder(const AppFolderPlaces& places) {
 AppSession::AppSession(std::string appFolder, Platform& platform) : model_(std::move(appFolder)), platform_(platform) {}
 
 void AppSession::Start() {
-    helpFile_ = model_.AppFilePath("BRACKWELL.HLP");
+    helpFile_ = model_.AppFilePath(kHelpFileName);
     frame_.show();
     ShowBracketWindow();
     if (FileExists(model_.AppFilePath(kStartFileName))) return;

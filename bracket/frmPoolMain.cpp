@@ -40,7 +40,6 @@ namespace {
 constexpr const char* kWindowTitle = "Make Tournament Selections";
 constexpr const char* kStartingTip = "Left Click or Drag to Select";
 constexpr const char* kPickProgramName = "QUILLON.EXE";
-constexpr const char* kHelpFileName = "BRACKWELL.HLP";
 constexpr const char* kTeamLabelProperty = "teamLabel";
 // The smallest canvas on which the labels stay readable; it fits a 1366 x 768 screen.
 constexpr QSize kMinimumCanvas(1240, 580);
@@ -647,12 +646,6 @@ void frmPoolMain::SendEmail() {
     mail.SignOff();
 }
 
-void frmPoolMain::HelpDisplay() {
-    if (!platform_.help.ShowHelpFile(model_.AppFilePath(kHelpFileName)))
-        platform_.dialogs.Message(
-            "Trouble loading the help file, make sure that \r\nBRACKWELL.HLP is present in the same directory \r\nas "
-            "the application program.",
-            "** Help File Problem **");
-}
+void frmPoolMain::HelpDisplay() { ShowHelpFile(model_, platform_.help, platform_.dialogs); }
 
 }  // namespace brackwell

@@ -224,13 +224,7 @@ void frmPoolEntry::Reload() {
 }
 
 void frmPoolEntry::mnuHelpDisplay_Click() {
-    Trapped("mnuHelpDisplay_Click", [this] {
-        if (platform_.help.ShowHelpFile(model_.AppFilePath("BRACKWELL.HLP"))) return;
-        platform_.dialogs.Message(std::string("Trouble loading the help file, make sure that ") + kCrLf +
-                                      "BRACKWELL.HLP is present in the same directory " + kCrLf +
-                                      "as the application program.",
-                                  "** Help File Problem **");
-    });
+    Trapped("mnuHelpDisplay_Click", [this] { ShowHelpFile(model_, platform_.help, platform_.dialogs); });
 }
 
 void frmPoolEntry::mnuAboutDisplay_Click() {
