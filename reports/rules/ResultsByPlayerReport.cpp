@@ -1,4 +1,6 @@
 #include <algorithm>
+#include <array>
+#include <vector>
 
 #include "reports/rules/Generators.h"
 #include "reports/rules/ReportLayout.h"
@@ -24,24 +26,32 @@ ReportOutcome ResultsByPlayerReport(ReportRun& run) {
 
     const ReportScorer scorer(run.model);
     std::size_t wf = 0, wt = 0, x = 0;
+    // Scored once against the results: the width pass and the lines read the same records.
+    std::vector<ScoreRecord> records;
     for (const std::string& file : run.request.selectionFiles) {
         wf = std::max(wf, file.size());
-        const ScoreRecord record = scorer.Score(run.model, run.dialogs, file);
-        x = std::max(x, record.Champion.size() + record.RunnerUp.size() + 6);
+        records.push_back(scorer.Score(run.model, run.dialogs, file));
+        x = std::max(x, records.back().Champion.size() + records.back().RunnerUp.size() + 6);
     }
     for (int i = 1; i <= 4; ++i) wt = std::max(wt, finalFour->teams[static_cast<std::size_t>(i)].size());
     wf = std::max(wf, wt + 3);
     const double width = static_cast<double>(std::max(wf + x + 25, wf + wt + 30));
     const auto nf = static_cast<std::ptrdiff_t>(wf), nt = static_cast<std::ptrdiff_t>(wt);
 
+    // The finals that can still happen, the same for every participant.
+    std::array<std::array<std::optional<SelLinesArray>, 2>, 5> scenarios;
+    for (int i = 1; i <= 4; ++i)
+        for (int kind = 1; kind <= 2; ++kind)
+            scenarios[static_cast<std::size_t>(i)][kind - 1] = ApplyScenario(results, *finalFour, i, kind);
+
     ReportText report;
-    for (const std::string& file : run.request.selectionFiles) {
+    for (std::size_t n = 0; n < records.size(); ++n) {
+        const std::string& file = run.request.selectionFiles[n];
+        const ScoreRecord& record = records[n];
         if (report.pageLines == 0) {
             report.HeaderBlock(run.request.reportTitle, "Projected Results by Player", width);
             report.pageLines = 4;
         }
-        run.model.SelLines = results;
-        const ScoreRecord record = scorer.Score(run.model, run.dialogs, file);
         report.Line("  " + Fit(file, wf) + "Final Game Selection:  " + FinalGameText(record));
         // With Final Four names under 11 characters the gap would be negative: none is left.
         report.Line(Blanks(nf + 2) + "Current Points: " + Padded3(record.Score) + Blanks(nt - 11) +
@@ -52,7 +62,7 @@ ReportOutcome ResultsByPlayerReport(ReportRun& run) {
             const std::string team = Fit(finalFour->teams[static_cast<std::size_t>(i)], wt);
             bool kindOneWritten = false;
             for (int kind = 1; kind <= 2; ++kind) {
-                const std::optional<SelLinesArray> scenario = ApplyScenario(results, *finalFour, i, kind);
+                const std::optional<SelLinesArray>& scenario = scenarios[static_cast<std::size_t>(i)][kind - 1];
                 if (!scenario) continue;
                 run.model.SelLines = *scenario;
                 const ScoreRecord projected = scorer.Score(run.model, run.dialogs, file);

@@ -18,12 +18,19 @@ public:
         std::size_t tag = 0;
     };
 
-    void Clear() { items_.clear(); }
+    void Clear() {
+        items_.clear();
+        folded_.clear();
+    }
     void Add(std::string text, std::size_t tag = 0);
-    const std::vector<Item>& items() const { return items_; }
+    const std::vector<Item>& items() const;
 
 private:
-    std::vector<Item> items_;
+    // Sorted when next read: a report adds tens of thousands of items before it reads one.
+    // Each item's case-folded text is made once, so sorting compares plain bytes.
+    mutable std::vector<Item> items_;
+    mutable std::vector<std::string> folded_;
+    mutable bool sorted_ = true;
 };
 
 }  // namespace brackwell::reports
