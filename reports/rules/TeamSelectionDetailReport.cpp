@@ -38,17 +38,25 @@ void AppendStage(std::vector<std::string>& block, int stage, const std::vector<s
     block.push_back(line);
 }
 
+void NewPage(ReportText& report, const std::string& title) {
+    if (report.pageLines > 0) report.FormFeed();
+    report.HeaderBlock(title, "Team Selection Detail", kWidth);
+    report.pageLines = 4;
+}
+
+// A block is kept on one page when it fits on one; a longer one goes on under its team's name.
 void WriteBlock(ReportText& report, const std::string& title, const std::vector<std::string>& block) {
-    if (report.pageLines > 4 && report.pageLines + static_cast<int>(block.size()) > kPageLines) {
-        report.FormFeed();
-        report.pageLines = 0;
+    if (report.pageLines == 0 || (report.pageLines > 4 && report.pageLines + static_cast<int>(block.size()) > kPageLines))
+        NewPage(report, title);
+    for (std::size_t i = 0; i < block.size(); ++i) {
+        if (report.pageLines >= kPageLines) {
+            NewPage(report, title);
+            report.Line(block.front() + " (continued)");
+            ++report.pageLines;
+        }
+        report.Line(block[i]);
+        ++report.pageLines;
     }
-    if (report.pageLines == 0) {
-        report.HeaderBlock(title, "Team Selection Detail", kWidth);
-        report.pageLines = 4;
-    }
-    for (const std::string& line : block) report.Line(line);
-    report.pageLines += static_cast<int>(block.size());
 }
 }  // namespace
 

@@ -80,6 +80,16 @@ TEST(ReportPaging, AFinalRunningPastAPageGoesOnUnderItsHeading) {
               std::string::npos);
 }
 
+TEST(ReportPaging, ATeamsDetailLongerThanAPageGoesOnUnderItsName) {
+    ReportPool pool(false);
+    WriteLargePool(pool, 80);
+    ASSERT_EQ(pool.Run("TeamSelectionDetail"), ReportOutcome::Written);
+    const std::string text = pool.WorkFile();
+    for (const int lines : PageLengths(text)) EXPECT_LE(lines, 58);
+    EXPECT_NE(text.find("\f\r\n \r\n"), std::string::npos);
+    EXPECT_NE(text.find(" \r\n  TEAM1 (continued)\r\n"), std::string::npos);
+}
+
 TEST(ReportPaging, OneParticipantsDetailHasNoFormFeed) {
     ReportPool pool(false);
     WriteLargePool(pool, 1);
