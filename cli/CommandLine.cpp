@@ -29,13 +29,16 @@ quillon Builds the pick program "QUILLON.EXE" in the application folder from the
 
 report  Writes reports of the report window to their files, as its "File"
         destination does: each report is written to "TEMPPRT.TXT" and copied to
-        its own file, which is then printed on standard output. REPORT is a key
-        or the index of the report window's list; --all runs all seven. They run
-        in this order, whatever the order named:
-          0 TournamentStandings    RPTOPT1.TXT   4 PlayerSelectionDetail  RPTOPT5.TXT
-          1 PlayerListing          RPTOPT2.TXT   5 ResultsByPlayer        RPTOPT6.TXT
-          2 TeamSelectionSummary   RPTOPT3.TXT   6 ResultsByTeam          RPTOPT7.TXT
-          3 TeamSelectionDetail    RPTOPT4.TXT
+        its own file, whose path is printed on standard output. REPORT is a key
+        or the index in the report window's list; --all runs all seven. They
+        run in this order, whatever the order named:
+          0 TournamentStandings     RPTOPT1.TXT
+          1 PlayerListing           RPTOPT2.TXT
+          2 TeamSelectionSummary    RPTOPT3.TXT
+          3 TeamSelectionDetail     RPTOPT4.TXT
+          4 PlayerSelectionDetail   RPTOPT5.TXT
+          5 ResultsByPlayer         RPTOPT6.TXT
+          6 ResultsByTeam           RPTOPT7.TXT
         The reports are headed with the pool title of "POOLSTART.BKT", or with
         --title TEXT. A report that cannot be prepared, or that skips itself
         (the projections once a champion is entered), writes no file and says
