@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/RosterFile.h"
 #include "reports/rules/ReportLayout.h"
 #include "reports/rules/ReportPool.h"
 #include "reports/rules/WorkBox.h"
@@ -81,6 +82,14 @@ TEST(TournamentStandings, EqualPointsPutTheLaterNameFirstAndShortNamesLeaveTheSe
                                               "------ ------   -------  ----- ----- ----- ----- ------- ",
                                               " 000   Bo, X    b_X.BKS   000   000   063   000    002   ",
                                               " 000   Abe, X   a_X.BKS   000   000   063   000    001   "}));
+}
+
+TEST(PlayerListing, ARosterOfItsHeadingAloneGivesTheHeadingCutToNothing) {
+    ReportPool pool;
+    pool.folder.Write(kRosterFileName, RosterHeaderLine() + "\r\n");
+    ASSERT_EQ(pool.Run("PlayerListing"), ReportOutcome::Written);
+    EXPECT_EQ(pool.WorkFile(), testing::CrLf({" ", "2000 NCAA Tournament", "Player Listing", " ", std::string(12, ' '),
+                                              std::string(12, ' ')}));
 }
 
 TEST(CopyWorkFileToReport, CopiesTheWorkFileOverTheReportFileByteForByte) {
