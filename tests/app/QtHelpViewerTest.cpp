@@ -16,7 +16,7 @@
 #include <string>
 
 #include "app/AnsiQt.h"
-#include "tests/app/ModalDialog.h"
+#include "tests/support/qt/ModalDialog.h"
 #include "tests/support/TempFolder.h"
 
 namespace brackwell {
