@@ -88,11 +88,8 @@ void BM_StandingsFill(benchmark::State& state) {
     const Platform& seams = qt.platform();
     Platform platform{dialogs, seams.mail, seams.printer, seams.help, seams.launcher};
     modBrackwell model(folder);
-    ReadStartFile(model, dialogs);
-    ReadSelections(model, dialogs, model.AppFilePath(kResultsFileName));
     PlainBracketView results;
-    ShowStartingField(model, results);
-    SelectionToWindow(model, results);
+    ShowResults(model, dialogs, results);
     for (auto _ : state) {
         auto* window = new frmPoolMisc(model, platform, results, {});
         window->show();  // the fill runs as the window is first shown
