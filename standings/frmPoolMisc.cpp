@@ -128,14 +128,25 @@ std::string frmPoolMisc::ProcedureTitle(const char* procedure) const {
 // The grid's format string: the headers in their first order, their alignment and widths.
 void frmPoolMisc::ApplyFormat() {
     columnFields_ = {0, 1, 2, 3, 4};
-    const QFontMetrics metrics(msgScoreDisplay_->font());
     for (int c = 0; c < kScoreColumnCount; ++c) {
-        const GridColumn& column = ScoreDisplayColumns()[c];
-        auto* item = new QTableWidgetItem(AnsiToQString(column.header));
-        item->setTextAlignment(FieldAlignment(c));
-        msgScoreDisplay_->setHorizontalHeaderItem(c, item);
-        msgScoreDisplay_->setColumnWidth(c, metrics.horizontalAdvance(QString(column.widthChars, u' ')) + kCellPadding);
+        if (msgScoreDisplay_->horizontalHeaderItem(c) == nullptr)
+            msgScoreDisplay_->setHorizontalHeaderItem(c, new QTableWidgetItem);
+        ShowColumnHeader(c);
     }
+}
+
+// A column's header, alignment and width as the field it now shows has them: as many average
+// characters as the format string gives it, and never narrower than its header.
+void frmPoolMisc::ShowColumnHeader(int column) {
+    const int field = columnFields_[column];
+    const GridColumn& format = ScoreDisplayColumns()[field];
+    QTableWidgetItem* header = msgScoreDisplay_->horizontalHeaderItem(column);
+    header->setText(AnsiToQString(format.header));
+    header->setTextAlignment(FieldAlignment(field));
+    const QFontMetrics metrics(msgScoreDisplay_->font());
+    const int width = std::max(metrics.averageCharWidth() * format.widthChars,
+                               metrics.horizontalAdvance(header->text()) + 2 * kCellPadding);
+    msgScoreDisplay_->setColumnWidth(column, width + kCellPadding);
 }
 
 void frmPoolMisc::showEvent(QShowEvent* event) {
@@ -216,15 +227,7 @@ std::vector<ScoreRow> frmPoolMisc::GridRows(bool withHeader) const {
 
 // The data rows back into the grid, and the header and widths of the columns as they now stand.
 void frmPoolMisc::WriteRows(const std::vector<ScoreRow>& rows) {
-    const QFontMetrics metrics(msgScoreDisplay_->font());
-    for (int c = 0; c < kScoreColumnCount; ++c) {
-        const int field = columnFields_[c];
-        const GridColumn& column = ScoreDisplayColumns()[field];
-        QTableWidgetItem* header = msgScoreDisplay_->horizontalHeaderItem(c);
-        header->setText(AnsiToQString(column.header));
-        header->setTextAlignment(FieldAlignment(field));
-        msgScoreDisplay_->setColumnWidth(c, metrics.horizontalAdvance(QString(column.widthChars, u' ')) + kCellPadding);
-    }
+    for (int c = 0; c < kScoreColumnCount; ++c) ShowColumnHeader(c);
     for (std::size_t r = 0; r < rows.size(); ++r)
         for (int c = 0; c < kScoreColumnCount; ++c)
             SetCell(*msgScoreDisplay_, static_cast<int>(r), c, rows[r][c], FieldAlignment(columnFields_[c]));

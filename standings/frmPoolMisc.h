@@ -49,6 +49,7 @@ protected:
 
 private:
     void ApplyFormat();
+    void ShowColumnHeader(int column);
     void Fill();
     void WriteRows(const std::vector<ScoreRow>& rows);
     void ShowMarksOf(int row, int column);
