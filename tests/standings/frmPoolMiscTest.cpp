@@ -118,8 +118,9 @@ TEST(frmPoolMisc, OpensLockedOverTheBracketWithTheGridOfTheFormatString) {
     const std::vector<QString> headers{"File Name", "Player Name", "Score", "-MAX-", "Winning Pick"};
     for (int c = 0; c < 5; ++c) EXPECT_EQ(s.grid->horizontalHeaderItem(c)->text(), headers[c]);
     // Wider columns in the format string are wider on screen; numbers sit to the right.
-    EXPECT_GT(s.grid->columnWidth(0), s.grid->columnWidth(1));
-    EXPECT_GT(s.grid->columnWidth(2), s.grid->columnWidth(3));
+    EXPECT_GT(s.grid->columnWidth(0), s.grid->columnWidth(4));
+    EXPECT_GT(s.grid->columnWidth(4), s.grid->columnWidth(1));
+    EXPECT_GT(s.grid->columnWidth(1), s.grid->columnWidth(2));
     EXPECT_TRUE(s.grid->item(0, 2)->textAlignment() & Qt::AlignRight);
     EXPECT_TRUE(s.grid->item(0, 0)->textAlignment() & Qt::AlignLeft);
     for (const char* button : {"cmdCalculate", "cmdPrint", "cmdExit"})
