@@ -7,7 +7,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("brackwell"));
     brackwell::QtPlatform platform;
-    brackwell::AppSession session(brackwell::PrepareAppFolder(brackwell::ProgramPlaces()), platform.platform().dialogs);
+    brackwell::AppSession session(brackwell::PrepareAppFolder(brackwell::ProgramPlaces()), platform.platform());
     session.Start();
     return app.exec();
 }

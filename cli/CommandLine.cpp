@@ -1,11 +1,13 @@
 #include "cli/CommandLine.h"
 
+#include "cli/QuillonCommand.h"
 #include "cli/ScoreCommand.h"
 
 namespace brackwell::cli {
 
 const char* UsageText() {
     return R"(Usage: brackwell-cli score [--folder DIR] [FILE...]
+       brackwell-cli quillon [--folder DIR]
        brackwell-cli --help
 
 score   Scores selection files against the game results, as the standings window
@@ -14,6 +16,14 @@ score   Scores selection files against the game results, as the standings window
         FILEs named, in the order given (file names in the application folder).
         Each is scored against "BRACKWELL.BKT" with the points per round of
         "POOLSTART.BKT".
+
+quillon Builds the pick program "QUILLON.EXE" in the application folder from the
+        template "QUILLON.OBJ" and the field of "POOLSTART.BKT", byte for byte as
+        finalizing the setup does. For rebuilding after mending the field, and for
+        checks. Prints the path built. Exit status: 0 when built; 1, with the
+        reason on standard error, when the folder, the field or the template is
+        missing or damaged, the field does not fit the program, or the program
+        cannot be written; 2 for a wrong command line.
 
 Options:
   --folder DIR   use DIR as the application folder
@@ -24,7 +34,7 @@ else the program's own folder when it holds "QUILLON.OBJ" and can be written (a
 portable install); else the per-user folder, $XDG_DATA_HOME/Brackwell or
 ~/.local/share/Brackwell.
 
-Output on standard output: a header line, then one line per file, the fields
+Output of score on standard output: a header line, then one line per file, the fields
 separated by tabs:
   FileName     the selection file's name
   PlayerName   the player's name, ", " and initials
@@ -54,6 +64,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         return out.flush() ? kExitOk : kExitFailure;
     }
     if (command == "score") return RunScoreCommand({args.begin() + 1, args.end()}, out, err);
+    if (command == "quillon") return RunQuillonCommand({args.begin() + 1, args.end()}, out, err);
     err << kProgramName << ": unknown command \"" << command << "\"; see " << kProgramName << " --help\n";
     return kExitUsage;
 }

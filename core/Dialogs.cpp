@@ -1,7 +1,5 @@
 #include "core/Dialogs.h"
 
-#include <exception>
-
 namespace brackwell {
 
 MsgAnswer DeclineAnswer(MsgButtons buttons) {
@@ -14,22 +12,8 @@ MsgAnswer DeclineAnswer(MsgButtons buttons) {
     return MsgAnswer::Cancel;
 }
 
-bool TrapErrors(Dialogs& dialogs, const std::string& title, const std::function<void()>& body) {
-    std::string description;
-    try {
-        body();
-        return true;
-    } catch (const std::exception& error) {
-        description = error.what();
-    } catch (...) {
-    }
-    if (description.empty()) description = "General Error Condition";
-    try {
-        dialogs.Message(description, title, MsgIcon::Critical);
-    } catch (...) {
-        // Nothing more can be said when the message itself fails.
-    }
-    return false;
+void ReportTrappedError(Dialogs& dialogs, const std::string& title, const std::string& description) {
+    dialogs.Message(description.empty() ? "General Error Condition" : description, title, MsgIcon::Critical);
 }
 
 std::string ModuleErrorTitle(const std::string& routine) { return "MODULE: modBrackwell - " + routine; }

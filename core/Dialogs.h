@@ -2,7 +2,6 @@
 // Every message box, input box and common dialog the rules ask for goes through Dialogs.
 // The application implements it with Qt; tests play scripted answers.
 
-#include <functional>
 #include <optional>
 #include <string>
 
@@ -62,12 +61,9 @@ public:
 // box, No for Yes/No, Cancel for a box that has a Cancel button.
 MsgAnswer DeclineAnswer(MsgButtons buttons);
 
-// Runs a command's body; what it throws is shown as a trapped run-time error (its description, or
-// "General Error Condition" when it has none, with the critical icon under the title naming the
-// window and procedure) and goes no further. False when the body did not finish.
-bool TrapErrors(Dialogs& dialogs, const std::string& title, const std::function<void()>& body);
-
-// "MODULE: modBrackwell - " + routine: how the core module's routines name themselves in messages.
+// A trapped run-time error: its description, or "General Error Condition" when it has none,
+// with the critical icon under the title naming the window (or module) and procedure.
+void ReportTrappedError(Dialogs& dialogs, const std::string& title, const std::string& description);
 std::string ModuleErrorTitle(const std::string& routine);
 
 }  // namespace brackwell

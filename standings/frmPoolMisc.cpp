@@ -20,6 +20,7 @@
 
 #include "app/AnsiQt.h"
 #include "app/BusyCursor.h"
+#include "app/TrappedCommand.h"
 #include "core/FolderScoring.h"
 #include "core/PrintSetup.h"
 #include "core/Scoring.h"
@@ -153,11 +154,11 @@ void frmPoolMisc::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (filledOnShow_) return;
     filledOnShow_ = true;
-    TrapErrors(platform_.dialogs, ProcedureTitle("Form_Load"), [this] { Fill(); });
+    RunTrapped(platform_.dialogs, ProcedureTitle("Form_Load"), [this] { Fill(); });
 }
 
 void frmPoolMisc::cmdCalculate_Click() {
-    TrapErrors(platform_.dialogs, ProcedureTitle("cmdCalculate_Click"), [this] { Fill(); });
+    RunTrapped(platform_.dialogs, ProcedureTitle("cmdCalculate_Click"), [this] { Fill(); });
 }
 
 void frmPoolMisc::Fill() {
@@ -280,7 +281,7 @@ bool frmPoolMisc::eventFilter(QObject* watched, QEvent* event) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
             msgScoreDisplay_->horizontalHeader()->viewport()->unsetCursor();
             const int column = HeaderColumnAt(mouse->position().toPoint().x());
-            TrapErrors(platform_.dialogs, ProcedureTitle("msgScoreDisplay_MouseUp"), [&] { DropColumn(column); });
+            RunTrapped(platform_.dialogs, ProcedureTitle("msgScoreDisplay_MouseUp"), [&] { DropColumn(column); });
             return true;
         }
         return type == QEvent::MouseMove;
@@ -296,7 +297,7 @@ bool frmPoolMisc::eventFilter(QObject* watched, QEvent* event) {
             msgScoreDisplay_->horizontalHeader()->viewport()->unsetCursor();
             if (dragColumn_) {
                 const int column = HeaderColumnAt(static_cast<QMouseEvent*>(event)->position().toPoint().x());
-                TrapErrors(platform_.dialogs, ProcedureTitle("msgScoreDisplay_MouseUp"), [&] { DropColumn(column); });
+                RunTrapped(platform_.dialogs, ProcedureTitle("msgScoreDisplay_MouseUp"), [&] { DropColumn(column); });
             }
         }
     }
@@ -304,7 +305,7 @@ bool frmPoolMisc::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmPoolMisc::cmdPrint_Click() {
-    TrapErrors(platform_.dialogs, ProcedureTitle("cmdPrint_Click"), [this] {
+    RunTrapped(platform_.dialogs, ProcedureTitle("cmdPrint_Click"), [this] {
         PrintDevice& printer = platform_.printer;
         if (!PrintSetup(printer, platform_.dialogs, "Portrait", "No")) return;
         const BusyCursor busy;
@@ -326,7 +327,7 @@ void frmPoolMisc::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
     if (bracketReturned_) return;
     bracketReturned_ = true;
-    TrapErrors(platform_.dialogs, ProcedureTitle("cmdExit_Click"), [this] {
+    RunTrapped(platform_.dialogs, ProcedureTitle("cmdExit_Click"), [this] {
         ClearResultMarks(model_, bracket_);
         if (hooks_.lockBracket) hooks_.lockBracket(false);
         rowsFilled_ = false;
