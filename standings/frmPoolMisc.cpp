@@ -293,12 +293,6 @@ bool frmPoolMisc::eventFilter(QObject* watched, QEvent* event) {
             const int row = msgScoreDisplay_->rowAt(at.y());
             const int column = msgScoreDisplay_->columnAt(at.x());
             if (row >= 0 && column >= 0) ShowMarksOf(row, column);
-        } else if (type == QEvent::MouseButtonRelease) {
-            msgScoreDisplay_->horizontalHeader()->viewport()->unsetCursor();
-            if (dragColumn_) {
-                const int column = HeaderColumnAt(static_cast<QMouseEvent*>(event)->position().toPoint().x());
-                RunTrapped(platform_.dialogs, ProcedureTitle("msgScoreDisplay_MouseUp"), [&] { DropColumn(column); });
-            }
         }
     }
     return QWidget::eventFilter(watched, event);

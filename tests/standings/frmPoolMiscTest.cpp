@@ -85,13 +85,16 @@ struct Standings {
         for (const ScoreRow& row : window->GridRows(false)) cells.push_back(row[column]);
         return cells;
     }
-    void DragHeader(int from, int to) {
+    // The pointer shape while the button is down.
+    Qt::CursorShape DragHeader(int from, int to) {
         QHeaderView* header = grid->horizontalHeader();
         const auto centre = [header](int c) {
             return QPoint(header->sectionViewportPosition(c) + header->sectionSize(c) / 2, header->height() / 2);
         };
         QTest::mousePress(header->viewport(), Qt::LeftButton, {}, centre(from));
+        const Qt::CursorShape dragging = header->viewport()->cursor().shape();
         QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, centre(to));
+        return dragging;
     }
     void ClickCell(int row, int column) {
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(row, column)).center());
@@ -172,13 +175,13 @@ class DragTest : public ::testing::TestWithParam<DragCase> {};
 TEST_P(DragTest, HeaderDragMovesTheColumnAndSorts) {
     const DragCase& c = GetParam();
     Standings s(c.withEmptySelection);
-    for (const auto& [from, to] : c.drags) s.DragHeader(from, to);
+    for (const auto& [from, to] : c.drags) EXPECT_EQ(s.DragHeader(from, to), Qt::SplitHCursor);
     std::vector<std::string> headers;
     for (int i = 0; i < 5; ++i) headers.push_back(QStringToAnsi(s.grid->horizontalHeaderItem(i)->text()));
     EXPECT_EQ(headers, c.headers);
     const int fileColumn = static_cast<int>(std::find(headers.begin(), headers.end(), "File Name") - headers.begin());
     EXPECT_EQ(s.Column(fileColumn), c.files);
-    EXPECT_EQ(s.grid->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(s.grid->horizontalHeader()->viewport()->cursor().shape(), Qt::ArrowCursor);
 }
 
 INSTANTIATE_TEST_SUITE_P(
