@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,9 @@ struct SetupCase {
     Orientation orientationSet = Orientation::Portrait;
     FontChoice fontSet;
 };
+
+// Named by their case in test listings.
+void PrintTo(const SetupCase& c, std::ostream* out) { *out << c.name; }
 
 const FontChoice kStartFont{"Arial", 12, true, false};
 const FontChoice kCourier10{"Courier New", 10, true, false};

@@ -12,6 +12,7 @@
 
 #include <filesystem>
 #include <sstream>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -169,6 +170,9 @@ struct DragCase {
     std::vector<std::string> headers;
     std::vector<std::string> files;
 };
+
+// Named by their case in test listings.
+void PrintTo(const DragCase& c, std::ostream* out) { *out << c.name; }
 
 class DragTest : public ::testing::TestWithParam<DragCase> {};
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,9 @@ struct SortCase {
     std::vector<ScoreRow> rows;
     std::vector<ScoreRow> sorted;
 };
+
+// Named by their case in test listings.
+void PrintTo(const SortCase& c, std::ostream* out) { *out << c.name; }
 
 class DoSortTest : public ::testing::TestWithParam<SortCase> {};
 
