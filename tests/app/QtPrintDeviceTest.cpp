@@ -1,11 +1,12 @@
 #include "app/QtPrintDevice.h"
 
 #include <QPrintDialog>
-#include <QProcess>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <stdexcept>
@@ -18,24 +19,15 @@
 #include "tests/support/qt/ModalDialog.h"
 #include "tests/app/ScopedEnv.h"
 #include "tests/support/TempFolder.h"
+#include "tests/support/qt/Poppler.h"
 
 namespace brackwell {
 namespace {
 
 using testing::ScopedEnv;
+using testing::Poppler;
 using testing::TempFolder;
 using testing::WhenModalDialogShows;
-
-// The output of a poppler tool run on a PDF file (pdfinfo, pdfimages), or "" when it fails.
-std::string Poppler(const QString& tool, QStringList arguments) {
-    QProcess process;
-    process.start(tool, arguments);
-    if (!process.waitForFinished() || process.exitCode() != 0) {
-        ADD_FAILURE() << tool.toStdString() << " failed (scripts/install-deps.sh installs poppler-utils)";
-        return {};
-    }
-    return process.readAllStandardOutput().toStdString();
-}
 
 WindowImage SolidImage(int width, int height, std::uint32_t argb) {
     return {width, height, std::vector<std::uint32_t>(static_cast<std::size_t>(width * height), argb)};
@@ -115,6 +107,56 @@ TEST(QtPrintDevice, RefusesWhatCannotBePrinted) {
         }
         EXPECT_FALSE(folder.Exists("a.pdf"));
     }
+}
+
+// The left edge, in points, of the first word pdftotext finds on the first page.
+double FirstWordLeft(const std::string& pdf) {
+    const std::string boxes = Poppler(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), PathToQString(pdf), "-"});
+    double left = -1;
+    const std::size_t word = boxes.find("<word xMin=\"");
+    if (word != std::string::npos) std::sscanf(boxes.c_str() + word, "<word xMin=\"%lf", &left);
+    return left;
+}
+
+TEST(QtPrintDevice, PrintsTextALineAtATimeOnAsManyPagesAsItNeeds) {
+    TempFolder folder;
+    PrinterSession printers;
+    QtPrintDevice device(printers);
+    const std::vector<std::string> fonts = device.FontNames();
+    EXPECT_NE(std::find(fonts.begin(), fonts.end(), "Courier New"), fonts.end());
+    device.SetFont({"Courier New", 10, false, false});
+
+    device.SetPageOrientation(Orientation::Portrait);
+    const int portraitWidth = device.PageWidthTwips();
+    device.SetPageOrientation(Orientation::Landscape);
+    EXPECT_GT(device.PageWidthTwips(), portraitWidth);
+    device.SetPageOrientation(Orientation::Portrait);
+    // A4 or US Letter, whichever the locale gives.
+    EXPECT_TRUE(std::abs(portraitWidth - 11906) <= 1 || portraitWidth == 12240) << portraitWidth;
+
+    printers.PrintToPdf(PathToQString(folder.File("long.pdf")));
+    for (int i = 0; i < 100; ++i) device.PrintLine("line " + std::to_string(i));  // past one page
+    device.NewPage();
+    device.PrintLine("after the form feed");
+    device.EndDocument();
+    const std::string info = Poppler(QStringLiteral("pdfinfo"), {PathToQString(folder.File("long.pdf"))});
+    EXPECT_NE(info.find("Pages:           3\n"), std::string::npos) << info;
+    const std::string text = Poppler(QStringLiteral("pdftotext"), {PathToQString(folder.File("long.pdf")), "-"});
+    EXPECT_NE(text.find("line 0\n"), std::string::npos);
+    EXPECT_NE(text.find("line 99\n"), std::string::npos);
+    EXPECT_NE(text.find("\fafter the form feed\n"), std::string::npos) << text;
+
+    // The origin shift moves the lines right: 1440 twips are 72 points.
+    double lefts[2] = {};
+    for (const int shift : {0, 1}) {
+        const std::string pdf = folder.File("shift" + std::to_string(shift) + ".pdf");
+        printers.PrintToPdf(PathToQString(pdf));
+        device.SetOriginShift(shift * kTwipsPerInch, 0);
+        device.PrintLine("Shifted");
+        device.EndDocument();
+        lefts[shift] = FirstWordLeft(pdf);
+    }
+    EXPECT_NEAR(lefts[1] - lefts[0], 72.0, 0.5);
 }
 
 TEST(WindowImages, AWidgetsPictureKeepsItsColoursThroughThePrintSeam) {
