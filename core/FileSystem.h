@@ -21,10 +21,33 @@ bool DeleteFileIfPresent(const std::string& path);
 // file list shows them: case-insensitive alphabetical order.
 std::vector<std::string> ListFilesWithExtension(const std::string& folder, std::string_view extension);
 
+// Opens path (any case of its name) for reading without ever blocking: only a regular file is
+// opened (a symbolic link to one is followed); a folder, pipe or device gives -1 with errno set
+// (ENOENT when there is no such file). The check is made on the open descriptor, so nothing can
+// be swapped in between. The caller closes the descriptor.
+int OpenFileForReading(const std::string& path);
+
 // Writes contents to a temporary file beside path and renames it over path (over the existing
-// name when one matches without regard to case). On failure the old file is untouched and
-// false is returned.
+// name when one matches without regard to case). The data and then the folder are synced, so
+// the new file survives a power cut once this returns. A temporary left by a crashed writer of
+// the same name is removed. On failure the old file is untouched and false is returned.
 bool ReplaceFile(const std::string& path, std::string_view contents);
+
+// How far ReplaceExactFile waits for the disk.
+enum class Durability {
+    Synced,    // the data and the folder are synced before it returns
+    Deferred,  // the caller syncs once after many files (SyncFileSystem)
+};
+// ReplaceFile for a path already resolved to the name it is to have (no case look-up, no sweep
+// of stale temporaries): for callers that keep their own index of the folder.
+bool ReplaceExactFile(const std::string& path, std::string_view contents, Durability durability);
+// Flushes everything written to the file system that holds folder; false when that fails.
+bool SyncFileSystem(const std::string& folder);
+
+// Whether a folder entry is a temporary that a replacement of the file named name writes
+// first: "." + (the first 200 bytes of) name + "." + the writer's process id + "." + six random
+// characters. The process id is that of the writer, returned through writer when it matches.
+bool IsTemporaryOf(std::string_view entry, std::string_view name, long* writer = nullptr);
 
 // The folder part and the name part of a path.
 std::string FolderOf(const std::string& path);

@@ -25,19 +25,6 @@ private:
     int fd_;
 };
 
-// The exact name is tried first, so the common case costs one system call; the folder is
-// searched for another case of the name only when that fails.
-int OpenForReading(const std::string& path) {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd >= 0 || errno != ENOENT) return fd;
-    const std::string existing = ResolveExistingName(path);
-    if (existing == path) {
-        errno = ENOENT;
-        return -1;
-    }
-    return open(existing.c_str(), O_RDONLY | O_CLOEXEC);
-}
-
 // Where the lines go: a growing vector, or a fixed row of strings whose storage is reused.
 class VectorSink {
 public:
@@ -136,7 +123,7 @@ private:
 
 template <typename Sink>
 LineReadStatus ReadInto(const std::string& path, Sink& sink, std::size_t maxLines, std::size_t maxLineLength) {
-    const FileHandle file(OpenForReading(path));
+    const FileHandle file(OpenFileForReading(path));
     if (file.get() < 0)
         return errno == ENOENT || errno == ENOTDIR ? LineReadStatus::Missing : LineReadStatus::Unreadable;
     LineSplitter<Sink> splitter(sink, maxLines, maxLineLength);
