@@ -1,6 +1,5 @@
 #include "core/RosterFile.h"
 
-#include <algorithm>
 #include <array>
 
 #include "core/FileSystem.h"
@@ -21,11 +20,7 @@ std::string_view Columns(std::string_view line, std::size_t first, std::size_t w
 
 std::string Fit(std::string_view text, std::size_t width) { return PadRight(text.substr(0, width), width); }
 
-std::string StoredField(std::string_view text, std::size_t width) {
-    std::string field = Fit(text, width);
-    std::replace_if(field.begin(), field.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
-    return field;
-}
+std::string StoredField(std::string_view text, std::size_t width) { return BlankLineBreaks(Fit(text, width)); }
 
 // The four fields, each made to its width by fit, between open and close and separated.
 template <typename FitField>

@@ -1,6 +1,7 @@
 #include "core/StartFile.h"
 
 #include "core/LineFile.h"
+#include "core/TextHelpers.h"
 #include "core/WriteFailure.h"
 
 namespace brackwell {
@@ -39,7 +40,10 @@ void ReadStartFile(modBrackwell& model, Dialogs& dialogs) {
 std::string StartFileContents(const StartLinesArray& lines) {
     std::string contents;
     AppendLine(contents, kStartMarker);
-    for (int i = 0; i < kStartEndLine; ++i) AppendLine(contents, lines[i]);
+    for (int i = 0; i < kStartEndLine; ++i) {
+        const bool comment = i == kComment1Line || i == kComment2Line;
+        AppendLine(contents, comment ? CommentToOneLine(lines[i]) : BlankLineBreaks(lines[i]));
+    }
     AppendLine(contents, kEndMarker);
     return contents;
 }

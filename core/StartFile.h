@@ -15,7 +15,8 @@ inline constexpr const char* kStartFileName = "POOLSTART.BKT";
 // kMaxLineLength. Entries past the lines of a short file keep what they held.
 void ReadStartFile(modBrackwell& model, Dialogs& dialogs);
 
-// The 96 lines of the start file for StartLines 0..93.
+// The 96 lines of the start file for StartLines 0..93. Each entry stays one line: a line break
+// in a comment is stored as "|", anywhere else as a blank.
 std::string StartFileContents(const StartLinesArray& lines);
 // Writes the start file; on failure shows the writer's message, keeps the old file, returns false.
 bool WriteStartFile(const modBrackwell& model, Dialogs& dialogs, const StartLinesArray& lines);
