@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <utility>
 
 #include "core/TextHelpers.h"
 
@@ -151,6 +152,20 @@ bool IsTemporaryOf(std::string_view entry, std::string_view name, long* writer) 
     return true;
 }
 
+bool ReadInChunks(int fd, const std::function<bool(std::string_view)>& consume) {
+    char buffer[16 * 1024];
+    for (;;) {
+        const ssize_t n = read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return false;
+        if (n == 0 || !consume(std::string_view(buffer, static_cast<std::size_t>(n)))) return true;
+    }
+}
+
+FileHandle::~FileHandle() {
+    if (fd_ >= 0) close(fd_);
+}
+
 int OpenFileForReading(const std::string& path) {
     // O_NONBLOCK: opening a pipe without a writer, or a device, must not wait; it makes no
     // difference to reading a regular file.
@@ -174,40 +189,61 @@ int OpenFileForReading(const std::string& path) {
     return fd;
 }
 
-bool ReplaceFile(const std::string& path, std::string_view contents) {
-    const std::string target = ResolveExistingName(path);
+std::string ReplacementTarget(const std::string& path) {
+    std::string target = ResolveExistingName(path);
     RemoveStaleTemporaries(FolderOf(target), NameOf(target));
-    return ReplaceExactFile(target, contents, Durability::Synced);
+    return target;
+}
+
+bool ReplaceFile(const std::string& path, std::string_view contents) {
+    return ReplaceExactFile(ReplacementTarget(path), contents, Durability::Synced);
 }
 
 bool ReplaceExactFile(const std::string& target, std::string_view contents, Durability durability) {
-    const std::string folder = FolderOf(target);
+    FileReplacement replacement(target, durability);
+    return replacement.Append(contents) && replacement.Commit();
+}
+
+FileReplacement::FileReplacement(std::string target, Durability durability)
+    : target_(std::move(target)), durability_(durability) {
     // The temporary name carries (the start of) the target's name, kept short enough that a
     // target with a long name can still be replaced, and the writer's process id, so that a
     // later writer can tell a crashed writer's temporary from one still being written.
-    std::string tempName = TemporaryStem(NameOf(target));
+    std::string tempName = TemporaryStem(NameOf(target_));
     tempName += std::to_string(getpid());
     tempName += ".XXXXXX";
-    std::string temp = JoinPath(folder, tempName);
-    const int fd = mkostemp(temp.data(), O_CLOEXEC);
-    if (fd < 0) return false;
-    bool ok = WriteAll(fd, contents);
+    temp_ = JoinPath(FolderOf(target_), tempName);
+    fd_ = mkostemp(temp_.data(), O_CLOEXEC);
+}
+
+FileReplacement::~FileReplacement() {
+    if (fd_ >= 0) close(fd_);
+    if (!committed_ && !temp_.empty()) unlink(temp_.c_str());
+}
+
+bool FileReplacement::Append(std::string_view bytes) {
+    if (fd_ < 0 || !WriteAll(fd_, bytes)) failed_ = true;
+    return !failed_;
+}
+
+bool FileReplacement::Commit() {
+    if (fd_ < 0 || failed_ || committed_) return false;
     // A replaced file keeps its permissions; a new one gets the usual ones for the user.
     struct stat old{};
     mode_t mode = 0;
-    if (stat(target.c_str(), &old) == 0) {
+    if (stat(target_.c_str(), &old) == 0) {
         mode = old.st_mode & 07777;
     } else {
         const mode_t mask = umask(0);
         umask(mask);
         mode = 0666 & ~mask;
     }
-    ok = ok && fchmod(fd, mode) == 0 && (durability == Durability::Deferred || fsync(fd) == 0);
-    ok = close(fd) == 0 && ok;
-    if (ok && rename(temp.c_str(), target.c_str()) == 0)
-        return durability == Durability::Deferred || SyncFolder(folder);
-    unlink(temp.c_str());
-    return false;
+    bool ok = fchmod(fd_, mode) == 0 && (durability_ == Durability::Deferred || fsync(fd_) == 0);
+    ok = close(fd_) == 0 && ok;
+    fd_ = -1;
+    if (!ok || rename(temp_.c_str(), target_.c_str()) != 0) return false;
+    committed_ = true;
+    return durability_ == Durability::Deferred || SyncFolder(FolderOf(target_));
 }
 
 bool SyncFileSystem(const std::string& folder) {

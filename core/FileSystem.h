@@ -2,6 +2,7 @@
 // Files of the application folder. Names are matched without regard to case, as on the
 // platform the file formats come from; replacing a file never leaves half of it behind.
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,6 +28,23 @@ std::vector<std::string> ListFilesWithExtension(const std::string& folder, std::
 // be swapped in between. The caller closes the descriptor.
 int OpenFileForReading(const std::string& path);
 
+// Reads fd to its end in chunks, handing each to consume, which returns false to stop there.
+// False on a read error.
+bool ReadInChunks(int fd, const std::function<bool(std::string_view)>& consume);
+
+// Closes a descriptor when it goes out of scope (nothing for a negative one).
+class FileHandle {
+public:
+    explicit FileHandle(int fd) : fd_(fd) {}
+    ~FileHandle();
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
 // Writes contents to a temporary file beside path and renames it over path (over the existing
 // name when one matches without regard to case). The data and then the folder are synced, so
 // the new file survives a power cut once this returns. A temporary left by a crashed writer of
@@ -41,6 +59,33 @@ enum class Durability {
 // ReplaceFile for a path already resolved to the name it is to have (no case look-up, no sweep
 // of stale temporaries): for callers that keep their own index of the folder.
 bool ReplaceExactFile(const std::string& path, std::string_view contents, Durability durability);
+// The name a replacement of path is to have: the existing name when one matches without regard
+// to case, else path. Temporaries of that name left by crashed writers are removed.
+std::string ReplacementTarget(const std::string& path);
+
+// A replacement written in pieces, for contents too large to hold at once: the pieces go to a
+// temporary file beside target (a name as ReplacementTarget gives it), and Commit renames it
+// over target. Dropped without a successful Commit, it leaves the old file and no temporary.
+class FileReplacement {
+public:
+    FileReplacement(std::string target, Durability durability);
+    ~FileReplacement();
+    FileReplacement(const FileReplacement&) = delete;
+    FileReplacement& operator=(const FileReplacement&) = delete;
+
+    // False once any write has failed (and for every later call).
+    bool Append(std::string_view bytes);
+    bool Commit();
+
+private:
+    std::string target_;
+    std::string temp_;
+    Durability durability_;
+    int fd_ = -1;
+    bool failed_ = false;
+    bool committed_ = false;
+};
+
 // Flushes everything written to the file system that holds folder; false when that fails.
 bool SyncFileSystem(const std::string& folder);
 

@@ -1,8 +1,5 @@
 #include "core/LineFile.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
 
@@ -11,20 +8,6 @@
 namespace brackwell {
 
 namespace {
-class FileHandle {
-public:
-    explicit FileHandle(int fd) : fd_(fd) {}
-    ~FileHandle() {
-        if (fd_ >= 0) close(fd_);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
-
 // Where the lines go: a growing vector, or a fixed row of strings whose storage is reused.
 class VectorSink {
 public:
@@ -127,14 +110,13 @@ LineReadStatus ReadInto(const std::string& path, Sink& sink, std::size_t maxLine
     if (file.get() < 0)
         return errno == ENOENT || errno == ENOTDIR ? LineReadStatus::Missing : LineReadStatus::Unreadable;
     LineSplitter<Sink> splitter(sink, maxLines, maxLineLength);
-    char buffer[16 * 1024];
-    for (;;) {
-        const ssize_t n = read(file.get(), buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return LineReadStatus::Unreadable;
-        if (n == 0) break;
-        if (!splitter.Feed(buffer, static_cast<std::size_t>(n))) return splitter.status();
-    }
+    bool stopped = false;
+    const bool read = ReadInChunks(file.get(), [&](std::string_view chunk) {
+        stopped = !splitter.Feed(chunk.data(), chunk.size());
+        return !stopped;
+    });
+    if (!read) return LineReadStatus::Unreadable;
+    if (stopped) return splitter.status();
     splitter.End();
     return splitter.status();
 }

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/FileSystem.h"
+#include "core/RosterErrorCopy.h"
 #include "core/TextHelpers.h"
 #include "core/WriteFailure.h"
 
@@ -104,29 +105,27 @@ RosterRecord ParseRosterDisplayLine(std::string_view line) { return FieldsAt(lin
 
 bool ValidateRosterFile(const modBrackwell& model, Dialogs& dialogs) {
     const std::string errorCopyPath = model.AppFilePath(kRosterErrorFileName);
-    const LineReadResult read = ReadRosterLines(model);
-    // Nothing could be read, so there is nothing to copy: an earlier copy, perhaps being
-    // mended, is left alone.
-    if (read.status == LineReadStatus::Missing || read.status == LineReadStatus::Unreadable) {
+    const FileHandle roster(OpenFileForReading(model.AppFilePath(kRosterFileName)));
+    // The copy is written as the roster is read and kept only when a line is bad. When the
+    // roster cannot be read to its end there is no whole copy to give: an earlier one, perhaps
+    // being mended, is left alone.
+    FileReplacement copy(ReplacementTarget(errorCopyPath), Durability::Synced);
+    RosterErrorCopy marked;
+    constexpr std::size_t kFlushAt = 64 * 1024;
+    const bool read = roster.get() >= 0 && ReadInChunks(roster.get(), [&](std::string_view chunk) {
+        marked.Feed(chunk);
+        return marked.pendingOutput() < kFlushAt || copy.Append(marked.TakeOutput());
+    });
+    if (!read) {
         ShowRosterError(dialogs, errorCopyPath);
         return false;
     }
-    std::string copy;
-    bool bad = read.status != LineReadStatus::Ok;
-    for (const std::string& line : read.lines) {
-        if (const char* marker = RosterLineMarker(line)) {
-            AppendLine(copy, marker);
-            bad = true;
-        }
-        AppendLine(copy, line);
-    }
-    // The line the reader stopped at is marked where it starts; it is not copied.
-    if (read.status == LineReadStatus::LineTooLong) AppendLine(copy, kRosterTooLongMarker);
-    if (!bad) {
+    marked.End();
+    if (marked.badLines() == 0 && marked.lines() <= kMaxRosterLines) {
         DeleteFileIfPresent(errorCopyPath);
         return true;
     }
-    ReplaceFileOrReport(dialogs, errorCopyPath, copy);
+    if (!copy.Append(marked.TakeOutput()) || !copy.Commit()) ReportWriteFailure(dialogs, errorCopyPath);
     ShowRosterError(dialogs, errorCopyPath);
     return false;
 }
