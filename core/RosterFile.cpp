@@ -112,9 +112,11 @@ bool ValidateRosterFile(const modBrackwell& model, Dialogs& dialogs) {
     FileReplacement copy(ReplacementTarget(errorCopyPath), Durability::Synced);
     RosterErrorCopy marked;
     constexpr std::size_t kFlushAt = 64 * 1024;
+    // The whole roster is checked even when the copy cannot be written; Commit then fails.
     const bool read = roster.get() >= 0 && ReadInChunks(roster.get(), [&](std::string_view chunk) {
         marked.Feed(chunk);
-        return marked.pendingOutput() < kFlushAt || copy.Append(marked.TakeOutput());
+        if (marked.pendingOutput() >= kFlushAt) copy.Append(marked.TakeOutput());
+        return true;
     });
     if (!read) {
         ShowRosterError(dialogs, errorCopyPath);

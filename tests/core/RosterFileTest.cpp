@@ -311,6 +311,19 @@ TEST(RosterValidation, HugeFilesAreCopiedWhole) {
     }
 }
 
+TEST(RosterValidation, ABadLineFarIntoTheFileIsFoundWhenTheCopyCannotBeWritten) {
+    RosterFolder f;
+    std::string bytes = CrLf({kHeader});
+    for (int i = 0; i < 1000; ++i) bytes += CrLf({kSmith});
+    f.folder.Write(kRosterFileName, bytes + CrLf({"short"}));
+    testing::MakeReadOnly(f.folder.path());
+    EXPECT_TRUE(testing::RunWithoutFileOverride([&] {
+        f.dialogs.AllowMessages();
+        return !ValidateRosterFile(f.model, f.dialogs) && f.dialogs.messages().size() == 2;
+    }));
+    testing::MakeWritable(f.folder.path());
+}
+
 TEST(RosterValidation, ErrorCopyThatCannotBeWrittenIsReportedToo) {
     RosterFolder f;
     std::filesystem::create_directory(f.errorCopy);
