@@ -7,10 +7,26 @@
 #include <utility>
 
 #include "app/AnsiQt.h"
-#include "app/FieldOverview.h"
+#include "bracket/frmPoolMain.h"
+#include "core/DemoSet.h"
+#include "core/FileSystem.h"
 #include "core/StartFile.h"
+#include "participants/frmPoolNames.h"
+#include "setup/frmPoolEntry.h"
 
 namespace brackwell {
+
+namespace {
+constexpr const char* kDemoOfferText =
+    "It looks like you are just starting to work \r\n"
+    "with Brackwell..  A DEMO Mode is offered\r\n"
+    "which will allow you to view and evaluate\r\n"
+    "with information from the 2000 tournament...\r\n"
+    " \r\n"
+    "More information is available on DEMO Mode in HELP\r\n"
+    " \r\n"
+    "Do you want to initiate DEMO Mode?";
+}  // namespace
 
 AppFolderPlaces ProgramPlaces() {
     AppFolderPlaces places;
@@ -30,12 +46,77 @@ std::string PrepareAppFolder(const AppFolderPlaces& places) {
     return choice.folder;
 }
 
-AppSession::AppSession(std::string appFolder, Dialogs& dialogs) : model_(std::move(appFolder)), dialogs_(dialogs) {}
+AppSession::AppSession(std::string appFolder, Platform& platform) : model_(std::move(appFolder)), platform_(platform) {}
 
 void AppSession::Start() {
+    helpFile_ = model_.AppFilePath(kHelpFileName);
     frame_.show();
-    ReadStartFile(model_, dialogs_);
-    frame_.ShowChild(new FieldOverview(model_.StartLines));
+    ShowBracketWindow();
+    if (FileExists(model_.AppFilePath(kStartFileName))) return;
+    if (platform_.dialogs.MessageBox(kDemoOfferText, MsgButtons::OKCancel, MsgIcon::None, kDemoOfferTitle) !=
+        MsgAnswer::OK)
+        return;
+    DemoSet(model_, platform_.dialogs);
+    ReloadBracketWindow();
+}
+
+frmPoolMain* AppSession::bracketWindow() const {
+    return bracketFrame_ != nullptr ? qobject_cast<frmPoolMain*>(bracketFrame_->widget()) : nullptr;
+}
+
+void AppSession::ShowBracketWindow() {
+    bracketFrame_ = frame_.ShowChild(new frmPoolMain(model_, platform_, BracketHooks()));
+}
+
+void AppSession::ReloadBracketWindow() {
+    // The old window is deleted once its command has returned to the event loop.
+    if (bracketFrame_ != nullptr) bracketFrame_->close();
+    ShowBracketWindow();
+}
+
+BracketWindowHooks AppSession::BracketHooks() {
+    BracketWindowHooks hooks;
+    hooks.openSetup = SetupHook();
+    hooks.openStandings = StandingsHook();
+    hooks.openReports = ReportsHook();
+    hooks.editRoster = RosterHook();
+    hooks.reload = [this] { ReloadBracketWindow(); };
+    return hooks;
+}
+
+std::function<void()> AppSession::SetupHook() {
+    return [this] { ShowSetupWindow(); };
+}
+
+void AppSession::ShowSetupWindow() {
+    QMdiSubWindow* window = frame_.ShowChild(new frmPoolEntry(model_, platform_, SetupHooks()));
+    setupFrame_ = window;
+    // (A window being destroyed may still be held by its guarded pointer.)
+    QObject::connect(window, &QObject::destroyed, &signalGuard_, [this, window] {
+        const bool setupGone = setupFrame_ == nullptr || setupFrame_ == window;
+        if (setupGone && bracketFrame_ == nullptr && !frame_.closing()) ShowBracketWindow();
+    });
+}
+
+SetupWindowHooks AppSession::SetupHooks() {
+    SetupWindowHooks hooks;
+    hooks.returnToBracket = [this] {
+        if (bracketFrame_ == nullptr) ShowBracketWindow();
+        if (setupFrame_ != nullptr) setupFrame_->close();
+    };
+    hooks.reload = [this] {
+        if (setupFrame_ != nullptr) setupFrame_->close();
+        ShowSetupWindow();
+    };
+    return hooks;
+}
+std::function<void()> AppSession::StandingsHook() { return {}; }
+std::function<void()> AppSession::ReportsHook() { return {}; }
+std::function<void()> AppSession::RosterHook() {
+    return [this] {
+        frmPoolNames editor(model_, platform_.dialogs, &frame_);
+        editor.exec();
+    };
 }
 
 }  // namespace brackwell

@@ -1,29 +1,20 @@
 #include "app/QtDialogs.h"
 
-#include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QInputDialog>
-#include <QMainWindow>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStringList>
 
 #include "app/AnsiQt.h"
+#include "app/DialogParent.h"
 
 namespace brackwell {
 
 namespace {
-
-// The active window; at start-up, before the window system has activated the frame, the frame.
-QWidget* DialogParent() {
-    if (QWidget* active = QApplication::activeWindow()) return active;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->isVisible() && qobject_cast<QMainWindow*>(window) != nullptr) return window;
-    return nullptr;
-}
 
 QStringList SplitTrimmed(const QString& text, QChar separator) {
     QStringList parts;
@@ -148,8 +139,14 @@ std::optional<std::string> QtDialogs::SaveFile(const FileDialogRequest& request)
     return RunFileDialog(request, QFileDialog::AcceptSave);
 }
 
+QtDialogs::QtDialogs() : ownPrinters_(std::make_unique<PrinterSession>()), printers_(*ownPrinters_) {}
+
+QtDialogs::QtDialogs(PrinterSession& printers) : printers_(printers) {}
+
+QtDialogs::~QtDialogs() = default;
+
 bool QtDialogs::PrintDialog(PrintRequest& request) {
-    QPrinter printer;
+    QPrinter& printer = printers_.printer();
     printer.setPageOrientation(request.orientation == Orientation::Landscape ? QPageLayout::Landscape
                                                                              : QPageLayout::Portrait);
     QPrintDialog dialog(&printer, DialogParent());

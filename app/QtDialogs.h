@@ -3,8 +3,10 @@
 // the active window.
 
 #include <QString>
+#include <memory>
 #include <string>
 
+#include "app/PrinterSession.h"
 #include "core/Dialogs.h"
 
 namespace brackwell {
@@ -16,6 +18,11 @@ QString QtFileFilter(const std::string& filter);
 
 class QtDialogs final : public Dialogs {
 public:
+    // With a printer of its own; the application passes the session its print device prints to.
+    QtDialogs();
+    explicit QtDialogs(PrinterSession& printers);
+    ~QtDialogs() override;
+
     MsgAnswer MessageBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
                          const std::string& title) override;
     std::string InputBox(const std::string& prompt, const std::string& title,
@@ -24,6 +31,10 @@ public:
     std::optional<std::string> SaveFile(const FileDialogRequest& request) override;
     bool PrintDialog(PrintRequest& request) override;
     std::optional<FontChoice> FontDialog(const FontChoice& initial) override;
+
+private:
+    std::unique_ptr<PrinterSession> ownPrinters_;
+    PrinterSession& printers_;
 };
 
 }  // namespace brackwell

@@ -12,8 +12,9 @@
 namespace brackwell {
 
 namespace {
-// Room for the whole bracket, within the screen.
-constexpr QSize kPreferredSize(1280, 860);
+// Room for the whole bracket window, within the screen less the frame's own title bar and border.
+constexpr QSize kPreferredSize(1340, 720);
+constexpr QSize kWindowDecoration(16, 40);
 }  // namespace
 
 frmPoolMIDI::frmPoolMIDI(QWidget* parent) : QMainWindow(parent), mdiArea_(new QMdiArea(this)) {
@@ -25,7 +26,7 @@ frmPoolMIDI::frmPoolMIDI(QWidget* parent) : QMainWindow(parent), mdiArea_(new QM
     setCentralWidget(mdiArea_);
     QSize size = kPreferredSize;
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        size = size.boundedTo(screen->availableSize() * 9 / 10);
+        size = size.boundedTo(screen->availableSize() - kWindowDecoration);
     resize(size);
 }
 
@@ -40,9 +41,11 @@ QMdiSubWindow* frmPoolMIDI::ShowChild(QWidget* child) {
 }
 
 void frmPoolMIDI::closeEvent(QCloseEvent* event) {
+    closing_ = true;
     const QList<QMdiSubWindow*> windows = mdiArea_->subWindowList(QMdiArea::CreationOrder);
     for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
         if (!(*it)->close()) {
+            closing_ = false;
             event->ignore();
             return;
         }

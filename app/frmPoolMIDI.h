@@ -18,6 +18,8 @@ public:
     // owns it from now on; closing the window deletes it.
     QMdiSubWindow* ShowChild(QWidget* child);
     QMdiArea* mdiArea() const { return mdiArea_; }
+    // True while the frame is unloading its windows on the way out.
+    bool closing() const { return closing_; }
 
 protected:
     // Unloads the child windows from the most recently opened to the first; a child that refuses
@@ -26,6 +28,7 @@ protected:
 
 private:
     QMdiArea* mdiArea_;
+    bool closing_ = false;
 };
 
 }  // namespace brackwell

@@ -1,13 +1,13 @@
 #include <QApplication>
 
 #include "app/AppSession.h"
-#include "app/QtDialogs.h"
+#include "app/QtPlatform.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("brackwell"));
-    brackwell::QtDialogs dialogs;
-    brackwell::AppSession session(brackwell::PrepareAppFolder(brackwell::ProgramPlaces()), dialogs);
+    brackwell::QtPlatform platform;
+    brackwell::AppSession session(brackwell::PrepareAppFolder(brackwell::ProgramPlaces()), platform.platform());
     session.Start();
     return app.exec();
 }

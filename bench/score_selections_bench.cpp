@@ -13,7 +13,6 @@
 #include "core/BracketView.h"
 #include "core/Scoring.h"
 #include "core/SelectionFile.h"
-#include "core/StartFile.h"
 
 namespace {
 
@@ -35,11 +34,8 @@ void BM_ScoreSelections(benchmark::State& state) {
     const BenchPool& pool = BenchPool::Get();
     SilentDialogs dialogs;
     modBrackwell model(pool.folder());
-    ReadStartFile(model, dialogs);
-    ReadSelections(model, dialogs, model.AppFilePath(kResultsFileName));
     PlainBracketView results;
-    ShowStartingField(model, results);
-    SelectionToWindow(model, results);
+    ShowResults(model, dialogs, results);
     for (auto _ : state) {
         for (const std::string& name : pool.names()) {
             ScoreRecord record = ScoreSelection(model, results, dialogs, name, ScoringContext::Standings);

@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include "cli/CheckCommand.h"
+#include "cli/QuillonCommand.h"
 #include "cli/ScoreCommand.h"
 
 namespace brackwell::cli {
@@ -8,6 +9,7 @@ namespace brackwell::cli {
 const char* UsageText() {
     return R"(Usage: brackwell-cli score [--folder DIR] [FILE...]
        brackwell-cli check [--folder DIR]
+       brackwell-cli quillon [--folder DIR]
        brackwell-cli --help
 
 score   Scores selection files against the game results, as the standings window
@@ -23,6 +25,14 @@ check   Runs every check the program makes on the files of the application
         results and every selection file. Prints one line per file, its name,
         ": " and "OK" or the message the program would show (or why the file
         is not read). Exit status 0 when every file is well, 1 otherwise.
+
+quillon Builds the pick program "QUILLON.EXE" in the application folder from the
+        template "QUILLON.OBJ" and the field of "POOLSTART.BKT", byte for byte as
+        finalizing the setup does. For rebuilding after mending the field, and for
+        checks. Prints the path built. Exit status: 0 when built; 1, with the
+        reason on standard error, when the folder, the field or the template is
+        missing or damaged, the field does not fit the program, or the program
+        cannot be written; 2 for a wrong command line.
 
 Options:
   --folder DIR   use DIR as the application folder
@@ -65,6 +75,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     }
     if (command == "score") return RunScoreCommand({args.begin() + 1, args.end()}, out, err);
     if (command == "check") return RunCheckCommand({args.begin() + 1, args.end()}, out, err);
+    if (command == "quillon") return RunQuillonCommand({args.begin() + 1, args.end()}, out, err);
     err << kProgramName << ": unknown command \"" << command << "\"; see " << kProgramName << " --help\n";
     return kExitUsage;
 }

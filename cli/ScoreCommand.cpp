@@ -8,6 +8,7 @@
 #include "cli/OutputText.h"
 #include "core/BracketView.h"
 #include "core/FileSystem.h"
+#include "core/FolderScoring.h"
 #include "core/Model.h"
 #include "core/Scoring.h"
 #include "core/SelectionFile.h"
@@ -84,9 +85,8 @@ std::optional<std::string> ScoreFolder(const std::string& folder, const std::vec
     SelectionToWindow(model, results);
 
     std::string table = "FileName\tPlayerName\tScore\tMaxScore\tCorrect\tWrong\tChampion\tRunnerUp\tTieBreak\n";
-    const std::vector<std::string> names = files.empty() ? ListFilesWithExtension(folder, ".BKS") : files;
-    for (const std::string& name : names)
-        AppendRow(table, ScoreSelection(model, results, dialogs, name, ScoringContext::Standings));
+    ScoreSelectionFiles(model, results, dialogs, files.empty() ? SelectionFileNames(folder) : files,
+                        [&table](std::size_t, const ScoreRecord& record) { AppendRow(table, record); });
     return table;
 }
 }  // namespace

@@ -28,6 +28,21 @@ void DemoSet(const modBrackwell& model, Dialogs& dialogs) {
                     "BRACKWELL - DemoModeSet");
 }
 
+bool StartDemoMode(const modBrackwell& model, Dialogs& dialogs) {
+    std::string question;
+    for (const char* line : {"You have selected to enter DEMO MODE", " ",
+                             "If you continue, any setup activity INCLUDING the ",
+                             "files defining the starting tournament teams and", "the special comments will be deleted..",
+                             " ", "Do you want to enter DEMO Mode?"}) {
+        if (!question.empty()) question += kCrLf;
+        question += line;
+    }
+    if (dialogs.MessageBox(question, MsgButtons::OKCancel, MsgIcon::None, "** DEMO MODE SET **") != MsgAnswer::OK)
+        return false;
+    DemoSet(model, dialogs);
+    return true;
+}
+
 UnzipResult UnpackDemoSet(const modBrackwell& model, Dialogs& dialogs) {
     const std::string archive = ResolveExistingName(model.AppFilePath(kDemoArchiveName));
     ZipExtractor extractor(dialogs);

@@ -25,6 +25,10 @@ void DemoReset(const modBrackwell& model);
 // without the demo files.
 void DemoSet(const modBrackwell& model, Dialogs& dialogs);
 
+// DEMO-Start of the bracket and setup windows: asks whether to enter demo mode and on OK runs
+// DemoSet. True when it ran.
+bool StartDemoMode(const modBrackwell& model, Dialogs& dialogs);
+
 // Unpacks the archive into the application folder; a failure shows its result number.
 UnzipResult UnpackDemoSet(const modBrackwell& model, Dialogs& dialogs);
 

@@ -61,7 +61,9 @@ public:
 // box, No for Yes/No, Cancel for a box that has a Cancel button.
 MsgAnswer DeclineAnswer(MsgButtons buttons);
 
-// "MODULE: modBrackwell - " + routine: how the core module's routines name themselves in messages.
+// A trapped run-time error: its description, or "General Error Condition" when it has none,
+// with the critical icon under the title naming the window (or module) and procedure.
+void ReportTrappedError(Dialogs& dialogs, const std::string& title, const std::string& description);
 std::string ModuleErrorTitle(const std::string& routine);
 
 }  // namespace brackwell

@@ -3,6 +3,9 @@
 
 #include <string>
 
+#include "core/Dialogs.h"
+#include "core/Model.h"
+
 namespace brackwell {
 
 class HelpViewer {
@@ -14,5 +17,11 @@ public:
     // The about window, modal, with the program's version.
     virtual void ShowAbout() = 0;
 };
+
+inline constexpr const char* kHelpFileName = "BRACKWELL.HLP";
+
+// "Help Display" of every window: the application folder's help file, or the message that it
+// cannot be shown.
+void ShowHelpFile(const modBrackwell& model, HelpViewer& help, Dialogs& dialogs);
 
 }  // namespace brackwell

@@ -18,12 +18,14 @@ bool Fail(modBrackwell& model, Dialogs& dialogs) {
 // entry would cost the names after it.
 bool StorableTeamName(const std::string& name) { return !name.empty() && name.size() <= kMaxTeamNameLength; }
 
-void InsertSorted(std::vector<std::string>& entries, const std::string& name) {
+}  // namespace
+
+std::size_t InsertInListOrder(std::vector<std::string>& entries, const std::string& name) {
     auto at = entries.begin();
     while (at != entries.end() && CompareListOrder(*at, name) <= 0) ++at;
-    entries.insert(at, name);
+    const auto inserted = entries.insert(at, name);
+    return static_cast<std::size_t>(inserted - entries.begin());
 }
-}  // namespace
 
 bool ReadTeamNames(modBrackwell& model, Dialogs& dialogs) {
     LineReadResult read = ReadLineFile(model.AppFilePath(kTeamListFileName), kMaxTeamNames + 2, kMaxTeamNameLength);
@@ -47,7 +49,7 @@ std::vector<std::string> WriteTeamNames(const modBrackwell& model, Dialogs& dial
         return listEntries;
     for (const TypedTeamName& row : typedNames) {
         if (row.name.empty()) break;
-        InsertSorted(listEntries, row.name);
+        InsertInListOrder(listEntries, row.name);
     }
     std::string contents;
     AppendLine(contents, kStartMarker);

@@ -25,6 +25,10 @@ inline constexpr std::size_t kSpareTeamNameEntries = 19;
 // read; otherwise shows the reader's message, leaves only empty entries and returns false.
 bool ReadTeamNames(modBrackwell& model, Dialogs& dialogs);
 
+// Inserts name after every entry that sorts before it or equal to it, as the sorted list box
+// does; returns its index.
+std::size_t InsertInListOrder(std::vector<std::string>& entries, const std::string& name);
+
 // A row of the setup window's table of names typed into the team boxes.
 struct TypedTeamName {
     int slot = 0;

@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libzip-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xdg-utils fonts-liberation
+  poppler-utils
   locales
 )
 if [ "${1:-}" = "--fuzz" ]; then

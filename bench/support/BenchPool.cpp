@@ -87,4 +87,11 @@ BenchPool::~BenchPool() {
     std::filesystem::remove_all(folder_, error);
 }
 
+void ShowResults(modBrackwell& model, Dialogs& dialogs, PlainBracketView& results) {
+    ReadStartFile(model, dialogs);
+    ReadSelections(model, dialogs, model.AppFilePath(kResultsFileName));
+    ShowStartingField(model, results);
+    SelectionToWindow(model, results);
+}
+
 }  // namespace brackwell::bench

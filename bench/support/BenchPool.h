@@ -6,6 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "core/BracketView.h"
+#include "core/Dialogs.h"
+#include "core/Model.h"
+
 namespace brackwell::bench {
 
 inline constexpr int kPoolFileCount = 10000;
@@ -30,5 +34,9 @@ private:
     std::vector<std::string> names_;
     std::vector<std::string> paths_;
 };
+
+// The model of the folder given with its start field and results read, and the results on a
+// bracket, as the bracket window shows them when the standings are opened.
+void ShowResults(modBrackwell& model, Dialogs& dialogs, PlainBracketView& results);
 
 }  // namespace brackwell::bench

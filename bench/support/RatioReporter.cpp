@@ -15,7 +15,14 @@ double Fastest(const std::vector<double>& times) { return *std::min_element(time
 }  // namespace
 
 RatioReporter::RatioReporter(Compared base, Compared measured, TargetLine target)
-    : base_(std::move(base)), measured_(std::move(measured)), target_(std::move(target)) {}
+    : RatioReporter(std::move(base), std::move(measured), std::move(target), kPoolFileCount, false) {}
+
+RatioReporter::RatioReporter(Compared base, Compared measured, TargetLine target, int fileCount, bool byWallTime)
+    : base_(std::move(base)),
+      measured_(std::move(measured)),
+      target_(std::move(target)),
+      fileCount_(fileCount),
+      byWallTime_(byWallTime) {}
 
 void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
     ConsoleReporter::ReportRuns(runs);
@@ -37,12 +44,17 @@ void RatioReporter::Finalize() {
     if (base == times_.end() || measured == times_.end()) return;
     const Times& b = base->second;
     const Times& m = measured->second;
-    if (b.cpu <= 0 || b.real <= 0 || m.cpu <= 0) return;
-    std::printf("\nfiles per second (CPU): %s %.0f, %s %.0f\n", base_.label.c_str(), kPoolFileCount / b.cpu,
-                measured_.label.c_str(), kPoolFileCount / m.cpu);
-    std::printf("%s / %s: %.3f by CPU time, %.3f by wall time\n", measured_.label.c_str(), base_.label.c_str(),
-                m.cpu / b.cpu, m.real / b.real);
-    target_(m.cpu / b.cpu);
+    const double baseTime = byWallTime_ ? b.real : b.cpu;
+    const double measuredTime = byWallTime_ ? m.real : m.cpu;
+    if (baseTime <= 0 || measuredTime <= 0 || b.real <= 0) return;
+    std::printf("\nfiles per second (%s): %s %.0f, %s %.0f\n", byWallTime_ ? "wall" : "CPU", base_.label.c_str(),
+                fileCount_ / baseTime, measured_.label.c_str(), fileCount_ / measuredTime);
+    if (byWallTime_)
+        std::printf("%s / %s: %.3f by wall time\n", measured_.label.c_str(), base_.label.c_str(), m.real / b.real);
+    else
+        std::printf("%s / %s: %.3f by CPU time, %.3f by wall time\n", measured_.label.c_str(), base_.label.c_str(),
+                    m.cpu / b.cpu, m.real / b.real);
+    target_(measuredTime / baseTime);
 }
 
 void ComparedByFastest(benchmark::internal::Benchmark* family) {

@@ -27,6 +27,9 @@ public:
     using TargetLine = std::function<void(double cpuRatio)>;
 
     RatioReporter(Compared base, Compared measured, TargetLine target);
+    // For a base that runs in another process, whose CPU time this one does not see: the files
+    // per second and the ratio handed to the target line are by wall time.
+    RatioReporter(Compared base, Compared measured, TargetLine target, int fileCount, bool byWallTime);
 
     void ReportRuns(const std::vector<Run>& runs) override;
     void Finalize() override;
@@ -41,6 +44,8 @@ private:
     Compared measured_;
     TargetLine target_;
     std::map<std::string, Times> times_;
+    int fileCount_;
+    bool byWallTime_ = false;
 };
 
 // For BENCHMARK(...)->Apply: milliseconds, and the fastest repetition as a statistic.

@@ -1,12 +1,11 @@
 #include "app/AppSession.h"
 
 #include <QCoreApplication>
-#include <QGroupBox>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
-#include <QTableWidget>
+#include <QLineEdit>
 
 #include <gtest/gtest.h>
 
@@ -14,38 +13,18 @@
 #include <filesystem>
 
 #include "app/AnsiQt.h"
-#include "app/FieldOverview.h"
+#include "bracket/frmPoolMain.h"
+#include "core/RosterFile.h"
 #include "core/StartFile.h"
-#include "tests/support/ScriptedDialogs.h"
+#include "tests/app/ScopedEnv.h"
+#include "tests/support/PlatformDoubles.h"
 #include "tests/support/TempFolder.h"
 
 namespace brackwell {
 namespace {
 
-using testing::ScriptedDialogs;
+using testing::ScopedEnv;
 using testing::TempFolder;
-
-// Sets an environment variable for one test and puts the old value back.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const char* value) : name_(name) {
-        if (const char* old = std::getenv(name)) old_ = old;
-        if (value != nullptr)
-            setenv(name, value, 1);
-        else
-            unsetenv(name);
-    }
-    ~ScopedEnv() {
-        if (old_)
-            setenv(name_, old_->c_str(), 1);
-        else
-            unsetenv(name_);
-    }
-
-private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
 
 StartLinesArray SampleField() {
     StartLinesArray lines = DefaultStartLines();
@@ -67,97 +46,130 @@ StartLinesArray SampleField() {
     return lines;
 }
 
-QString Cell(const FieldOverview& view, const QString& table, int row, int column) {
-    const auto* widget = view.findChild<QTableWidget*>(table);
-    if (widget == nullptr || widget->item(row, column) == nullptr) return QStringLiteral("<missing>");
-    return widget->item(row, column)->text();
+QString Caption(const frmPoolMain& window, const QString& name) {
+    const auto* label = window.findChild<QLabel*>(name);
+    return label != nullptr ? label->text() : QStringLiteral("<missing>");
 }
+QString Team(const frmPoolMain& window, int label) { return Caption(window, QStringLiteral("lblRegion_%1").arg(label)); }
 
-QString RegionTitle(const FieldOverview& view, int region) {
-    const auto* box = view.findChild<QGroupBox*>(QStringLiteral("lblRegionTitle_%1").arg(region));
-    return box != nullptr ? box->title() : QStringLiteral("<missing>");
-}
-
-QString Comment(const FieldOverview& view, const char* name) {
-    const auto* edit = view.findChild<QPlainTextEdit*>(QLatin1String(name));
+QString Comment(const frmPoolMain& window, const char* name) {
+    const auto* edit = window.findChild<QPlainTextEdit*>(QLatin1String(name));
     return edit != nullptr ? edit->toPlainText() : QStringLiteral("<missing>");
 }
 
-// The field overview the session opened in its frame.
-const FieldOverview* ShownOverview(AppSession& session) {
+// The one bracket window the session shows in its frame, at the top left of the client area.
+const frmPoolMain* ShownBracket(AppSession& session) {
+    // A window replaced by a reload goes once its command is over.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     const QList<QMdiSubWindow*> windows = session.frame().mdiArea()->subWindowList();
     if (windows.size() != 1) return nullptr;
     EXPECT_EQ(windows.front()->pos(), QPoint(0, 0));
-    return qobject_cast<const FieldOverview*>(windows.front()->widget());
+    EXPECT_EQ(windows.front()->widget(), session.bracketWindow());
+    return qobject_cast<const frmPoolMain*>(windows.front()->widget());
 }
 
-TEST(AppSession, ShowsTheStartFileOfTheApplicationFolderInTheFrame) {
+constexpr const char* kDemoOffer =
+    "It looks like you are just starting to work \r\nwith Brackwell..  A DEMO Mode is offered\r\nwhich will allow you "
+    "to view and evaluate\r\nwith information from the 2000 tournament...\r\n \r\nMore information is available on "
+    "DEMO Mode in HELP\r\n \r\nDo you want to initiate DEMO Mode?";
+
+TEST(AppSession, ShowsTheStartFileOfTheApplicationFolderInTheBracketWindow) {
     TempFolder home;
     home.Write(kStartFileName, StartFileContents(SampleField()));
     ScopedEnv env("BRACKWELL_HOME", home.path().c_str());
-    ScriptedDialogs dialogs;
-    AppSession session(PrepareAppFolder(ProgramPlaces()), dialogs);
+    testing::TestPlatform platform;  // any dialog would fail the test
+    AppSession session(PrepareAppFolder(ProgramPlaces()), platform.platform);
     session.Start();
 
     EXPECT_EQ(session.model().AppFolder, home.path());
+    EXPECT_EQ(session.helpFile(), home.File("BRACKWELL.HLP"));
     EXPECT_TRUE(session.frame().isVisible());
     EXPECT_EQ(session.frame().windowTitle(), QStringLiteral("Brackwell"));
-    const FieldOverview* view = ShownOverview(session);
+    const frmPoolMain* view = ShownBracket(session);
     ASSERT_NE(view, nullptr);
-    EXPECT_EQ(view->findChild<QLabel*>(QStringLiteral("lblTitle"))->text(), QStringLiteral("2000 NCAA Tournament"));
-    EXPECT_EQ(RegionTitle(*view, 0), QStringLiteral("East Region"));
-    EXPECT_EQ(RegionTitle(*view, 1), QStringLiteral("South Region"));
-    EXPECT_EQ(RegionTitle(*view, 3), QStringLiteral("West Region"));
-    EXPECT_EQ(Cell(*view, "tblRegion_0", 0, 0), QStringLiteral("1"));
-    EXPECT_EQ(Cell(*view, "tblRegion_0", 0, 1), QStringLiteral("Duke"));
-    EXPECT_EQ(Cell(*view, "tblRegion_0", 1, 0), QStringLiteral("16"));
-    EXPECT_EQ(Cell(*view, "tblRegion_0", 1, 1), QStringLiteral("Lamar"));
-    EXPECT_EQ(Cell(*view, "tblRegion_0", 15, 1), QStringLiteral("Lafayette"));
-    EXPECT_EQ(Cell(*view, "tblRegion_1", 0, 1), QStringLiteral("Michigan State"));
-    EXPECT_EQ(Cell(*view, "tblRegion_2", 8, 0), QStringLiteral("6"));
-    EXPECT_EQ(Cell(*view, "tblRegion_2", 8, 1), QStringLiteral("Miami (FL)"));
-    EXPECT_EQ(Cell(*view, "tblRegion_3", 14, 1), QStringLiteral("St. John's"));
-    EXPECT_EQ(Cell(*view, "tblRegion_3", 15, 0), QStringLiteral("15"));
-    EXPECT_EQ(Cell(*view, "tblRegion_3", 15, 1), QString::fromUtf8("Caf\xC3\xA9 <State> & Co"));
+    EXPECT_EQ(view->windowTitle(), QStringLiteral("Make Tournament Selections"));
+    EXPECT_EQ(Caption(*view, "lblTitle"), QStringLiteral("2000 NCAA Tournament"));
+    EXPECT_EQ(Caption(*view, "lblRegionTitle_0"), QStringLiteral("East Region"));
+    EXPECT_EQ(Caption(*view, "lblRegionTitle_1"), QStringLiteral("South Region"));
+    EXPECT_EQ(Caption(*view, "lblRegionTitle_3"), QStringLiteral("West Region"));
+    EXPECT_EQ(Team(*view, 0), QStringLiteral("Duke"));
+    EXPECT_EQ(Team(*view, 1), QStringLiteral("Lamar"));
+    EXPECT_EQ(Team(*view, 15), QStringLiteral("Lafayette"));
+    EXPECT_EQ(Team(*view, 31), QStringLiteral("Michigan State"));
+    EXPECT_EQ(Team(*view, 70), QStringLiteral("Miami (FL)"));
+    EXPECT_EQ(Team(*view, 107), QStringLiteral("St. John's"));
+    EXPECT_EQ(Team(*view, 108), QString::fromUtf8("Caf\xC3\xA9 <State> & Co"));
+    EXPECT_EQ(Team(*view, 16), QString());
     const QString points[] = {"2", "3", "5", "8", "13", "21"};
-    for (int round = 0; round < 6; ++round) EXPECT_EQ(Cell(*view, "tblPoints", 0, round), points[round]) << round;
+    for (int round = 0; round < 6; ++round)
+        EXPECT_EQ(Caption(*view, QStringLiteral("lblInfo_%1").arg(round)), points[round]) << round;
+    EXPECT_EQ(view->findChild<QLineEdit*>(QStringLiteral("txtSeed_49"))->text(), QStringLiteral("16"));
     EXPECT_EQ(Comment(*view, "txtComment1"), QStringLiteral("Entries due Thursday\nFive dollars each"));
     EXPECT_EQ(Comment(*view, "txtComment2"), QStringLiteral("Good luck"));
-    EXPECT_TRUE(dialogs.calls().empty());
+    // The load sets up the roster a new pool lacks.
+    EXPECT_EQ(home.Read("PLAYERNAMES.CSV"), RosterHeaderLine() + "\r\n");
 }
 
-TEST(AppSession, WithoutAStartFileTheDefaultFieldIsShownSilently) {
+TEST(AppSession, AFirstRunOffersDemoModeAndCancelKeepsTheDefaultField) {
     TempFolder home;
-    ScriptedDialogs dialogs;  // any dialog would fail the test
-    AppSession session(home.path(), dialogs);
+    testing::TestPlatform platform;
+    platform.dialogs.Answer(MsgAnswer::Cancel);
+    AppSession session(home.path(), platform.platform);
     session.Start();
-    const FieldOverview* view = ShownOverview(session);
+    ASSERT_EQ(platform.dialogs.messages().size(), 1u);
+    EXPECT_EQ(platform.dialogs.messages()[0].title, "** DEMO MODE OPTION **");
+    EXPECT_EQ(platform.dialogs.messages()[0].text, kDemoOffer);
+    EXPECT_EQ(platform.dialogs.messages()[0].buttons, MsgButtons::OKCancel);
+    const frmPoolMain* view = ShownBracket(session);
     ASSERT_NE(view, nullptr);
-    EXPECT_EQ(view->findChild<QLabel*>(QStringLiteral("lblTitle"))->text(), QStringLiteral("2002 NCAA Tournament"));
-    const QString regions[] = {"Midwest Region", "South Region", "East Region", "West Region"};
-    for (int region = 0; region < 4; ++region) EXPECT_EQ(RegionTitle(*view, region), regions[region]);
-    EXPECT_EQ(Cell(*view, "tblRegion_0", 0, 1), QStringLiteral("TEAM1"));
-    EXPECT_EQ(Cell(*view, "tblRegion_3", 15, 1), QStringLiteral("TEAM64"));
-    const QString seeds[] = {"1", "16", "8", "9", "5", "12", "4", "13", "6", "11", "3", "14", "7", "10", "2", "15"};
-    for (int slot = 0; slot < 16; ++slot) EXPECT_EQ(Cell(*view, "tblRegion_2", slot, 0), seeds[slot]) << slot;
-    const QString points[] = {"1", "2", "4", "8", "12", "16"};
-    for (int round = 0; round < 6; ++round) EXPECT_EQ(Cell(*view, "tblPoints", 0, round), points[round]) << round;
-    EXPECT_EQ(Comment(*view, "txtComment1"), QString());
+    EXPECT_EQ(Caption(*view, "lblTitle"), QStringLiteral("2002 NCAA Tournament"));
+    EXPECT_EQ(Team(*view, 0), QStringLiteral("TEAM1"));
+    EXPECT_EQ(Team(*view, 108), QStringLiteral("TEAM64"));
+    EXPECT_FALSE(home.Exists(kStartFileName));
+}
+
+TEST(AppSession, AcceptingTheDemoOfferShowsTheDemoPoolInANewBracketWindow) {
+    TempFolder home;
+    testing::WriteBytes(home.File("DEMOSET.ZIP"), testing::ReadBytes(std::string(BRACKWELL_APP_DIR) + "/DEMOSET.ZIP"));
+    testing::TestPlatform platform;
+    platform.dialogs.Answer(MsgAnswer::OK);
+    AppSession session(home.path(), platform.platform);
+    session.Start();
+    const frmPoolMain* view = ShownBracket(session);
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(Caption(*view, "lblTitle"), QStringLiteral("2000 NCAA Tournament"));
+    EXPECT_EQ(Team(*view, 0), QStringLiteral("Michigan State"));
+    EXPECT_TRUE(view->findChild<QLabel*>(QStringLiteral("lblDemoMode"))->isVisibleTo(view));
+    EXPECT_EQ(platform.dialogs.messages().size(), 1u);
 }
 
 TEST(AppSession, AMalformedStartFileIsReportedAndTheDefaultsShown) {
     TempFolder home;
     home.Write(kStartFileName, testing::CrLf({"Duke", "Lamar", "*END*"}));
-    ScriptedDialogs dialogs;
-    dialogs.AllowMessages();
-    AppSession session(home.path(), dialogs);
+    testing::TestPlatform platform;
+    platform.dialogs.AllowMessages();
+    AppSession session(home.path(), platform.platform);
     session.Start();
-    ASSERT_EQ(dialogs.messages().size(), 1u);
-    EXPECT_EQ(dialogs.messages()[0].text, "Problem with file, will use default values");
-    EXPECT_EQ(dialogs.messages()[0].title, "Brackwell");
-    const FieldOverview* view = ShownOverview(session);
+    ASSERT_EQ(platform.dialogs.messages().size(), 1u);
+    EXPECT_EQ(platform.dialogs.messages()[0].text, "Problem with file, will use default values");
+    EXPECT_EQ(platform.dialogs.messages()[0].title, "Brackwell");
+    const frmPoolMain* view = ShownBracket(session);
     ASSERT_NE(view, nullptr);
-    EXPECT_EQ(Cell(*view, "tblRegion_0", 0, 1), QStringLiteral("TEAM1"));
+    EXPECT_EQ(Team(*view, 0), QStringLiteral("TEAM1"));
+}
+
+TEST(AppSession, TheBracketWindowFitsTheFrameOnASmallScreen) {
+    // A 1366 x 768 screen less a panel leaves the frame about 1350 x 690; the bracket window
+    // with its own title bar and borders fits inside.
+    TempFolder home;
+    testing::TestPlatform platform;
+    platform.dialogs.Answer(MsgAnswer::Cancel);
+    AppSession session(home.path(), platform.platform);
+    session.Start();
+    const frmPoolMain* view = ShownBracket(session);
+    ASSERT_NE(view, nullptr);
+    EXPECT_LE(view->minimumSizeHint().width(), 1330);
+    EXPECT_LE(view->minimumSizeHint().height(), 640);
 }
 
 TEST(ProgramPlaces, ComeFromTheEnvironmentAndTheProgramsFolder) {

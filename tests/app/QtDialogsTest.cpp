@@ -12,7 +12,7 @@
 
 #include "app/AnsiQt.h"
 
-#include "tests/app/ModalDialog.h"
+#include "tests/support/qt/ModalDialog.h"
 #include "tests/support/TempFolder.h"
 
 namespace brackwell {

@@ -33,6 +33,16 @@ std::set<std::string> WithArchive(std::set<std::string> names) {
     return names;
 }
 
+// The pick program joins the demo set in builds that have its template (those with windows).
+const bool kShipsPickProgram = fs::exists(std::string(BRACKWELL_APP_DIR) + "/QUILLON.OBJ");
+
+// The files of the demo set: those kept in data/demo, and the pick program built from them.
+std::set<std::string> DemoSetNames() {
+    std::set<std::string> names = FileNames(kDemoFolder);
+    if (kShipsPickProgram) names.insert("QUILLON.EXE");
+    return names;
+}
+
 class DemoSetTest : public ::testing::Test {
 protected:
     TempFolder folder;
@@ -52,7 +62,7 @@ TEST_F(DemoSetTest, ShippedArchiveUnpacksEveryDemoFileUnchanged) {
     ShipArchive();
     DemoSet(model, dialogs);
     EXPECT_TRUE(dialogs.calls().empty());
-    EXPECT_EQ(FileNames(folder.path()), WithArchive(FileNames(kDemoFolder)));
+    EXPECT_EQ(FileNames(folder.path()), WithArchive(DemoSetNames()));
     for (const std::string& name : FileNames(kDemoFolder))
         EXPECT_EQ(folder.Read(name), testing::ReadBytes(kDemoFolder + "/" + name)) << name;
     EXPECT_TRUE(DemoModeActive(model));
@@ -64,7 +74,8 @@ TEST_F(DemoSetTest, ResetRemovesOnlyTheDemoFilesInAnyCase) {
     folder.Write("Smith_TM.BKS", "own selection\r\n");
     folder.Write("NCAALIST.BKT", "*START*\r\n*END*\r\n");
     fs::rename(folder.File("Hollis_RT.BKS"), folder.File("HOLLIS_RT.bks"));
-    folder.Write("quillon.exe", "pick program");
+    if (kShipsPickProgram) fs::rename(folder.File("QUILLON.EXE"), folder.File("quillon.exe"));
+    else folder.Write("quillon.exe", "pick program");
     DemoReset(model);
     EXPECT_EQ(FileNames(folder.path()), WithArchive({"Smith_TM.BKS", "NCAALIST.BKT"}));
     EXPECT_FALSE(DemoModeActive(model));

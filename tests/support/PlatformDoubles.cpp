@@ -24,4 +24,20 @@ void RecordingMail::Send(const MailMessage& message) {
     sent.push_back(message);
 }
 
+void RecordingPrinter::PrintLine(const std::string& text) {
+    if (pagesInProgress.empty()) pagesInProgress.emplace_back();
+    pagesInProgress.back().push_back(text);
+}
+
+void RecordingPrinter::NewPage() {
+    if (pagesInProgress.empty()) pagesInProgress.emplace_back();
+    pagesInProgress.emplace_back();
+}
+
+void RecordingPrinter::EndDocument() {
+    if (pagesInProgress.empty()) return;
+    documents.push_back({std::move(pagesInProgress), font, orientation, originXTwips, originYTwips});
+    pagesInProgress.clear();
+}
+
 }  // namespace brackwell::testing

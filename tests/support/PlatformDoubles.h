@@ -35,14 +35,53 @@ private:
     std::string failure_;
 };
 
+// A text document as it was sent: its pages of lines, and the font, orientation and origin
+// shift in force when it ended.
+struct PrintedDocument {
+    std::vector<std::vector<std::string>> pages;
+    FontChoice font;
+    Orientation orientation = Orientation::Portrait;
+    int originXTwips = 0;
+    int originYTwips = 0;
+};
+
 class RecordingPrinter final : public PrintDevice {
 public:
     void PrintImage(const WindowImage& image, const PrintRequest& request) override {
         images.push_back(image);
         requests.push_back(request);
     }
+    std::vector<std::string> FontNames() const override { return fontNames; }
+    FontChoice Font() const override { return font; }
+    void SetFont(const FontChoice& chosen) override { font = chosen; }
+    Orientation PageOrientation() const override { return orientation; }
+    void SetPageOrientation(Orientation chosen) override { orientation = chosen; }
+    int PageWidthTwips() const override {
+        return orientation == Orientation::Landscape ? pageHeightTwips : pageWidthTwips;
+    }
+    void SetOriginShift(int xTwips, int yTwips) override {
+        originXTwips = xTwips;
+        originYTwips = yTwips;
+    }
+    void PrintLine(const std::string& text) override;
+    void NewPage() override;
+    void EndDocument() override;
+
     std::vector<WindowImage> images;
     std::vector<PrintRequest> requests;
+
+    // What the printer offers and is set to.
+    std::vector<std::string> fontNames{"Arial", "Courier New", "Times New Roman"};
+    FontChoice font{"Arial", 12.0, false, false};
+    Orientation orientation = Orientation::Portrait;
+    int pageWidthTwips = 12240;  // US Letter, 8.5 by 11 inches
+    int pageHeightTwips = 15840;
+    int originXTwips = 0;
+    int originYTwips = 0;
+
+    // The documents ended, and the one being printed (empty when none).
+    std::vector<PrintedDocument> documents;
+    std::vector<std::vector<std::string>> pagesInProgress;
 };
 
 class RecordingHelp final : public HelpViewer {

@@ -1,4 +1,4 @@
-// One QApplication for every widget test of this program, on the offscreen platform unless the
+// One QApplication for every widget test of a test program, on the offscreen platform unless the
 // environment names another.
 #include <QApplication>
 
@@ -18,7 +18,7 @@ public:
 
 private:
     int argc_ = 1;
-    char name_[10] = "app_tests";
+    char name_[13] = "widget_tests";
     char* argv_[2] = {name_, nullptr};
     std::unique_ptr<QApplication> app_;
 };

@@ -1,0 +1,25 @@
+#pragma once
+// A label that reports a click (press and release on it), as the window's team labels do.
+// Captions are plain text: "Texas A&M" shows its "&".
+
+#include <QLabel>
+
+namespace brackwell::pick {
+
+class PickLabel final : public QLabel {
+    Q_OBJECT
+public:
+    explicit PickLabel(QWidget* parent);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool pressed_ = false;
+};
+
+}  // namespace brackwell::pick

@@ -1,0 +1,110 @@
+// The windows the frame opens from the bracket window's menu, and what they hand back.
+#include <QApplication>
+#include <QCoreApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include "app/AppSession.h"
+#include "bracket/frmPoolMain.h"
+#include "setup/frmPoolEntry.h"
+#include "core/StartFile.h"
+#include "tests/app/ScopedEnv.h"
+#include "tests/support/PlatformDoubles.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/qt/ModalDialog.h"
+
+namespace brackwell {
+namespace {
+
+using testing::ScopedEnv;
+using testing::TempFolder;
+
+// A session over a folder holding a field, finalized or not.
+class WindowWiring : public ::testing::Test {
+protected:
+    WindowWiring() : env_("BRACKWELL_HOME", home_.path().c_str()) { WriteField("1"); }
+
+    void WriteField(const char* finalized) {
+        StartLinesArray lines = DefaultStartLines();
+        lines[kFinalizedLine] = finalized;
+        home_.Write(kStartFileName, StartFileContents(lines));
+    }
+
+    // The windows of the frame, by title, once closed windows are gone.
+    QStringList Shown() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QStringList titles;
+        for (const QMdiSubWindow* window : session_.frame().mdiArea()->subWindowList())
+            titles << window->widget()->windowTitle();
+        return titles;
+    }
+
+    frmPoolEntry* SetupWindow() {
+        Shown();
+        return session_.frame().findChild<frmPoolEntry*>();
+    }
+
+    frmPoolMain& Bracket() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        frmPoolMain* window = session_.bracketWindow();
+        EXPECT_NE(window, nullptr);
+        return *window;
+    }
+
+    TempFolder home_;
+    ScopedEnv env_;
+    testing::TestPlatform platform_;
+    AppSession session_{home_.path(), platform_.platform};
+};
+
+TEST_F(WindowWiring, EditNamesFileRunsTheRosterEditorModally) {
+    session_.Start();
+    ASSERT_TRUE(Bracket().mnuEditNames->isEnabled());
+    QString title;
+    testing::WhenModalDialogShows([&title](QWidget* dialog) {
+        title = dialog->windowTitle();
+        dialog->findChild<QPushButton*>(QStringLiteral("cmdCancel"))->click();
+    });
+    Bracket().mnuEditNames->trigger();
+    EXPECT_EQ(title, QStringLiteral("PlayerName Edit"));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(WindowWiring, SetupTakesThePlaceOfTheBracketWindowAndEveryWayOutLeadsBack) {
+    WriteField("0");
+    platform_.dialogs.AllowMessages();  // the folder has no team list
+    session_.Start();
+    ASSERT_TRUE(Bracket().mnuSetup->isEnabled());
+    const QStringList bracketOnly{QStringLiteral("Make Tournament Selections")};
+    const QStringList setupOnly{QStringLiteral("Define Starting Field & Options")};
+
+    Bracket().mnuSetup->trigger();
+    EXPECT_EQ(Shown(), setupOnly);
+    ASSERT_NE(SetupWindow(), nullptr);
+    SetupWindow()->mnuEnd->trigger();
+    EXPECT_EQ(Shown(), bracketOnly);
+
+    // The demo commands replace the setup window by a new one, and no bracket window comes.
+    Bracket().mnuSetup->trigger();
+    platform_.dialogs.Answer(MsgAnswer::OK);
+    ASSERT_NE(SetupWindow(), nullptr);
+    SetupWindow()->mnuDemoSet->trigger();
+    EXPECT_EQ(Shown(), setupOnly);
+    SetupWindow()->mnuDemoReset->trigger();
+    EXPECT_EQ(Shown(), setupOnly);
+
+    // Closing the window itself brings the bracket window back too: it holds the program's menu.
+    qobject_cast<QMdiSubWindow*>(SetupWindow()->parentWidget())->close();
+    EXPECT_EQ(Shown(), bracketOnly);
+
+    // Closing the frame over the setup window ends with no window at all.
+    Bracket().mnuSetup->trigger();
+    session_.frame().close();
+    EXPECT_EQ(Shown(), QStringList());
+}
+
+}  // namespace
+}  // namespace brackwell
