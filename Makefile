@@ -2,6 +2,10 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# Warnings are errors for `make test` (and so for CI); other targets keep what the build
+# folder was configured with, off on a fresh one.
+WERROR ?=
+test: WERROR = ON
 
 .PHONY: all deps configure build run test bench clean
 
@@ -11,7 +15,7 @@ deps:
 	@scripts/install-deps.sh
 
 configure: deps
-	@cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS) >/dev/null
+	@cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS) $(if $(WERROR),-DBRACKWELL_WERROR=$(WERROR)) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)

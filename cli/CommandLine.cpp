@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include "cli/CheckCommand.h"
 #include "cli/QuillonCommand.h"
 #include "cli/ReportCommand.h"
 #include "cli/ScoreCommand.h"
@@ -8,6 +9,7 @@ namespace brackwell::cli {
 
 const char* UsageText() {
     return R"(Usage: brackwell-cli score [--folder DIR] [FILE...]
+       brackwell-cli check [--folder DIR]
        brackwell-cli quillon [--folder DIR]
        brackwell-cli report [--folder DIR] [--title TEXT] REPORT... | --all
        brackwell-cli --help
@@ -18,6 +20,13 @@ score   Scores selection files against the game results, as the standings window
         FILEs named, in the order given (file names in the application folder).
         Each is scored against "BRACKWELL.BKT" with the points per round of
         "POOLSTART.BKT".
+
+check   Runs every check the program makes on the files of the application
+        folder: the start field, the team list, the roster (writing its error
+        copy "PLAYERNAMES.TXT" when a record is bad, as the program does), the
+        results and every selection file. Prints one line per file, its name,
+        ": " and "OK" or the message the program would show (or why the file
+        is not read). Exit status 0 when every file is well, 1 otherwise.
 
 quillon Builds the pick program "QUILLON.EXE" in the application folder from the
         template "QUILLON.OBJ" and the field of "POOLSTART.BKT", byte for byte as
@@ -55,8 +64,9 @@ else the program's own folder when it holds "QUILLON.OBJ" and can be written (a
 portable install); else the per-user folder, $XDG_DATA_HOME/Brackwell or
 ~/.local/share/Brackwell.
 
-Output of score on standard output: a header line, then one line per file, the fields
-separated by tabs:
+Output of score on standard output: a header line, then one line per file, the
+fields separated by tabs (a tab, line break or other control character inside a
+field is written as a blank; text is Windows-1252 bytes, as in the files):
   FileName     the selection file's name
   PlayerName   the player's name, ", " and initials
   Score        points earned so far
@@ -86,6 +96,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     }
     if (command == "score") return RunScoreCommand({args.begin() + 1, args.end()}, out, err);
     if (command == "report") return RunReportCommand({args.begin() + 1, args.end()}, out, err);
+    if (command == "check") return RunCheckCommand({args.begin() + 1, args.end()}, out, err);
     if (command == "quillon") return RunQuillonCommand({args.begin() + 1, args.end()}, out, err);
     err << kProgramName << ": unknown command \"" << command << "\"; see " << kProgramName << " --help\n";
     return kExitUsage;

@@ -5,6 +5,7 @@
 #include "cli/CommandLine.h"
 #include "cli/ConsoleDialogs.h"
 #include "cli/DefaultAppFolder.h"
+#include "cli/OutputText.h"
 #include "core/BracketView.h"
 #include "core/FileSystem.h"
 #include "core/FolderScoring.h"
@@ -48,18 +49,20 @@ std::optional<std::string> ParseOptions(const std::vector<std::string>& args, Sc
     return std::nullopt;
 }
 
+// Names come from file names and file contents, which may hold a tab or a line break: those
+// become blanks, so that every row has the header's columns.
 void AppendRow(std::string& table, const ScoreRecord& record) {
     for (const std::string* text : {&record.FileName, &record.PlayerName}) {
-        table += *text;
+        table += OutputField(*text);
         table += '\t';
     }
     for (const std::int16_t number : {record.Score, record.MaxScore, record.Correct, record.Wrong}) {
         table += std::to_string(number);
         table += '\t';
     }
-    table += record.Champion;
+    table += OutputField(record.Champion);
     table += '\t';
-    table += record.RunnerUp;
+    table += OutputField(record.RunnerUp);
     table += '\t';
     table += std::to_string(record.TieBreak);
     table += '\n';

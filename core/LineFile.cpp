@@ -1,8 +1,5 @@
 #include "core/LineFile.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
 
@@ -11,33 +8,6 @@
 namespace brackwell {
 
 namespace {
-class FileHandle {
-public:
-    explicit FileHandle(int fd) : fd_(fd) {}
-    ~FileHandle() {
-        if (fd_ >= 0) close(fd_);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
-
-// The exact name is tried first, so the common case costs one system call; the folder is
-// searched for another case of the name only when that fails.
-int OpenForReading(const std::string& path) {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd >= 0 || errno != ENOENT) return fd;
-    const std::string existing = ResolveExistingName(path);
-    if (existing == path) {
-        errno = ENOENT;
-        return -1;
-    }
-    return open(existing.c_str(), O_RDONLY | O_CLOEXEC);
-}
-
 // Where the lines go: a growing vector, or a fixed row of strings whose storage is reused.
 class VectorSink {
 public:
@@ -136,18 +106,17 @@ private:
 
 template <typename Sink>
 LineReadStatus ReadInto(const std::string& path, Sink& sink, std::size_t maxLines, std::size_t maxLineLength) {
-    const FileHandle file(OpenForReading(path));
+    const FileHandle file(OpenFileForReading(path));
     if (file.get() < 0)
         return errno == ENOENT || errno == ENOTDIR ? LineReadStatus::Missing : LineReadStatus::Unreadable;
     LineSplitter<Sink> splitter(sink, maxLines, maxLineLength);
-    char buffer[16 * 1024];
-    for (;;) {
-        const ssize_t n = read(file.get(), buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return LineReadStatus::Unreadable;
-        if (n == 0) break;
-        if (!splitter.Feed(buffer, static_cast<std::size_t>(n))) return splitter.status();
-    }
+    bool stopped = false;
+    const bool read = ReadInChunks(file.get(), [&](std::string_view chunk) {
+        stopped = !splitter.Feed(chunk.data(), chunk.size());
+        return !stopped;
+    });
+    if (!read) return LineReadStatus::Unreadable;
+    if (stopped) return splitter.status();
     splitter.End();
     return splitter.status();
 }

@@ -46,7 +46,10 @@ int StartTeamLine(int position) {
 int SeedLine(int position) { return kFirstSeedLine + (position - 31 * RegionOfPosition(position) - 1); }
 
 void LoadDefaultStartLines(StartLinesArray& lines) {
-    for (int i = 0; i < 64; ++i) lines[i] = "TEAM" + std::to_string(i + 1);
+    for (int i = 0; i < 64; ++i) {
+        lines[i] = "TEAM";
+        lines[i] += std::to_string(i + 1);
+    }
     lines[kTitleLine] = "2002 NCAA Tournament";
     const char* regions[] = {"Midwest Region", "South Region", "East Region", "West Region"};
     for (int r = 0; r < 4; ++r) lines[kFirstRegionNameLine + r] = regions[r];

@@ -1,9 +1,9 @@
 #include "core/RosterFile.h"
 
-#include <algorithm>
 #include <array>
 
 #include "core/FileSystem.h"
+#include "core/RosterErrorCopy.h"
 #include "core/TextHelpers.h"
 #include "core/WriteFailure.h"
 
@@ -21,11 +21,7 @@ std::string_view Columns(std::string_view line, std::size_t first, std::size_t w
 
 std::string Fit(std::string_view text, std::size_t width) { return PadRight(text.substr(0, width), width); }
 
-std::string StoredField(std::string_view text, std::size_t width) {
-    std::string field = Fit(text, width);
-    std::replace_if(field.begin(), field.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
-    return field;
-}
+std::string StoredField(std::string_view text, std::size_t width) { return BlankLineBreaks(Fit(text, width)); }
 
 // The four fields, each made to its width by fit, between open and close and separated.
 template <typename FitField>
@@ -109,29 +105,29 @@ RosterRecord ParseRosterDisplayLine(std::string_view line) { return FieldsAt(lin
 
 bool ValidateRosterFile(const modBrackwell& model, Dialogs& dialogs) {
     const std::string errorCopyPath = model.AppFilePath(kRosterErrorFileName);
-    const LineReadResult read = ReadRosterLines(model);
-    // Nothing could be read, so there is nothing to copy: an earlier copy, perhaps being
-    // mended, is left alone.
-    if (read.status == LineReadStatus::Missing || read.status == LineReadStatus::Unreadable) {
+    const FileHandle roster(OpenFileForReading(model.AppFilePath(kRosterFileName)));
+    // The copy is written as the roster is read and kept only when a line is bad. When the
+    // roster cannot be read to its end there is no whole copy to give: an earlier one, perhaps
+    // being mended, is left alone.
+    FileReplacement copy(ReplacementTarget(errorCopyPath), Durability::Synced);
+    RosterErrorCopy marked;
+    constexpr std::size_t kFlushAt = 64 * 1024;
+    // The whole roster is checked even when the copy cannot be written; Commit then fails.
+    const bool read = roster.get() >= 0 && ReadInChunks(roster.get(), [&](std::string_view chunk) {
+        marked.Feed(chunk);
+        if (marked.pendingOutput() >= kFlushAt) copy.Append(marked.TakeOutput());
+        return true;
+    });
+    if (!read) {
         ShowRosterError(dialogs, errorCopyPath);
         return false;
     }
-    std::string copy;
-    bool bad = read.status != LineReadStatus::Ok;
-    for (const std::string& line : read.lines) {
-        if (const char* marker = RosterLineMarker(line)) {
-            AppendLine(copy, marker);
-            bad = true;
-        }
-        AppendLine(copy, line);
-    }
-    // The line the reader stopped at is marked where it starts; it is not copied.
-    if (read.status == LineReadStatus::LineTooLong) AppendLine(copy, kRosterTooLongMarker);
-    if (!bad) {
+    marked.End();
+    if (marked.badLines() == 0 && marked.lines() <= kMaxRosterLines) {
         DeleteFileIfPresent(errorCopyPath);
         return true;
     }
-    ReplaceFileOrReport(dialogs, errorCopyPath, copy);
+    if (!copy.Append(marked.TakeOutput()) || !copy.Commit()) ReportWriteFailure(dialogs, errorCopyPath);
     ShowRosterError(dialogs, errorCopyPath);
     return false;
 }

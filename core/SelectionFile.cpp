@@ -23,7 +23,8 @@ bool ReadSelectionsInto(SelLinesArray& lines, Dialogs& dialogs, const std::strin
 bool WriteSelections(const modBrackwell& model, Dialogs& dialogs, const std::string& path) {
     std::string contents;
     contents.reserve(4096);
-    for (int i = 1; i <= kFinalPointsLine; ++i) AppendLine(contents, model.SelLines[i]);
+    // A line break inside an entry would shift every line after it.
+    for (int i = 1; i <= kFinalPointsLine; ++i) AppendLine(contents, BlankLineBreaks(model.SelLines[i]));
     AppendLine(contents, kEndMarker);
     if (ReplaceFile(path, contents)) return true;
     dialogs.Message(std::string("There is a problem writing file: ") + path + kCrLf + " Check your selection and retry.",

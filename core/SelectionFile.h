@@ -17,8 +17,8 @@ bool ReadSelections(modBrackwell& model, Dialogs& dialogs, const std::string& pa
 // The same into other lines than the model's (the scorer's side read from a file).
 bool ReadSelectionsInto(SelLinesArray& lines, Dialogs& dialogs, const std::string& path);
 
-// Writes SelLines 1..130 and "*END*" to path; on failure shows the writer's message, keeps the
-// old file and returns false.
+// Writes SelLines 1..130 and "*END*" to path, a CR or LF inside an entry as a blank; on failure
+// shows the writer's message, keeps the old file and returns false.
 bool WriteSelections(const modBrackwell& model, Dialogs& dialogs, const std::string& path);
 
 // The name of a new selection file: name + "_" + initials + ".BKS".

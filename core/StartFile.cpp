@@ -1,6 +1,7 @@
 #include "core/StartFile.h"
 
 #include "core/LineFile.h"
+#include "core/TextHelpers.h"
 #include "core/WriteFailure.h"
 
 namespace brackwell {
@@ -14,32 +15,38 @@ void UseDefaults(modBrackwell& model) {
 }
 }  // namespace
 
-void ReadStartFile(modBrackwell& model, Dialogs& dialogs) {
+void ReadStartFile(modBrackwell& model, Dialogs& dialogs) { ReadStartFileOutcome(model, dialogs); }
+
+StartFileRead ReadStartFileOutcome(modBrackwell& model, Dialogs& dialogs) {
     const LineReadResult read = ReadLineFile(model.AppFilePath(kStartFileName), 1 + kMaxStartLines);
     const bool lineTooLong = read.status == LineReadStatus::LineTooLong;
     if (read.lines.empty() && !lineTooLong) {
         UseDefaults(model);  // missing, unreadable or empty: nothing was read
-        return;
+        return read.status == LineReadStatus::Missing ? StartFileRead::Missing : StartFileRead::Unreadable;
     }
     const bool framed = !read.lines.empty() && read.lines[0] == kStartMarker;
     if (framed && (read.status == LineReadStatus::TooManyLines || read.status == LineReadStatus::Unreadable)) {
         UseDefaults(model);  // a read error after the start marker
-        return;
+        return StartFileRead::Unreadable;
     }
     if (!framed || lineTooLong || read.lines.back() != kEndMarker) {
         dialogs.Message("Problem with file, will use default values");
         UseDefaults(model);
-        return;
+        return StartFileRead::Malformed;
     }
     // Lines beyond those in the file keep what they held before.
     for (std::size_t i = 1; i < read.lines.size(); ++i) model.StartLines[i - 1] = read.lines[i];
     model.TournamentTitle = model.StartLines[kTitleLine];
+    return StartFileRead::Loaded;
 }
 
 std::string StartFileContents(const StartLinesArray& lines) {
     std::string contents;
     AppendLine(contents, kStartMarker);
-    for (int i = 0; i < kStartEndLine; ++i) AppendLine(contents, lines[i]);
+    for (int i = 0; i < kStartEndLine; ++i) {
+        const bool comment = i == kComment1Line || i == kComment2Line;
+        AppendLine(contents, comment ? CommentToOneLine(lines[i]) : BlankLineBreaks(lines[i]));
+    }
     AppendLine(contents, kEndMarker);
     return contents;
 }

@@ -15,7 +15,18 @@ inline constexpr const char* kStartFileName = "POOLSTART.BKT";
 // kMaxLineLength. Entries past the lines of a short file keep what they held.
 void ReadStartFile(modBrackwell& model, Dialogs& dialogs);
 
-// The 96 lines of the start file for StartLines 0..93.
+// How a reading of the start file ended.
+enum class StartFileRead {
+    Loaded,      // the file's lines were taken
+    Missing,     // no such file: the defaults, silently
+    Unreadable,  // not a regular file, no permission, empty or past StartLines 100: the defaults, silently
+    Malformed,   // not framed, or a line too long: the defaults after the message
+};
+// ReadStartFile, telling how it went (for a check of the folder).
+StartFileRead ReadStartFileOutcome(modBrackwell& model, Dialogs& dialogs);
+
+// The 96 lines of the start file for StartLines 0..93. Each entry stays one line: a line break
+// in a comment is stored as "|", anywhere else as a blank.
 std::string StartFileContents(const StartLinesArray& lines);
 // Writes the start file; on failure shows the writer's message, keeps the old file, returns false.
 bool WriteStartFile(const modBrackwell& model, Dialogs& dialogs, const StartLinesArray& lines);

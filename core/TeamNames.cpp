@@ -14,11 +14,9 @@ bool Fail(modBrackwell& model, Dialogs& dialogs) {
     return false;
 }
 
-// The reader stops the setup list at the first empty name and refuses an overlong line, and a
-// line end inside a name would split it: such an entry would cost the names after it.
-bool StorableTeamName(const std::string& name) {
-    return !name.empty() && name.size() <= kMaxTeamNameLength && name.find('\n') == std::string::npos;
-}
+// The reader stops the setup list at the first empty name and refuses an overlong line: such an
+// entry would cost the names after it.
+bool StorableTeamName(const std::string& name) { return !name.empty() && name.size() <= kMaxTeamNameLength; }
 
 }  // namespace
 
@@ -55,13 +53,15 @@ std::vector<std::string> WriteTeamNames(const modBrackwell& model, Dialogs& dial
     }
     std::string contents;
     AppendLine(contents, kStartMarker);
-    const std::string* previous = nullptr;
+    std::string previous;
     std::size_t written = 0;
-    for (const std::string& entry : listEntries) {
+    for (const std::string& listEntry : listEntries) {
         if (written == kMaxTeamNames) break;
-        if ((previous != nullptr && entry == *previous) || !StorableTeamName(entry)) continue;
+        // A line break inside a name would split it into two entries of the list.
+        std::string entry = BlankLineBreaks(listEntry);
+        if ((written > 0 && entry == previous) || !StorableTeamName(entry)) continue;
         AppendLine(contents, entry);
-        previous = &entry;
+        previous = std::move(entry);
         ++written;
     }
     AppendLine(contents, kEndMarker);

@@ -26,6 +26,27 @@ std::string ReplaceLineBreaks(std::string_view text, char replacement) {
     return out;
 }
 
+std::string CommentToOneLine(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' || text[i] == '\n') {
+            out += '|';
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+std::string BlankLineBreaks(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        if (c == '\r' || c == '\n') c = ' ';
+    return out;
+}
+
 std::string BarsToLineBreaks(std::string_view text) {
     std::string out;
     out.reserve(text.size() + 16);

@@ -14,6 +14,11 @@ bool IsBlankField(std::string_view text);
 std::string LineBreaksToBars(std::string_view text);
 // Every CR LF pair becomes the one character given.
 std::string ReplaceLineBreaks(std::string_view text, char replacement);
+// What a writer stores so that a text stays one line of its file: in a multi-line comment every
+// line break (CR LF, LF alone or CR alone) becomes "|"; in any other field every CR and every
+// LF becomes a blank, which keeps the field's width.
+std::string CommentToOneLine(std::string_view text);
+std::string BlankLineBreaks(std::string_view text);
 // Every "|" becomes CR LF, at most 999 of them.
 std::string BarsToLineBreaks(std::string_view text);
 

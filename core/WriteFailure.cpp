@@ -7,10 +7,14 @@ namespace brackwell {
 
 bool ReplaceFileOrReport(Dialogs& dialogs, const std::string& path, std::string_view contents) {
     if (ReplaceFile(path, contents)) return true;
+    ReportWriteFailure(dialogs, path);
+    return false;
+}
+
+void ReportWriteFailure(Dialogs& dialogs, const std::string& path) {
     dialogs.Message(std::string("There is a problem writing file: ") + path + kCrLf +
                         " Check for adequate space in the Application Directory",
                     "** ERROR IN WRITING FILE **");
-    return false;
 }
 
 }  // namespace brackwell

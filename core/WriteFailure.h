@@ -12,5 +12,7 @@ namespace brackwell {
 // Writes contents to path atomically (the old file stays whole on failure). On failure shows
 // "** ERROR IN WRITING FILE **" naming path and returns false.
 bool ReplaceFileOrReport(Dialogs& dialogs, const std::string& path, std::string_view contents);
+// The message alone, for a write that failed otherwise.
+void ReportWriteFailure(Dialogs& dialogs, const std::string& path);
 
 }  // namespace brackwell

@@ -1,6 +1,7 @@
 #include "core/ZipExtractor.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 #include <zip.h>
 
 #include <cerrno>
@@ -67,21 +68,42 @@ EntryMode ModeOf(zip_t* archive, zip_uint64_t index) {
 // Walks the member's folders down from root, matching existing names without regard to case,
 // and makes the missing ones when asked. An existing part that is a symbolic link could take
 // the member out of root (kUnsafeMember); a file in the way is a write failure.
-UnzipResult WalkFolders(const std::string& root, const std::vector<std::string>& folders, bool create,
-                        std::string& path) {
+UnzipResult WalkFolders(FolderIndex& index, const std::string& root, const std::vector<std::string>& folders,
+                        bool create, std::string& path) {
     path = root;
     for (const std::string& folder : folders) {
-        const std::string next = ResolveExistingName(path + "/" + folder);
+        const std::string name = index.Resolve(path, folder);
+        const std::string next = path + "/" + name;
         struct stat info{};
         if (lstat(next.c_str(), &info) == 0) {
             if (S_ISLNK(info.st_mode)) return UnzipResult::kUnsafeMember;
             if (!S_ISDIR(info.st_mode)) return UnzipResult::kWriteFailed;
         } else if (errno != ENOENT || (create && mkdir(next.c_str(), 0777) != 0)) {
             return UnzipResult::kWriteFailed;
+        } else if (create) {
+            index.Add(path, name);
         }
         path = next;
     }
     return UnzipResult::kOk;
+}
+
+bool IsRegularFile(const std::string& path) {
+    struct stat info{};
+    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+// The archive opened through the one reader's open, so a pipe or device under its name is
+// refused rather than waited on.
+zip_t* OpenArchive(const std::string& path, int& error) {
+    const int fd = OpenFileForReading(path);
+    if (fd < 0) {
+        error = errno == ENOENT ? ZIP_ER_NOENT : ZIP_ER_OPEN;
+        return nullptr;
+    }
+    zip_t* archive = zip_fdopen(fd, ZIP_RDONLY, &error);
+    if (archive == nullptr) close(fd);  // on success the archive owns the descriptor
+    return archive;
 }
 
 const char* FolderFault(UnzipResult walked) {
@@ -106,8 +128,10 @@ UnzipResult ZipExtractor::Fail(const std::string& member, UnzipResult result, co
 
 UnzipResult ZipExtractor::Extract(const std::string& archivePath, const std::string& folder) {
     messages_.clear();
+    index_ = FolderIndex();
+    wrote_ = false;
     int error = 0;
-    ArchiveHandle archive(zip_open(archivePath.c_str(), ZIP_RDONLY, &error));
+    ArchiveHandle archive(OpenArchive(archivePath, error));
     if (!archive) {
         zip_error_t detail;
         zip_error_init_with_code(&detail, error);
@@ -119,6 +143,9 @@ UnzipResult ZipExtractor::Extract(const std::string& archivePath, const std::str
     // The sizes the directory states are checked before anything is written; ReadMember then
     // holds each member to its stated size, so no member can grow past the check.
     const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
+    if (static_cast<std::uint64_t>(count) > kMaxArchiveMembers)
+        return Fail(archivePath, UnzipResult::kTooLarge,
+                    "the archive has more than " + std::to_string(kMaxArchiveMembers) + " members");
     std::uint64_t total = 0;
     for (zip_int64_t i = 0; i < count; ++i) {
         zip_stat_t entry;
@@ -134,9 +161,15 @@ UnzipResult ZipExtractor::Extract(const std::string& archivePath, const std::str
     UnzipResult result = UnzipResult::kOk;
     for (zip_int64_t i = 0; i < count; ++i) {
         const UnzipResult member = ExtractMember(archive.get(), static_cast<zip_uint64_t>(i), folder);
-        if (member == UnzipResult::kCancelled) return member;
+        if (member == UnzipResult::kCancelled) {
+            result = member;
+            break;
+        }
         if (result == UnzipResult::kOk) result = member;
     }
+    // The members were written without waiting for the disk one by one; one sync serves all.
+    if (wrote_ && !SyncFileSystem(folder) && result == UnzipResult::kOk)
+        result = Fail(folder, UnzipResult::kWriteFailed, "the files could not be synced to the disk");
     return result;
 }
 
@@ -153,30 +186,38 @@ UnzipResult ZipExtractor::ExtractMember(zip_t* archive, std::uint64_t index, con
 
     std::string path;
     if (isFolder) {
-        const UnzipResult walked = WalkFolders(folder, *parts, true, path);
+        const UnzipResult walked = WalkFolders(index_, folder, *parts, true, path);
         return walked == UnzipResult::kOk ? walked : Fail(name, walked, FolderFault(walked));
     }
 
     const std::vector<std::string> folders(parts->begin(), parts->end() - 1);
-    if (const UnzipResult walked = WalkFolders(folder, folders, false, path); walked != UnzipResult::kOk)
+    if (const UnzipResult walked = WalkFolders(index_, folder, folders, false, path); walked != UnzipResult::kOk)
         return Fail(name, walked, FolderFault(walked));
-    const std::string target = ResolveExistingName(path + "/" + parts->back());
-    if (FileExists(target)) {
+    const std::string fileName = index_.Resolve(path, parts->back());
+    const std::string target = path + "/" + fileName;
+    if (IsRegularFile(target)) {
         const MsgAnswer answer =
-            dialogs_.MessageBox("Overwrite " + target + "?", MsgButtons::YesNoCancel, MsgIcon::None, kReplaceTitle);
+            dialogs_.MessageBox("Overwrite " + name + "?", MsgButtons::YesNoCancel, MsgIcon::None, kReplaceTitle);
         if (answer == MsgAnswer::No) return UnzipResult::kOk;
         if (answer != MsgAnswer::Yes) return UnzipResult::kCancelled;
     }
 
     const bool encrypted = (entry.valid & ZIP_STAT_ENCRYPTION_METHOD) != 0 && entry.encryption_method != ZIP_EM_NONE;
+    // A method the library cannot decrypt (strong encryption among them) is refused before a
+    // password is asked for: opening such a member fails inside the library, and leaks there.
+    if (encrypted && zip_encryption_method_supported(entry.encryption_method, 0) == 0)
+        return Fail(name, UnzipResult::kMemberDamaged, "its encryption method is not supported");
     std::string contents;
     if (const UnzipResult read = ReadMember(archive, index, name, encrypted, entry.size, contents);
         read != UnzipResult::kOk)
         return read;
 
-    if (const UnzipResult walked = WalkFolders(folder, folders, true, path); walked != UnzipResult::kOk)
+    if (const UnzipResult walked = WalkFolders(index_, folder, folders, true, path); walked != UnzipResult::kOk)
         return Fail(name, walked, FolderFault(walked));
-    if (!ReplaceFile(target, contents)) return Fail(name, UnzipResult::kWriteFailed, "cannot write " + target);
+    if (!ReplaceExactFile(target, contents, Durability::Deferred))
+        return Fail(name, UnzipResult::kWriteFailed, "cannot write " + target);
+    index_.Add(path, fileName);
+    wrote_ = true;
     if (mode.fromUnix && (mode.mode & 0111) != 0) MakeExecutable(target);
     return UnzipResult::kOk;
 }

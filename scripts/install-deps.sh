@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Brackwell builds, tests and runs with, when any is missing.
+#   --fuzz   also clang and its sanitizer and libFuzzer runtimes, for scripts/fuzz.sh
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,9 @@ packages=(
   poppler-utils
   locales
 )
+if [ "${1:-}" = "--fuzz" ]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

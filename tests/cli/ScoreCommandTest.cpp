@@ -102,14 +102,18 @@ TEST(ScoreCommand, AFaultyFileIsReportedAndStillScored) {
     EXPECT_EQ(run.err, title + folder.File("Zed_ZZ.BKS") + rest + title + folder.File("Nobody_NN.BKS") + rest);
 }
 
-TEST(ScoreCommand, NamesAndTeamsAreWrittenAsTheirStoredBytes) {
+TEST(ScoreCommand, NamesAreWrittenAsTheirStoredBytesAndNeverSplitARow) {
     const TempFolder folder;
     WritePool(folder);
     SelLinesArray picks = WithPlayer(UpperTeamsWin(), "M\xfcller", "\xc9X", "");
     picks[127] = "Caf\xe9 \x01";
     folder.Write("M\xfcller_\xc9X.BKS", SelectionFileBytes(picks));
-    const CliRun run = RunCli({"score", "--folder", folder.path(), "M\xfcller_\xc9X.BKS"});
-    EXPECT_EQ(run.out, kHeader + "M\xfcller_\xc9X.BKS\tM\xfcller, \xc9X\t1\t141\t1\t5\tCaf\xe9 \x01\tTEAM33\t0\n");
+    // Tabs and line breaks in a file name and in the stored names become blanks.
+    SelLinesArray odd = WithPlayer(UpperTeamsWin(), "Tab\tName", "C\rR", "");
+    folder.Write("Odd\tName\n_TN.BKS", SelectionFileBytes(odd));
+    const CliRun run = RunCli({"score", "--folder", folder.path(), "M\xfcller_\xc9X.BKS", "Odd\tName\n_TN.BKS"});
+    EXPECT_EQ(run.out, kHeader + "M\xfcller_\xc9X.BKS\tM\xfcller, \xc9X\t1\t141\t1\t5\tCaf\xe9  \tTEAM33\t0\n" +
+                           "Odd Name _TN.BKS\tTab Name, C R\t1\t125\t1\t6\tTEAM1\tTEAM33\t0\n");
 }
 
 TEST(ScoreCommand, AWrongCommandLineIsRefusedClearly) {

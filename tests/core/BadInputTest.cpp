@@ -29,9 +29,11 @@ using testing::RunWithoutFileOverride;
 using testing::ScriptedDialogs;
 using testing::TempFolder;
 
-enum class BadInput { Missing, Folder, Unreadable, Empty, NoLineEnds, CrOnly, NulBytes, HugeLine, MillionLines };
+enum class BadInput {
+    Missing, Folder, NamedPipe, Unreadable, Empty, NoLineEnds, CrOnly, NulBytes, HugeLine, MillionLines
+};
 
-const BadInput kAllBadInputs[] = {BadInput::Missing,    BadInput::Folder, BadInput::Unreadable,
+const BadInput kAllBadInputs[] = {BadInput::Missing,    BadInput::Folder, BadInput::NamedPipe, BadInput::Unreadable,
                                   BadInput::Empty,      BadInput::NoLineEnds, BadInput::CrOnly,
                                   BadInput::NulBytes,   BadInput::HugeLine, BadInput::MillionLines};
 
@@ -39,6 +41,7 @@ std::string InputName(const ::testing::TestParamInfo<BadInput>& info) {
     switch (info.param) {
         case BadInput::Missing: return "Missing";
         case BadInput::Folder: return "Folder";
+        case BadInput::NamedPipe: return "NamedPipe";
         case BadInput::Unreadable: return "Unreadable";
         case BadInput::Empty: return "Empty";
         case BadInput::NoLineEnds: return "NoLineEnds";
@@ -113,6 +116,8 @@ void Place(BadInput input, const std::string& path, const ReaderFiles& files) {
     switch (input) {
         case BadInput::Missing: return;
         case BadInput::Folder: std::filesystem::create_directory(path); return;
+        // Nobody ever writes into it: a reader that waited for a writer would never return.
+        case BadInput::NamedPipe: ASSERT_EQ(mkfifo(path.c_str(), 0644), 0); return;
         case BadInput::Unreadable:
             // The folder stays open to everyone, so that only the file's own mode refuses it.
             testing::MakeWritable(std::filesystem::path(path).parent_path());

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "core/RosterFile.h"
 #include "core/TextHelpers.h"
@@ -249,6 +250,7 @@ TEST(RosterValidation, OddBytesAndLineEnds) {
     std::string nulAtQuote(kSmith);
     nulAtQuote[26] = '\0';
     const std::string crOnly = std::string(kHeader) + "\r" + std::string(kSmith);
+    const std::string longLine(2048, 'L');
     const Case cases[] = {
         {"empty file", "", true, ""},
         {"no line end", std::string(kHeader), true, ""},
@@ -257,6 +259,10 @@ TEST(RosterValidation, OddBytesAndLineEnds) {
         {"CR-only line ends", crOnly, false, CrLf({kRosterTooLongMarker, crOnly})},
         {"NUL at a quote", CrLf({kHeader, nulAtQuote}), false, CrLf({kHeader, kRosterBadFormatMarker, nulAtQuote})},
         {"blank last line", CrLf({kHeader, kSmith, ""}), false, CrLf({kHeader, kSmith, kRosterTooShortMarker, ""})},
+        {"records after a 2 KiB line", CrLf({kHeader, longLine, kSmith}), false,
+         CrLf({kHeader, kRosterTooLongMarker, longLine, kSmith})},
+        {"overlong line with CRs", CrLf({kHeader, longLine + "\r\r"}) + "tail\r", false,
+         CrLf({kHeader, kRosterTooLongMarker, longLine + "\r\r", kRosterTooShortMarker, "tail"})},
     };
     for (const Case& c : cases) {
         RosterFolder f;
@@ -269,14 +275,25 @@ TEST(RosterValidation, OddBytesAndLineEnds) {
     }
 }
 
-TEST(RosterValidation, HugeFilesStopAtTheReadersBounds) {
+// The copy the message tells the organiser to mend and rename holds every line of the roster,
+// however long, so renaming it loses nothing.
+TEST(RosterValidation, HugeFilesAreCopiedWhole) {
     {
-        RosterFolder f;  // a 100 MB line after the header
+        RosterFolder f;  // a 100 MB line after the header, then a good record
+        const std::size_t size = 100 * 1024 * 1024;
         f.folder.Write(kRosterFileName, CrLf({kHeader}) + "xyz");
-        ASSERT_EQ(truncate(f.csv.c_str(), 100 * 1024 * 1024), 0);
+        ASSERT_EQ(truncate(f.csv.c_str(), static_cast<off_t>(size)), 0);
+        {
+            std::ofstream append(f.csv, std::ios::binary | std::ios::app);
+            append << "\r\n" << kSmith << "\r\n";
+        }
         f.dialogs.AllowMessages();
         EXPECT_FALSE(ValidateRosterFile(f.model, f.dialogs));
-        EXPECT_EQ(f.folder.Read(kRosterErrorFileName), CrLf({kHeader, kRosterTooLongMarker}));
+        const std::string copy = f.folder.Read(kRosterErrorFileName);
+        const std::string head = CrLf({kHeader, kRosterTooLongMarker}) + "xyz";
+        ASSERT_EQ(copy.size(), size + CrLf({kRosterTooLongMarker, "", kSmith}).size());
+        EXPECT_TRUE(copy.compare(0, head.size(), head) == 0);
+        EXPECT_TRUE(copy.compare(copy.size() - kSmith.size() - 4, std::string::npos, CrLf({"", kSmith})) == 0);
         EXPECT_EQ(f.dialogs.messages().size(), 1u);
         EXPECT_FALSE(ReadRosterRecords(f.model).ok());
     }
@@ -289,9 +306,22 @@ TEST(RosterValidation, HugeFilesStopAtTheReadersBounds) {
         f.dialogs.AllowMessages();
         EXPECT_FALSE(ValidateRosterFile(f.model, f.dialogs));
         const std::string markedLine = CrLf({kRosterTooShortMarker, "x"});
-        EXPECT_EQ(f.folder.Read(kRosterErrorFileName).size(), kMaxRosterLines * markedLine.size());
+        EXPECT_EQ(f.folder.Read(kRosterErrorFileName).size(), 1'000'000 * markedLine.size());
         EXPECT_EQ(f.dialogs.messages().size(), 1u);
     }
+}
+
+TEST(RosterValidation, ABadLineFarIntoTheFileIsFoundWhenTheCopyCannotBeWritten) {
+    RosterFolder f;
+    std::string bytes = CrLf({kHeader});
+    for (int i = 0; i < 1000; ++i) bytes += CrLf({kSmith});
+    f.folder.Write(kRosterFileName, bytes + CrLf({"short"}));
+    testing::MakeReadOnly(f.folder.path());
+    EXPECT_TRUE(testing::RunWithoutFileOverride([&] {
+        f.dialogs.AllowMessages();
+        return !ValidateRosterFile(f.model, f.dialogs) && f.dialogs.messages().size() == 2;
+    }));
+    testing::MakeWritable(f.folder.path());
 }
 
 TEST(RosterValidation, ErrorCopyThatCannotBeWrittenIsReportedToo) {

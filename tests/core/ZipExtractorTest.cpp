@@ -28,7 +28,7 @@ struct Entry {
     std::string name{};
     std::string_view data{};
     zip_uint32_t unixMode = 0;  // external attributes of a member made on a Unix system
-    std::string password{};     // AES-256 encryption when set
+    std::string password{};     // encrypted when set: AES-256, or the traditional method when stored
     bool folder = false;
     bool stored = false;        // uncompressed, so a test can find and damage the data
 };
@@ -53,7 +53,8 @@ void MakeArchive(const std::string& path, const std::vector<Entry>& entries) {
             ASSERT_EQ(zip_file_set_external_attributes(archive, i, 0, ZIP_OPSYS_UNIX, entry.unixMode << 16), 0);
         }
         if (!entry.password.empty()) {
-            ASSERT_EQ(zip_file_set_encryption(archive, i, ZIP_EM_AES_256, entry.password.c_str()), 0);
+            const zip_uint16_t method = entry.stored ? ZIP_EM_TRAD_PKWARE : ZIP_EM_AES_256;
+            ASSERT_EQ(zip_file_set_encryption(archive, i, method, entry.password.c_str()), 0);
         }
         if (entry.stored) {
             ASSERT_EQ(zip_set_file_compression(archive, i, ZIP_CM_STORE, 0), 0);
@@ -105,7 +106,7 @@ TEST_F(ZipExtractorTest, ExistingFilesAreAskedAboutAndCancelStops) {
     dialogs.Answer(MsgAnswer::Yes).Answer(MsgAnswer::No).Answer(MsgAnswer::Cancel);
     EXPECT_EQ(Extract(), UnzipResult::kCancelled);
     ASSERT_EQ(dialogs.messages().size(), 3u);
-    EXPECT_EQ(dialogs.messages()[0].text, "Overwrite " + InTarget("A.TXT") + "?");
+    EXPECT_EQ(dialogs.messages()[0].text, "Overwrite a.txt?");
     EXPECT_EQ(dialogs.messages()[0].title, "VBUnZip32 - File Already Exists!");
     EXPECT_EQ(dialogs.messages()[0].buttons, MsgButtons::YesNoCancel);
     EXPECT_EQ(testing::ReadBytes(InTarget("A.TXT")), "new a") << "overwritten under its existing name";
@@ -146,6 +147,37 @@ TEST_F(ZipExtractorTest, ArchiveExpandingPastTheLimitIsRefusedWhole) {
     MakeArchive(archive, {File("first.txt", "small"), File("one.bin", half), File("two.bin", half)});
     EXPECT_EQ(Extract(), UnzipResult::kTooLarge);
     EXPECT_TRUE(FileNames(target).empty());
+}
+
+TEST_F(ZipExtractorTest, ArchiveWithTooManyMembersIsRefusedWhole) {
+    std::vector<Entry> entries;
+    for (std::uint64_t i = 0; i <= kMaxArchiveMembers; ++i) entries.push_back(File(std::to_string(i), "x"));
+    MakeArchive(archive, entries);
+    EXPECT_EQ(Extract(), UnzipResult::kTooLarge);
+    EXPECT_TRUE(FileNames(target).empty());
+}
+
+TEST_F(ZipExtractorTest, APipeInPlaceOfTheArchiveIsUnreadable) {
+    ASSERT_EQ(mkfifo(archive.c_str(), 0644), 0);
+    EXPECT_EQ(Extract(), UnzipResult::kArchiveUnreadable);
+}
+
+TEST_F(ZipExtractorTest, UnknownEncryptionIsDamagedWithoutAskingForAPassword) {
+    if (!zip_encryption_method_supported(ZIP_EM_TRAD_PKWARE, 1))
+        GTEST_SKIP() << "the installed libzip cannot write encrypted members";
+    MakeArchive(archive, {{.name = "strong.txt", .data = "x", .password = "pool", .stored = true},
+                          File("plain.txt", "plain")});
+    // Flag the first member as strongly encrypted, in its local and its central header.
+    std::string bytes = testing::ReadBytes(archive);
+    for (const auto& [signature, flagsAt] : {std::pair{std::string("PK\x03\x04"), 6}, {std::string("PK\x01\x02"), 8}}) {
+        const std::size_t header = bytes.find(signature);
+        ASSERT_NE(header, std::string::npos);
+        bytes[header + flagsAt] = static_cast<char>(bytes[header + flagsAt] | 0x40);
+    }
+    testing::WriteBytes(archive, bytes);
+    EXPECT_EQ(Extract(), UnzipResult::kMemberDamaged);
+    EXPECT_TRUE(dialogs.calls().empty()) << "no password is asked for";
+    EXPECT_EQ(FileNames(target), (std::set<std::string>{"plain.txt"}));
 }
 
 TEST_F(ZipExtractorTest, DamagedMemberLeavesTheOldFileWhole) {
