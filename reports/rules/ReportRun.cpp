@@ -41,6 +41,7 @@ ReportRunOutcome CreateSelectedReports(modBrackwell& model, Platform& platform, 
         }
     }
     if (steps.progress) steps.progress(done, total);
+    if (steps.reportsDone) steps.reportsDone();
     if (failed) return ReportRunOutcome::Failed;
 
     if (destination == ReportDestination::Email || destination == ReportDestination::EmailAll)

@@ -24,6 +24,8 @@ struct ReportRunSteps {
     ReportGenerator generate;
     // Before each ticked report: how many ticked reports are done, of how many.
     std::function<void(int done, int total)> progress;
+    // After the last report, before any message or the mail window.
+    std::function<void()> reportsDone;
     // Shows the mail window modally; it fills model.MailHandOver.
     std::function<void()> showMailWindow;
 };

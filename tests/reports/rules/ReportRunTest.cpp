@@ -41,8 +41,10 @@ struct RunFixture : ::testing::Test {
     std::vector<std::pair<int, int>> progress;
 
     ReportRunOutcome Run(TickedReports& ticked, ReportDestination destination, bool useDefaultPrinter = true) {
-        ReportRunSteps steps{generators.Generator(), [this](int done, int total) { progress.emplace_back(done, total); },
-                             [this] { ++mailWindowShown; }};
+        ReportRunSteps steps;
+        steps.generate = generators.Generator();
+        steps.progress = [this](int done, int total) { progress.emplace_back(done, total); };
+        steps.showMailWindow = [this] { ++mailWindowShown; };
         return CreateSelectedReports(model, test.platform, ticked, destination, useDefaultPrinter,
                                      {"Pool Title", {"A_AA.BKS", "B_BB.BKS"}}, steps);
     }
@@ -103,8 +105,9 @@ TEST_F(RunFixture, TwoPrintedReportsAreTwoDocumentsEachWithItsDialogWhenNotOnThe
 TEST_F(RunFixture, AReportThatCannotBeWrittenStopsTheMail) {
     // The generator claims success but leaves no work file.
     TickedReports ticked{false, true, false, false, false, false, false};
-    ReportRunSteps steps{[](int, modBrackwell&, Dialogs&, const ReportRequest&) { return true; }, nullptr,
-                         [this] { ++mailWindowShown; }};
+    ReportRunSteps steps;
+    steps.generate = [](int, modBrackwell&, Dialogs&, const ReportRequest&) { return true; };
+    steps.showMailWindow = [this] { ++mailWindowShown; };
     test.dialogs.AllowMessages();
     EXPECT_EQ(CreateSelectedReports(model, test.platform, ticked, ReportDestination::EmailAll, true, {}, steps),
               ReportRunOutcome::Failed);
