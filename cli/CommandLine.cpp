@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include "cli/QuillonCommand.h"
+#include "cli/ReportCommand.h"
 #include "cli/ScoreCommand.h"
 
 namespace brackwell::cli {
@@ -8,6 +9,7 @@ namespace brackwell::cli {
 const char* UsageText() {
     return R"(Usage: brackwell-cli score [--folder DIR] [FILE...]
        brackwell-cli quillon [--folder DIR]
+       brackwell-cli report [--folder DIR] [--title TEXT] REPORT... | --all
        brackwell-cli --help
 
 score   Scores selection files against the game results, as the standings window
@@ -24,6 +26,22 @@ quillon Builds the pick program "QUILLON.EXE" in the application folder from the
         reason on standard error, when the folder, the field or the template is
         missing or damaged, the field does not fit the program, or the program
         cannot be written; 2 for a wrong command line.
+
+report  Writes reports of the report window to their files, as its "File"
+        destination does: each report is written to "TEMPPRT.TXT" and copied to
+        its own file, which is then printed on standard output. REPORT is a key
+        or the index of the report window's list; --all runs all seven. They run
+        in this order, whatever the order named:
+          0 TournamentStandings    RPTOPT1.TXT   4 PlayerSelectionDetail  RPTOPT5.TXT
+          1 PlayerListing          RPTOPT2.TXT   5 ResultsByPlayer        RPTOPT6.TXT
+          2 TeamSelectionSummary   RPTOPT3.TXT   6 ResultsByTeam          RPTOPT7.TXT
+          3 TeamSelectionDetail    RPTOPT4.TXT
+        The reports are headed with the pool title of "POOLSTART.BKT", or with
+        --title TEXT. A report that cannot be prepared, or that skips itself
+        (the projections once a champion is entered), writes no file and says
+        why on standard error. Exit status: 0 when every report named was
+        written or skipped itself; 1 when one failed or the folder is missing;
+        2 for a wrong command line.
 
 Options:
   --folder DIR   use DIR as the application folder
@@ -64,6 +82,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         return out.flush() ? kExitOk : kExitFailure;
     }
     if (command == "score") return RunScoreCommand({args.begin() + 1, args.end()}, out, err);
+    if (command == "report") return RunReportCommand({args.begin() + 1, args.end()}, out, err);
     if (command == "quillon") return RunQuillonCommand({args.begin() + 1, args.end()}, out, err);
     err << kProgramName << ": unknown command \"" << command << "\"; see " << kProgramName << " --help\n";
     return kExitUsage;

@@ -46,6 +46,9 @@ QLabel* NewLabel(const char* name, const char* caption) {
 
 }  // namespace
 
+frmPoolReports::frmPoolReports(modBrackwell& model, Platform& platform, ReportsWindowHooks hooks, QWidget* parent)
+    : frmPoolReports(model, platform, std::move(hooks), RunReportGenerator, parent) {}
+
 frmPoolReports::frmPoolReports(modBrackwell& model, Platform& platform, ReportsWindowHooks hooks,
                                ReportGenerator generate, QWidget* parent)
     : QWidget(parent), model_(model), platform_(platform), hooks_(std::move(hooks)), generate_(std::move(generate)) {

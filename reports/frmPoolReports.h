@@ -25,7 +25,7 @@ class frmPoolReports final : public QWidget {
     Q_OBJECT
 
 public:
-    // The reports are written by GenerateReport.
+    // The reports are written by RunReportGenerator.
     frmPoolReports(modBrackwell& model, Platform& platform, ReportsWindowHooks hooks, QWidget* parent = nullptr);
     // The reports are written by generate.
     frmPoolReports(modBrackwell& model, Platform& platform, ReportsWindowHooks hooks, ReportGenerator generate,

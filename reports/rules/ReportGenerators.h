@@ -1,6 +1,6 @@
 #pragma once
-// The seven reports and their generators. Each generator writes the work file "TEMPPRT.TXT";
-// the output routine (ReportOutput.h) then prints it or copies it to the report's own file.
+// The seven reports of the report window: the table that fixes their order and files, and the
+// generators that write each one to the work file "TEMPPRT.TXT" of the application folder.
 
 #include <string>
 #include <vector>
@@ -15,10 +15,10 @@ struct ReportInfo {
     const char* caption;      // "Tournament Standings (RPTOPT1.TXT)"
     const char* key;          // "TournamentStandings"
     const char* outputFile;   // "RPTOPT1.TXT"
-    Orientation orientation;  // core/Dialogs.h
+    Orientation orientation;
 };
 inline constexpr int kReportCount = 7;
-const ReportInfo& ReportAt(int index);           // 0..6
+const ReportInfo& ReportAt(int index);                  // 0..6
 const ReportInfo* ReportByKey(const std::string& key);  // nullptr for a key not in the table
 inline constexpr const char* kWorkFileName = "TEMPPRT.TXT";
 
@@ -27,9 +27,27 @@ struct ReportRequest {
     std::string reportTitle;                  // txtReportTitle
     std::vector<std::string> selectionFiles;  // the file list's entries ("*.BKS"), in its order
 };
+
+// How a generator ended. A skipped report has shown why and written nothing; it counts as a
+// success, but there is no work file of it to print, copy or mail.
+enum class ReportOutcome {
+    Written,             // TEMPPRT.TXT holds the report
+    Skipped,             // nothing written; the report's box is to be unticked
+    SkippedStillTicked,  // nothing written; the box stays ticked
+    Failed,              // its message shown; the box is to be unticked
+};
+
+// Runs report index 0..6. Reading selection files replaces model.SelLines.
+ReportOutcome RunReportGenerator(int index, modBrackwell& model, Dialogs& dialogs, const ReportRequest& request);
+
 // Writes TEMPPRT.TXT in the application folder for report index 0..6. False after its own
-// message through dialogs (the window then unticks the report's box). Reading selection files
-// replaces model.SelLines. (The window calls the output routine after a true answer.)
+// message through dialogs (the window then unticks the report's box); true also for a report
+// that skipped itself, which RunReportGenerator tells apart.
 bool GenerateReport(int index, modBrackwell& model, Dialogs& dialogs, const ReportRequest& request);
+
+// The output routine's file branch: deletes the key's RPTOPTn.TXT and copies TEMPPRT.TXT to it
+// byte for byte. A key not in the table does nothing (true). On failure shows the message under
+// "Brackwell - frmPoolReports, Write Output Routine" and returns false.
+bool CopyWorkFileToReport(const modBrackwell& model, Dialogs& dialogs, const std::string& key);
 
 }  // namespace brackwell

@@ -2,11 +2,8 @@
 
 #include <algorithm>
 #include <exception>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 
-#include "core/FileSystem.h"
 #include "core/LineFile.h"
 #include "core/Numeric.h"
 #include "core/PrintSetup.h"
@@ -25,14 +22,6 @@ constexpr int kCharacterTwips = 120;
 // A work file is a few thousand lines at most; the bound only keeps a strange file in check.
 constexpr std::size_t kMaxWorkFileLines = 10'000'000;
 
-std::string ReadWholeFile(const std::string& path) {
-    std::ifstream in(ResolveExistingName(path), std::ios::binary);
-    if (!in) throw std::runtime_error("File not found");
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) throw std::runtime_error("Input past end of file");
-    return bytes;
-}
-
 std::vector<std::string> ReadWorkLines(const modBrackwell& model) {
     LineReadResult read = ReadLineFile(model.AppFilePath(kWorkFileName), kMaxWorkFileLines);
     switch (read.status) {
@@ -43,15 +32,6 @@ std::vector<std::string> ReadWorkLines(const modBrackwell& model) {
 }
 
 }  // namespace
-
-void CopyWorkFileToReport(const modBrackwell& model, const std::string& key) {
-    const ReportInfo* report = ReportByKey(key);
-    if (report == nullptr) return;
-    const std::string target = model.AppFilePath(report->outputFile);
-    const std::string bytes = ReadWholeFile(model.AppFilePath(kWorkFileName));
-    if (!DeleteFileIfPresent(target)) throw std::runtime_error("Permission denied");
-    if (!ReplaceFile(target, bytes)) throw std::runtime_error("Path/File access error");
-}
 
 void PrintWorkFile(const modBrackwell& model, PrintDevice& printer, Dialogs& dialogs, const std::string& key,
                    bool useDefaultPrinter) {
@@ -80,18 +60,13 @@ void PrintWorkFile(const modBrackwell& model, PrintDevice& printer, Dialogs& dia
 
 bool WriteOutputRoutine(const modBrackwell& model, PrintDevice& printer, Dialogs& dialogs, const std::string& key,
                         const OutputSettings& settings) {
+    if (!settings.toPrinter) return CopyWorkFileToReport(model, dialogs, key);
     try {
-        if (settings.toPrinter)
-            PrintWorkFile(model, printer, dialogs, key, settings.useDefaultPrinter);
-        else
-            CopyWorkFileToReport(model, key);
+        PrintWorkFile(model, printer, dialogs, key, settings.useDefaultPrinter);
         return true;
     } catch (const std::exception& error) {
-        if (settings.toPrinter)
-            dialogs.MessageBox(std::string(error.what()) + "\r\n" + kPrinterErrorMessage, MsgButtons::OK,
-                               MsgIcon::Critical, kOutputRoutineTitle);
-        else
-            ReportTrappedError(dialogs, kOutputRoutineTitle, error.what());
+        dialogs.MessageBox(std::string(error.what()) + "\r\n" + kPrinterErrorMessage, MsgButtons::OK,
+                           MsgIcon::Critical, kOutputRoutineTitle);
         return false;
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The output routine: the work file "TEMPPRT.TXT" of one report goes to the printer, or is
-// copied byte for byte to the report's own file ("RPTOPT1.TXT" .. "RPTOPT7.TXT").
+// copied byte for byte to the report's own file ("RPTOPT1.TXT" .. "RPTOPT7.TXT") through
+// CopyWorkFileToReport (ReportGenerators.h), which the command line's reports use too.
 
 #include <string>
 
@@ -12,11 +13,6 @@ namespace brackwell {
 
 inline constexpr const char* kOutputRoutineTitle = "Brackwell - frmPoolReports, Write Output Routine";
 extern const char* const kPrinterErrorMessage;
-
-// Deletes the report's file and copies the work file to it. A key not in the report table does
-// nothing. Throws std::runtime_error with a description when the work file cannot be read or
-// the copy cannot be written.
-void CopyWorkFileToReport(const modBrackwell& model, const std::string& key);
 
 // Prints the work file in the report's orientation, the longest line centred across the page
 // less half an inch; a line starting with a form feed starts a new page. With
@@ -30,8 +26,8 @@ struct OutputSettings {
     bool useDefaultPrinter = true;
 };
 
-// Either of the above; a failure is shown under kOutputRoutineTitle (for the printer with
-// kPrinterErrorMessage after the description) and gives false.
+// The printer or the report's file; a failure is shown under kOutputRoutineTitle (for the
+// printer with kPrinterErrorMessage after the description) and gives false.
 bool WriteOutputRoutine(const modBrackwell& model, PrintDevice& printer, Dialogs& dialogs, const std::string& key,
                         const OutputSettings& settings);
 

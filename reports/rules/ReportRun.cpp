@@ -27,17 +27,24 @@ ReportRunOutcome CreateSelectedReports(modBrackwell& model, Platform& platform, 
     }
 
     const OutputSettings output{destination == ReportDestination::Printer, useDefaultPrinter};
+    TickedReports written{};
     bool failed = false;
     int done = 0;
     for (int index = 0; index < kReportCount; ++index) {
         if (!ticked[index]) continue;
         if (steps.progress) steps.progress(done, total);
         ++done;
-        if (!steps.generate(index, model, platform.dialogs, request)) {
-            ticked[index] = false;
-            failed = true;
-        } else if (!WriteOutputRoutine(model, platform.printer, platform.dialogs, ReportAt(index).key, output)) {
-            failed = true;
+        switch (steps.generate(index, model, platform.dialogs, request)) {
+            case ReportOutcome::Written:
+                written[index] = WriteOutputRoutine(model, platform.printer, platform.dialogs, ReportAt(index).key, output);
+                failed = failed || !written[index];
+                break;
+            case ReportOutcome::Skipped: ticked[index] = false; break;
+            case ReportOutcome::SkippedStillTicked: break;
+            case ReportOutcome::Failed:
+                ticked[index] = false;
+                failed = true;
+                break;
         }
     }
     if (steps.progress) steps.progress(done, total);
@@ -45,11 +52,11 @@ ReportRunOutcome CreateSelectedReports(modBrackwell& model, Platform& platform, 
     if (failed) return ReportRunOutcome::Failed;
 
     if (destination == ReportDestination::Email || destination == ReportDestination::EmailAll)
-        WriteEMail(model, platform.mail, platform.dialogs, ticked, steps.showMailWindow);
+        WriteEMail(model, platform.mail, platform.dialogs, written, steps.showMailWindow);
     return ReportRunOutcome::Done;
 }
 
-void WriteEMail(modBrackwell& model, MailService& mail, Dialogs& dialogs, const TickedReports& ticked,
+void WriteEMail(modBrackwell& model, MailService& mail, Dialogs& dialogs, const TickedReports& attach,
                 const std::function<void()>& showMailWindow) {
     auto& handOver = model.MailHandOver;
     try {
@@ -70,7 +77,7 @@ void WriteEMail(modBrackwell& model, MailService& mail, Dialogs& dialogs, const 
 
         int position = static_cast<int>(message.noteText.size()) - kAttachmentOffset;
         for (int index = 0; index < kReportCount; ++index) {
-            if (!ticked[index]) continue;
+            if (!attach[index]) continue;
             message.attachments.push_back({model.AppFilePath(ReportAt(index).outputFile), position});
             ++position;
         }

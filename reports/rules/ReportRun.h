@@ -13,7 +13,8 @@ namespace brackwell {
 
 enum class ReportDestination { Printer = 0, File = 1, Email = 2, EmailAll = 3 };
 
-using ReportGenerator = std::function<bool(int index, modBrackwell& model, Dialogs& dialogs, const ReportRequest& request)>;
+using ReportGenerator =
+    std::function<ReportOutcome(int index, modBrackwell& model, Dialogs& dialogs, const ReportRequest& request)>;
 using TickedReports = std::array<bool, kReportCount>;
 
 inline constexpr const char* kCreateReportsTitle = "Brackwell - frmPoolReports, PrintSelections_Click ";
@@ -33,18 +34,19 @@ struct ReportRunSteps {
 enum class ReportRunOutcome { NothingTicked, Failed, Done };
 
 // Runs the ticked reports in table order, each generated then output. A report whose generator
-// fails is unticked. A report that could not be printed or copied also counts as a failure, so
-// that no mail goes out with a missing or stale file. The mail step follows for the two mail
-// destinations when nothing failed.
+// fails, or that skipped itself asking for it, is unticked. A report that could not be printed
+// or copied also counts as a failure, so that no mail goes out with a missing file. The mail
+// step follows for the two mail destinations when nothing failed, with the reports written in
+// this run attached.
 ReportRunOutcome CreateSelectedReports(modBrackwell& model, Platform& platform, TickedReports& ticked,
                                        ReportDestination destination, bool useDefaultPrinter,
                                        const ReportRequest& request, const ReportRunSteps& steps);
 
 // The mail step: the mail window, then one message to its recipients with its subject, its
-// message followed by ten blanks, and one attachment per ticked report, sent through the mail
+// message followed by ten blanks, and one attachment per report in attach, sent through the mail
 // client's dialog. A cancelled window clears its flag and sends nothing. Failures are shown
 // under kWriteEMailTitle.
-void WriteEMail(modBrackwell& model, MailService& mail, Dialogs& dialogs, const TickedReports& ticked,
+void WriteEMail(modBrackwell& model, MailService& mail, Dialogs& dialogs, const TickedReports& attach,
                 const std::function<void()>& showMailWindow);
 
 }  // namespace brackwell

@@ -1,29 +1,84 @@
 #include <array>
+#include <exception>
+#include <fstream>
+#include <iterator>
 
-#include "reports/rules/ReportGenerators.h"
+#include "core/FileSystem.h"
+#include "core/WriteFailure.h"
+#include "reports/rules/Generators.h"
 
 namespace brackwell {
 
 namespace {
+using Generator = ReportOutcome (*)(reports::ReportRun&);
 
-constexpr std::array<ReportInfo, kReportCount> kReports{{
-    {"Tournament Standings (RPTOPT1.TXT)", "TournamentStandings", "RPTOPT1.TXT", Orientation::Landscape},
-    {"Player Listing (RPTOPT2.TXT)", "PlayerListing", "RPTOPT2.TXT", Orientation::Landscape},
-    {"Team Selection Summary (RPTOPT3.TXT)", "TeamSelectionSummary", "RPTOPT3.TXT", Orientation::Portrait},
-    {"Team Selection Detail (RPTOPT4.TXT)", "TeamSelectionDetail", "RPTOPT4.TXT", Orientation::Portrait},
-    {"Player Selection Detail (RPTOPT5.TXT)", "PlayerSelectionDetail", "RPTOPT5.TXT", Orientation::Landscape},
-    {"Projected Results by Player (RPTOPT6.TXT)", "ResultsByPlayer", "RPTOPT6.TXT", Orientation::Portrait},
-    {"Projected Results by Team (RPTOPT7.TXT)", "ResultsByTeam", "RPTOPT7.TXT", Orientation::Portrait},
+struct ReportEntry {
+    ReportInfo info;
+    Generator generator;
+    const char* errorTitle;  // the title of a trapped error's message
+};
+
+constexpr std::array<ReportEntry, kReportCount> kReports{{
+    {{"Tournament Standings (RPTOPT1.TXT)", "TournamentStandings", "RPTOPT1.TXT", Orientation::Landscape},
+     reports::TournamentStandingsReport, "Brackwell - frmPoolReports, Tournament Standings"},
+    {{"Player Listing (RPTOPT2.TXT)", "PlayerListing", "RPTOPT2.TXT", Orientation::Landscape},
+     reports::PlayerListingReport, "BRACKWELL - frmPoolReports, Player Listing"},
+    {{"Team Selection Summary (RPTOPT3.TXT)", "TeamSelectionSummary", "RPTOPT3.TXT", Orientation::Portrait},
+     reports::TeamSelectionSummaryReport, "Brackwell - frmPoolReports Team Selection Summary"},
+    {{"Team Selection Detail (RPTOPT4.TXT)", "TeamSelectionDetail", "RPTOPT4.TXT", Orientation::Portrait},
+     reports::TeamSelectionDetailReport, "Brackwell - frmPoolReports, Team Selection Detail"},
+    {{"Player Selection Detail (RPTOPT5.TXT)", "PlayerSelectionDetail", "RPTOPT5.TXT", Orientation::Landscape},
+     reports::PlayerSelectionDetailReport, "Brackwell - frmPoolReports, Player Selection Detail"},
+    {{"Projected Results by Player (RPTOPT6.TXT)", "ResultsByPlayer", "RPTOPT6.TXT", Orientation::Portrait},
+     reports::ResultsByPlayerReport, "Brackwell - frmPoolReports, Results by Player"},
+    {{"Projected Results by Team (RPTOPT7.TXT)", "ResultsByTeam", "RPTOPT7.TXT", Orientation::Portrait},
+     reports::ResultsByTeamReport, "Brackwell - frmPoolReports, Results by Team"},
 }};
-
 }  // namespace
 
-const ReportInfo& ReportAt(int index) { return kReports.at(static_cast<std::size_t>(index)); }
+const ReportInfo& ReportAt(int index) { return kReports.at(static_cast<std::size_t>(index)).info; }
 
 const ReportInfo* ReportByKey(const std::string& key) {
-    for (const ReportInfo& report : kReports)
-        if (key == report.key) return &report;
+    for (const ReportEntry& entry : kReports)
+        if (key == entry.info.key) return &entry.info;
     return nullptr;
+}
+
+ReportOutcome RunReportGenerator(int index, modBrackwell& model, Dialogs& dialogs, const ReportRequest& request) {
+    const ReportEntry& entry = kReports.at(static_cast<std::size_t>(index));
+    reports::WorkBox workBox;
+    reports::ReportRun run{model, dialogs, request, workBox};
+    try {
+        return entry.generator(run);
+    } catch (const std::exception& error) {
+        ReportTrappedError(dialogs, entry.errorTitle, error.what());
+    } catch (...) {
+        ReportTrappedError(dialogs, entry.errorTitle, "");
+    }
+    return ReportOutcome::Failed;
+}
+
+bool GenerateReport(int index, modBrackwell& model, Dialogs& dialogs, const ReportRequest& request) {
+    return RunReportGenerator(index, model, dialogs, request) != ReportOutcome::Failed;
+}
+
+bool CopyWorkFileToReport(const modBrackwell& model, Dialogs& dialogs, const std::string& key) {
+    static const char* const kTitle = "Brackwell - frmPoolReports, Write Output Routine";
+    const ReportInfo* report = ReportByKey(key);
+    if (!report) return true;
+    std::ifstream in(ResolveExistingName(model.AppFilePath(kWorkFileName)), std::ios::binary);
+    if (!in) {
+        ReportTrappedError(dialogs, kTitle, std::string("The report work file ") + kWorkFileName + " could not be read");
+        return false;
+    }
+    const std::string contents{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (in.bad()) {
+        ReportTrappedError(dialogs, kTitle, std::string("The report work file ") + kWorkFileName + " could not be read");
+        return false;
+    }
+    const std::string target = model.AppFilePath(report->outputFile);
+    DeleteFileIfPresent(target);
+    return ReplaceFileOrReport(dialogs, target, contents);
 }
 
 }  // namespace brackwell

@@ -46,9 +46,9 @@ struct ReportsWindow {
         auto generate = [this](int index, modBrackwell&, Dialogs&, const ReportRequest& request) {
             generated.push_back(index);
             for (int f : failing)
-                if (f == index) return false;
+                if (f == index) return ReportOutcome::Failed;
             folder.Write("TEMPPRT.TXT", request.reportTitle + " " + std::to_string(index) + "\r\n");
-            return true;
+            return ReportOutcome::Written;
         };
         window = new frmPoolReports(model, test.platform, hooks, generate);
         window->show();

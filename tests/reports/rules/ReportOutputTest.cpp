@@ -110,11 +110,11 @@ TEST_F(OutputFixture, TheFileBranchReplacesTheReportFileWithAByteCopy) {
     const std::string bytes = std::string(" \r\n  Pool \x93Title\x94\r\n\f\r\ntrailing   \r\nno break at end");
     folder.Write("TEMPPRT.TXT", bytes);
     folder.Write("rptopt3.txt", "an older, longer report that must not survive");
-    CopyWorkFileToReport(model, "TeamSelectionSummary");
+    ASSERT_TRUE(WriteOutputRoutine(model, test.printer, test.dialogs, "TeamSelectionSummary", {false, true}));
     EXPECT_EQ(folder.Read("RPTOPT3.TXT"), bytes);
     EXPECT_FALSE(folder.Exists("rptopt3.txt"));
 
-    CopyWorkFileToReport(model, "NoSuchReport");  // not in the table: nothing happens
+    EXPECT_TRUE(WriteOutputRoutine(model, test.printer, test.dialogs, "NoSuchReport", {false, true}));
     EXPECT_TRUE(WriteOutputRoutine(model, test.printer, test.dialogs, "ResultsByTeam", {false, true}));
     EXPECT_EQ(folder.Read("RPTOPT7.TXT"), bytes);
     EXPECT_TRUE(test.printer.documents.empty());
@@ -124,7 +124,7 @@ TEST_F(OutputFixture, TheFileBranchReportsAMissingWorkFileAndLeavesNoReportFile)
     test.dialogs.AllowMessages();
     EXPECT_FALSE(WriteOutputRoutine(model, test.printer, test.dialogs, "PlayerListing", {false, true}));
     ASSERT_EQ(test.dialogs.messages().size(), 1u);
-    EXPECT_EQ(test.dialogs.messages()[0].text, "File not found");
+    EXPECT_EQ(test.dialogs.messages()[0].text, "The report work file TEMPPRT.TXT could not be read");
     EXPECT_EQ(test.dialogs.messages()[0].title, "Brackwell - frmPoolReports, Write Output Routine");
     EXPECT_FALSE(folder.Exists("RPTOPT2.TXT"));
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -13,10 +14,10 @@ namespace {
 using testing::TempFolder;
 using testing::TestPlatform;
 
-// Generators that write one recognisable line per report, failing for the indices asked.
+// Generators that write one recognisable line per report, or end as scripted for an index.
 struct ScriptedGenerators {
     TempFolder& folder;
-    std::vector<int> failing;
+    std::map<int, ReportOutcome> outcomes;  // Written for the indices not given
     std::vector<int> ran;
     ReportRequest seen;
 
@@ -24,10 +25,9 @@ struct ScriptedGenerators {
         return [this](int index, modBrackwell&, Dialogs&, const ReportRequest& request) {
             ran.push_back(index);
             seen = request;
-            for (int f : failing)
-                if (f == index) return false;
+            if (outcomes.count(index) != 0) return outcomes.at(index);
             folder.Write("TEMPPRT.TXT", "report " + std::to_string(index) + "\r\n");
-            return true;
+            return ReportOutcome::Written;
         };
     }
 };
@@ -78,7 +78,7 @@ TEST_F(RunFixture, TickedReportsRunInTableOrderToTheirFiles) {
 }
 
 TEST_F(RunFixture, AFailureUnticksItsReportKeepsTheOthersAndSendsNoMail) {
-    generators.failing = {2};
+    generators.outcomes = {{2, ReportOutcome::Failed}};
     TickedReports ticked{true, false, true, false, false, true, false};
     EXPECT_EQ(Run(ticked, ReportDestination::Email), ReportRunOutcome::Failed);
     EXPECT_EQ(generators.ran, (std::vector<int>{0, 2, 5}));
@@ -102,11 +102,22 @@ TEST_F(RunFixture, TwoPrintedReportsAreTwoDocumentsEachWithItsDialogWhenNotOnThe
     EXPECT_FALSE(folder.Exists("RPTOPT1.TXT"));
 }
 
+TEST_F(RunFixture, SkippedReportsStillLetTheMailGoButAreNotAttached) {
+    generators.outcomes = {{1, ReportOutcome::Skipped}, {5, ReportOutcome::SkippedStillTicked}};
+    TickedReports ticked{true, true, false, false, false, true, false};
+    Run(ticked, ReportDestination::Email);
+    EXPECT_EQ(ticked, (TickedReports{true, false, false, false, false, true, false}));
+    EXPECT_EQ(mailWindowShown, 1);
+    ASSERT_EQ(test.mail.sent.size(), 1u);
+    ASSERT_EQ(test.mail.sent[0].attachments.size(), 1u);
+    EXPECT_EQ(test.mail.sent[0].attachments[0].path, folder.File("RPTOPT1.TXT"));
+}
+
 TEST_F(RunFixture, AReportThatCannotBeWrittenStopsTheMail) {
     // The generator claims success but leaves no work file.
     TickedReports ticked{false, true, false, false, false, false, false};
     ReportRunSteps steps;
-    steps.generate = [](int, modBrackwell&, Dialogs&, const ReportRequest&) { return true; };
+    steps.generate = [](int, modBrackwell&, Dialogs&, const ReportRequest&) { return ReportOutcome::Written; };
     steps.showMailWindow = [this] { ++mailWindowShown; };
     test.dialogs.AllowMessages();
     EXPECT_EQ(CreateSelectedReports(model, test.platform, ticked, ReportDestination::EmailAll, true, {}, steps),
@@ -131,7 +142,7 @@ struct MailFixture : ::testing::Test {
     }
 };
 
-TEST_F(MailFixture, SendsOneMessageWithRecipientsSubjectPaddedBodyAndTheTickedReports) {
+TEST_F(MailFixture, SendsOneMessageWithRecipientsSubjectPaddedBodyAndTheReports) {
     TickedReports ticked{true, false, false, true, false, false, true};
     Mail(ticked, {"ann@example.com", "bob@example.com"}, "Standings", "Hello\r\nall");
     ASSERT_EQ(test.mail.sent.size(), 1u);

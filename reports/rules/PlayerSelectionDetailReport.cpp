@@ -1,0 +1,91 @@
+#include <array>
+
+#include "core/Numeric.h"
+#include "core/SelectionFile.h"
+#include "core/TextHelpers.h"
+#include "reports/rules/Generators.h"
+#include "reports/rules/ReportLayout.h"
+
+namespace brackwell::reports {
+
+namespace {
+constexpr const char* kTitle = "Brackwell - frmPoolReports, Player Selection Detail";
+constexpr const char* kBoxRule =
+    " +------------+  +------------+  +------------+  +------------+  +------------+  +------------+ ";
+
+std::string Cell(const std::string& team) { return Fit(team, 14) + "  "; }
+
+// The positions of round k (1..6) in bracket order.
+std::vector<int> RoundPositions(int round) {
+    std::vector<int> positions;
+    for (int position = 1; position <= kPositionCount; ++position)
+        if (RoundOfPosition(position) == round) positions.push_back(position);
+    return positions;
+}
+
+std::string FileStem(const std::string& file) {
+    const std::string upper = UpperCase(file);
+    const std::size_t at = upper.find(".BKS");
+    return at == std::string::npos ? file : file.substr(0, at);
+}
+
+void WriteParticipant(ReportText& report, const std::string& title, const std::string& file,
+                      const SelLinesArray& lines) {
+    static const std::array<std::vector<int>, 7> kRounds{{{}, RoundPositions(1), RoundPositions(2), RoundPositions(3),
+                                                          RoundPositions(4), RoundPositions(5), RoundPositions(6)}};
+    for (int i = 0; i < 3; ++i) report.Line(" ");
+    report.Line(Blanks(static_cast<std::ptrdiff_t>(HalfRoundedIndent(57.5, title.size()))) + title);
+    report.Line(Blanks(46) + "Player Selection Detail");
+    report.Line(" ");
+    report.Line(Blanks(20) + "       2nd             3rd           Region           Final           Tour            Tour      ");
+    report.Line(Blanks(20) + "      Round           Round          Finals           Four           Finals         Champion    ");
+    report.Line(Blanks(20) + kBoxRule);
+
+    const long tieBreak = static_cast<long>(RoundHalfEven(NumericValue(lines[kFinalPointsLine])));
+    const std::vector<int>& teams = kRounds[1];
+    for (std::size_t n = 0; n < teams.size(); ++n) {
+        const std::string& team = lines[static_cast<std::size_t>(teams[n])];
+        std::string row = n == 0   ? Fit(FileStem(file), 21)
+                          : n == 1 ? "Tie Breaker = " + Padded3(tieBreak) + "    "
+                                   : Blanks(21);
+        row += Cell(team);
+        bool champion = false;
+        for (int round = 2; round <= 6 && !team.empty(); ++round) {
+            bool reached = false;
+            for (const int position : kRounds[static_cast<std::size_t>(round)])
+                reached = reached || lines[static_cast<std::size_t>(position)] == team;
+            if (!reached) continue;
+            row += Cell(team);
+            champion = round == 6;
+        }
+        if (!champion) row += " ";
+        report.Line(row);
+        if (n == 7 || n == 15 || n == 23) report.Line(Blanks(20) + kBoxRule);
+    }
+}
+}  // namespace
+
+ReportOutcome PlayerSelectionDetailReport(ReportRun& run) {
+    run.workBox.Clear();
+    if (run.request.selectionFiles.empty()) {
+        run.dialogs.Message(NoSelectionFilesMessage("\"Player Selection Detail\" report cannot be prepared."), kTitle);
+        return ReportOutcome::SkippedStillTicked;
+    }
+    for (const std::string& file : run.request.selectionFiles) run.workBox.Add(file);
+
+    ReportText report;
+    bool first = true;
+    for (const WorkBox::Item& item : run.workBox.items()) {
+        ReadSelections(run.model, run.dialogs, run.model.AppFilePath(item.text));
+        if (!first) {
+            report.Line(" ");
+            report.FormFeed();
+        }
+        first = false;
+        WriteParticipant(report, run.request.reportTitle, item.text, run.model.SelLines);
+    }
+    run.workBox.Clear();
+    return WriteWorkFile(run.model, run.dialogs, report) ? ReportOutcome::Written : ReportOutcome::Failed;
+}
+
+}  // namespace brackwell::reports

@@ -1,0 +1,71 @@
+#pragma once
+// What the generators share of the pool: the request, the results, scoring, and the team
+// selection set-up and Final Four check of the team and projection reports.
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "core/BracketView.h"
+#include "core/Dialogs.h"
+#include "core/Model.h"
+#include "core/Scoring.h"
+#include "reports/rules/ReportGenerators.h"
+#include "reports/rules/WorkBox.h"
+
+namespace brackwell::reports {
+
+struct ReportRun {
+    modBrackwell& model;
+    Dialogs& dialogs;
+    const ReportRequest& request;
+    WorkBox& workBox;
+};
+
+inline constexpr const char* kNoResultsMessage =
+    "Game Results have not been entered, this option\r\nis NOT valid until this activity has been completed";
+// "There aren't any Player Selection files saved,  so the\r\n" + what cannot be prepared.
+std::string NoSelectionFilesMessage(const std::string& what);
+
+// The start of every scored report: without selection files ("... so the\r\n" + what) or
+// without the results file it fails with its message under title; else the results are read
+// into SelLines (the reader reports a faulty file) and it gives true.
+bool LoadScoredPool(ReportRun& run, const char* title, const std::string& what);
+
+// Scores selection files against the results in SelLines with the points of the start field,
+// the way the standings do.
+class ReportScorer {
+public:
+    explicit ReportScorer(const modBrackwell& model);
+    ScoreRecord Score(modBrackwell& model, Dialogs& dialogs, const std::string& fileName) const;
+
+private:
+    PlainBracketView view_;
+};
+
+// The team selection set-up: the work box filled with team + "," + name + "_" + initials + ","
+// + round code for every pick from the second round on, of every selection file, and the end
+// marker. False after its message when there are no selection files.
+bool TeamSelSetup(ReportRun& run);
+inline constexpr const char* kTeamSelEndMarker = "ZZZZ,ZZZZ,1";
+// The team of a set-up item (before the first ",") and its round code (its last character).
+std::string ItemTeam(const std::string& item);
+int ItemRoundCode(const std::string& item);
+
+// The Final Four of the results in SelLines: entries 1..4 the region winners in region order.
+struct FinalFour {
+    std::array<std::string, 5> teams{};
+    int count = 0;
+};
+// ChkFinalFour: the Final Four, or nothing after its message when a region winner is missing
+// or the champion is already entered.
+std::optional<FinalFour> ChkFinalFour(const SelLinesArray& results, Dialogs& dialogs);
+
+// The results with team FF(index) (1..4) as champion under scenario kind 0, 1 or 2; nothing
+// when the entered semi-finals rule the scenario out.
+std::optional<SelLinesArray> ApplyScenario(const SelLinesArray& results, const FinalFour& finalFour, int index,
+                                           int kind);
+// The other finalist of a scenario's results.
+std::string ScenarioOpponent(const SelLinesArray& scenario, int index);
+
+}  // namespace brackwell::reports

@@ -1,0 +1,81 @@
+#include <array>
+#include <vector>
+
+#include "reports/rules/Generators.h"
+#include "reports/rules/ReportLayout.h"
+
+namespace brackwell::reports {
+
+namespace {
+constexpr double kWidth = 70;
+constexpr std::size_t kNamesIndent = 25;
+// A team's block starts a new page when it would run past this line.
+constexpr int kPageLines = 58;
+constexpr std::array<const char*, 7> kStages{"",           "Second Round", "Third Round", "Regional Final",
+                                             "Final Four", "Final",        "Champion"};
+
+// The participant part of a set-up item: between the team and the round code.
+std::string ItemPlayer(const std::string& item) {
+    const std::size_t first = item.find(',');
+    const std::size_t last = item.rfind(',');
+    return first == last ? std::string() : item.substr(first + 1, last - first - 1);
+}
+
+// One stage: its name, how many picked the team to reach it, and who, wrapped under the names.
+void AppendStage(std::vector<std::string>& block, int stage, const std::vector<std::string>& players) {
+    std::string line = "    " + Fit(kStages[static_cast<std::size_t>(stage)], 16) + Padded3(static_cast<long>(players.size())) + "  ";
+    bool lineHasName = false;
+    for (std::size_t i = 0; i < players.size(); ++i) {
+        const std::string name = players[i] + (i + 1 < players.size() ? "," : "");
+        if (lineHasName && line.size() + 1 + name.size() > static_cast<std::size_t>(kWidth)) {
+            block.push_back(line);
+            line = std::string(kNamesIndent, ' ');
+            lineHasName = false;
+        }
+        line += (lineHasName ? " " : "") + name;
+        lineHasName = true;
+    }
+    block.push_back(line);
+}
+
+void WriteBlock(ReportText& report, const std::string& title, const std::vector<std::string>& block) {
+    if (report.pageLines > 4 && report.pageLines + static_cast<int>(block.size()) > kPageLines) {
+        report.FormFeed();
+        report.pageLines = 0;
+    }
+    if (report.pageLines == 0) {
+        report.HeaderBlock(title, "Team Selection Detail", kWidth);
+        report.pageLines = 4;
+    }
+    for (const std::string& line : block) report.Line(line);
+    report.pageLines += static_cast<int>(block.size());
+}
+}  // namespace
+
+ReportOutcome TeamSelectionDetailReport(ReportRun& run) {
+    if (!TeamSelSetup(run)) return ReportOutcome::Skipped;
+
+    ReportText report;
+    std::string current;
+    std::array<std::vector<std::string>, 7> players;
+    const auto flush = [&] {
+        std::vector<std::string> block{"  " + current};
+        for (int stage = 1; stage <= 6; ++stage)
+            if (!players[static_cast<std::size_t>(stage)].empty())
+                AppendStage(block, stage, players[static_cast<std::size_t>(stage)]);
+        block.push_back(" ");
+        WriteBlock(report, run.request.reportTitle, block);
+        for (auto& stage : players) stage.clear();
+    };
+    for (const WorkBox::Item& item : run.workBox.items()) {
+        const std::string team = ItemTeam(item.text);
+        if (team != current) {
+            if (!current.empty()) flush();
+            current = team;
+        }
+        players[static_cast<std::size_t>(ItemRoundCode(item.text))].push_back(ItemPlayer(item.text));
+    }
+    return WriteWorkFile(run.model, run.dialogs, report) ? ReportOutcome::Written : ReportOutcome::Failed;
+}
+
+}  // namespace brackwell::reports

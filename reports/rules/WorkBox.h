@@ -1,0 +1,29 @@
+#pragma once
+// lstWorkBox, the report window's hidden sorted list: the generators' sort buffer.
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace brackwell::reports {
+
+// Items kept in ascending, case-insensitive order as the list keeps them (texts that differ
+// only in case by their bytes). An item equal to one already there goes after it, so equal
+// texts keep the order they were added in. Each item carries a tag for the caller (the index
+// of the record it stands for), so a record is never rebuilt by splitting its text.
+class WorkBox {
+public:
+    struct Item {
+        std::string text;
+        std::size_t tag = 0;
+    };
+
+    void Clear() { items_.clear(); }
+    void Add(std::string text, std::size_t tag = 0);
+    const std::vector<Item>& items() const { return items_; }
+
+private:
+    std::vector<Item> items_;
+};
+
+}  // namespace brackwell::reports
