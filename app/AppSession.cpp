@@ -1,18 +1,21 @@
 #include "app/AppSession.h"
 
 #include <QCoreApplication>
+#include <QMdiArea>
 
 #include <cstdlib>
 #include <filesystem>
 #include <utility>
 
 #include "app/AnsiQt.h"
+#include "app/CloseWatcher.h"
 #include "bracket/frmPoolMain.h"
 #include "core/DemoSet.h"
 #include "core/FileSystem.h"
 #include "core/StartFile.h"
 #include "participants/frmPoolNames.h"
 #include "setup/frmPoolEntry.h"
+#include "standings/frmPoolMisc.h"
 
 namespace brackwell {
 
@@ -66,6 +69,10 @@ frmPoolMain* AppSession::bracketWindow() const {
 
 void AppSession::ShowBracketWindow() {
     bracketFrame_ = frame_.ShowChild(new frmPoolMain(model_, platform_, BracketHooks()));
+    // The standings paint on this window: they close before it does.
+    new CloseWatcher(bracketFrame_, [this] {
+        if (standingsFrame_ != nullptr) standingsFrame_->close();
+    });
 }
 
 void AppSession::ReloadBracketWindow() {
@@ -110,7 +117,29 @@ SetupWindowHooks AppSession::SetupHooks() {
     };
     return hooks;
 }
-std::function<void()> AppSession::StandingsHook() { return {}; }
+std::function<void()> AppSession::StandingsHook() {
+    return [this] { ShowStandingsWindow(); };
+}
+
+void AppSession::ShowStandingsWindow() {
+    if (standingsFrame_ != nullptr) {
+        frame_.mdiArea()->setActiveSubWindow(standingsFrame_);
+        return;
+    }
+    frmPoolMain* bracket = bracketWindow();
+    if (bracket == nullptr) return;
+    StandingsHooks hooks;
+    const QPointer<frmPoolMain> guarded(bracket);
+    hooks.lockBracket = [guarded](bool locked) {
+        if (guarded != nullptr) guarded->LockForStandings(locked);
+    };
+    hooks.closed = [this, guarded] {
+        if (guarded == nullptr) return;
+        guarded->EnableScoreSelections();
+        if (bracketFrame_ != nullptr) frame_.mdiArea()->setActiveSubWindow(bracketFrame_);
+    };
+    standingsFrame_ = frame_.ShowChild(new frmPoolMisc(model_, platform_, *bracket, hooks));
+}
 std::function<void()> AppSession::ReportsHook() { return {}; }
 std::function<void()> AppSession::RosterHook() {
     return [this] {

@@ -55,6 +55,8 @@ private:
     // bracket window back, since the bracket window holds the program's menu.
     void ShowSetupWindow();
     SetupWindowHooks SetupHooks();
+    // The standings over the results the bracket window shows; a second call only raises them.
+    void ShowStandingsWindow();
 
     // The windows other parts of the program provide. Each stays empty, and its menu entry
     // disabled, until that window is part of the program.
@@ -69,6 +71,7 @@ private:
     frmPoolMIDI frame_;
     QPointer<QMdiSubWindow> bracketFrame_;
     QPointer<QMdiSubWindow> setupFrame_;
+    QPointer<QMdiSubWindow> standingsFrame_;
     // The receiver of the windows' signals. Declared last, so it goes first and no signal of a
     // window deleted with the frame reaches a session half taken down.
     QObject signalGuard_;

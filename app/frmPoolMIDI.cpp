@@ -30,6 +30,13 @@ frmPoolMIDI::frmPoolMIDI(QWidget* parent) : QMainWindow(parent), mdiArea_(new QM
     resize(size);
 }
 
+void UnloadWindow(QWidget& window) {
+    if (auto* frameWindow = qobject_cast<QMdiSubWindow*>(window.parentWidget()))
+        frameWindow->close();
+    else
+        window.close();
+}
+
 QMdiSubWindow* frmPoolMIDI::ShowChild(QWidget* child) {
     QMdiSubWindow* window = mdiArea_->addSubWindow(child);
     window->setAttribute(Qt::WA_DeleteOnClose);

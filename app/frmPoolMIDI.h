@@ -8,6 +8,10 @@ class QMdiSubWindow;
 
 namespace brackwell {
 
+// Unloads a window: its frame window when it is a child of the frame (closing only the widget
+// would leave an empty frame window behind), else the window itself.
+void UnloadWindow(QWidget& window);
+
 class frmPoolMIDI : public QMainWindow {
     Q_OBJECT
 

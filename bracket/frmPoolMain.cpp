@@ -19,6 +19,7 @@
 
 #include "app/AnsiQt.h"
 #include "app/TrappedCommand.h"
+#include "app/frmPoolMIDI.h"
 #include "bracket/BracketCanvas.h"
 #include "bracket/BracketGeometry.h"
 #include "bracket/rules/HighSeeds.h"
@@ -457,6 +458,15 @@ void frmPoolMain::EnableReports() {
     ApplyMenuState();
 }
 
+void frmPoolMain::LockForStandings(bool locked) {
+    for (QWidget* control : std::initializer_list<QWidget*>{txtPlayerInitials, txtPlayerName, txtFinalPoints,
+                                                             txtPointScore, lblTitle, lblInfo1, lblInfo2, Label1,
+                                                             Label2, lblFinalPoints})
+        control->setEnabled(!locked);
+    for (QLabel* label : lblRegionTitle) label->setEnabled(!locked);
+    for (QLabel* label : lblInfo) label->setEnabled(!locked);
+}
+
 void frmPoolMain::RunCommand(const char* procedure, const std::function<void()>& command) {
     if (commandRunning_) return;
     commandRunning_ = true;
@@ -465,12 +475,7 @@ void frmPoolMain::RunCommand(const char* procedure, const std::function<void()>&
     ApplyMenuState();
 }
 
-void frmPoolMain::Unload() {
-    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        frame->close();
-    else
-        close();
-}
+void frmPoolMain::Unload() { UnloadWindow(*this); }
 
 void frmPoolMain::MoveToTopLeft() {
     if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) frame->move(0, 0);

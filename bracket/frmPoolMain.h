@@ -55,6 +55,9 @@ public:
     // For the standings and report windows, which take their entry back when they close.
     void EnableScoreSelections();
     void EnableReports();
+    // While the standings are open the results on show cannot be edited: the player fields,
+    // the score line, the title, region titles, points labels and the other header labels.
+    void LockForStandings(bool locked);
 
     // The menu: File, Options, DEMO Mode, Entry Assist, Quillon, Help.
     QMenu* mnuFileOptions;

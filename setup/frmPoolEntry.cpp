@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QProgressBar>
@@ -16,6 +15,7 @@
 
 #include "app/AnsiQt.h"
 #include "app/TrappedCommand.h"
+#include "app/frmPoolMIDI.h"
 #include "core/DemoSet.h"
 #include "core/Numeric.h"
 #include "core/Settings.h"
@@ -185,8 +185,7 @@ void frmPoolEntry::ReturnToBracket() {
     if (hooks_.returnToBracket) hooks_.returnToBracket();
     if (!self || !isVisible()) return;
     // Still here: unload, as the frame's window when this is one of its children.
-    if (auto* frameWindow = qobject_cast<QMdiSubWindow*>(parentWidget())) frameWindow->close();
-    else close();
+    UnloadWindow(*this);
 }
 
 void frmPoolEntry::mnuSeating_Click() {

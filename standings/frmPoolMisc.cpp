@@ -21,6 +21,7 @@
 #include "app/AnsiQt.h"
 #include "app/BusyCursor.h"
 #include "app/TrappedCommand.h"
+#include "app/frmPoolMIDI.h"
 #include "core/FolderScoring.h"
 #include "core/PrintSetup.h"
 #include "core/Scoring.h"
@@ -310,7 +311,7 @@ void frmPoolMisc::cmdPrint_Click() {
     });
 }
 
-void frmPoolMisc::cmdExit_Click() { close(); }
+void frmPoolMisc::cmdExit_Click() { UnloadWindow(*this); }
 
 // However the window is closed, the bracket window gets its controls and its entry back.
 void frmPoolMisc::closeEvent(QCloseEvent* event) {

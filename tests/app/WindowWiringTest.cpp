@@ -3,13 +3,18 @@
 #include <QCoreApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTableWidget>
+
+#include <filesystem>
 
 #include <gtest/gtest.h>
 
 #include "app/AppSession.h"
 #include "bracket/frmPoolMain.h"
 #include "setup/frmPoolEntry.h"
+#include "standings/frmPoolMisc.h"
 #include "core/StartFile.h"
 #include "tests/app/ScopedEnv.h"
 #include "tests/support/PlatformDoubles.h"
@@ -104,6 +109,44 @@ TEST_F(WindowWiring, SetupTakesThePlaceOfTheBracketWindowAndEveryWayOutLeadsBack
     Bracket().mnuSetup->trigger();
     session_.frame().close();
     EXPECT_EQ(Shown(), QStringList());
+}
+
+TEST_F(WindowWiring, TheStandingsScoreTheResultsShownAndGiveTheBracketWindowBackOnEveryWayOut) {
+    for (const auto& entry : std::filesystem::directory_iterator(BRACKWELL_SOURCE_DIR "/data/demo"))
+        std::filesystem::copy_file(entry.path(), home_.File(entry.path().filename().string()),
+                                   std::filesystem::copy_options::overwrite_existing);
+    session_.Start();
+    const QStringList bracketOnly{QStringLiteral("Make Tournament Selections")};
+    const QStringList withStandings{bracketOnly.front(), QStringLiteral("Display Scores (Total, Possible)")};
+    const auto openStandings = [this] {
+        Bracket().mnuGameResults->trigger();
+        ASSERT_TRUE(Bracket().mnuScoreSelections->isEnabled());
+        Bracket().mnuScoreSelections->trigger();
+    };
+    const auto playerName = [this] { return Bracket().findChild<QLineEdit*>(QStringLiteral("txtPlayerName")); };
+
+    openStandings();
+    EXPECT_EQ(Shown(), withStandings);
+    auto* standings = session_.frame().findChild<frmPoolMisc*>();
+    ASSERT_NE(standings, nullptr);
+    EXPECT_EQ(standings->findChild<QTableWidget*>(QStringLiteral("msgScoreDisplay"))->rowCount(), 4);
+    EXPECT_TRUE(session_.model().StandingsOpen);
+    EXPECT_FALSE(playerName()->isEnabled());
+    EXPECT_FALSE(Bracket().mnuScoreSelections->isEnabled());
+
+    standings->findChild<QPushButton*>(QStringLiteral("cmdExit"))->click();
+    EXPECT_EQ(Shown(), bracketOnly);
+    EXPECT_FALSE(session_.model().StandingsOpen);
+    EXPECT_TRUE(playerName()->isEnabled());
+    EXPECT_TRUE(Bracket().mnuScoreSelections->isEnabled());
+
+    // A command that replaces the bracket window closes the standings painting on it first.
+    openStandings();
+    EXPECT_EQ(Shown(), withStandings);
+    ASSERT_TRUE(Bracket().mnuDemoReset->isEnabled());
+    Bracket().mnuDemoReset->trigger();
+    EXPECT_EQ(Shown(), bracketOnly);
+    EXPECT_FALSE(session_.model().StandingsOpen);
 }
 
 }  // namespace
