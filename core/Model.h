@@ -111,6 +111,15 @@ struct modBrackwell {
         bool AddOnly = false;       // the editor's change and delete controls start disabled
     } RosterHandOver;
 
+    // Handed from the mail window to the report window's mail step.
+    struct MailHandOverValues {
+        std::vector<std::string> Recipients;  // addresses, 0..RecipientUpperBound
+        int RecipientUpperBound = -1;         // -1 when there are none
+        std::string Subject;
+        std::string Message;
+        bool Cancelled = false;               // the window was left with "Exit/Cancel"
+    } MailHandOver;
+
     // Names read from the team list (index 1..n, spare empty entries above them).
     std::vector<std::string> TeamNameList;
 

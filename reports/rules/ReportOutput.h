@@ -1,0 +1,34 @@
+#pragma once
+// The output routine: the work file "TEMPPRT.TXT" of one report goes to the printer, or is
+// copied byte for byte to the report's own file ("RPTOPT1.TXT" .. "RPTOPT7.TXT") through
+// CopyWorkFileToReport (ReportGenerators.h), which the command line's reports use too.
+
+#include <string>
+
+#include "core/Dialogs.h"
+#include "core/Model.h"
+#include "core/PrintDevice.h"
+
+namespace brackwell {
+
+inline constexpr const char* kOutputRoutineTitle = "Brackwell - frmPoolReports, Write Output Routine";
+extern const char* const kPrinterErrorMessage;
+
+// Prints the work file in the report's orientation, the longest line centred across the page
+// less half an inch; a line starting with a form feed starts a new page. With
+// useDefaultPrinter false the print dialog comes first. A cancelled dialog skips the printout
+// and still counts as done.
+void PrintWorkFile(const modBrackwell& model, PrintDevice& printer, Dialogs& dialogs, const std::string& key,
+                   bool useDefaultPrinter);
+
+struct OutputSettings {
+    bool toPrinter = true;          // else to the report's file (file and mail destinations)
+    bool useDefaultPrinter = true;
+};
+
+// The printer or the report's file; a failure is shown under kOutputRoutineTitle (for the
+// printer with kPrinterErrorMessage after the description) and gives false.
+bool WriteOutputRoutine(const modBrackwell& model, PrintDevice& printer, Dialogs& dialogs, const std::string& key,
+                        const OutputSettings& settings);
+
+}  // namespace brackwell
