@@ -14,6 +14,7 @@
 #include "core/FileSystem.h"
 #include "core/StartFile.h"
 #include "participants/frmPoolNames.h"
+#include "reports/frmPoolReports.h"
 #include "setup/frmPoolEntry.h"
 #include "standings/frmPoolMisc.h"
 
@@ -140,7 +141,30 @@ void AppSession::ShowStandingsWindow() {
     };
     standingsFrame_ = frame_.ShowChild(new frmPoolMisc(model_, platform_, *bracket, hooks));
 }
-std::function<void()> AppSession::ReportsHook() { return {}; }
+std::function<void()> AppSession::ReportsHook() {
+    return [this] { ShowReportsWindow(); };
+}
+
+void AppSession::ShowReportsWindow() {
+    // The printouts and the standings work on whichever bracket window is on show by then.
+    ReportsWindowHooks hooks;
+    hooks.printScoredSelection = [this](const std::string& file) {
+        if (frmPoolMain* bracket = bracketWindow()) bracket->PrintScoredSelection(model_.AppFilePath(file));
+    };
+    hooks.printResultsSheet = [this] {
+        if (frmPoolMain* bracket = bracketWindow()) bracket->PrintResultsSheet();
+    };
+    hooks.gotoCustomReporting = [this] {
+        if (frmPoolMain* bracket = bracketWindow()) {
+            bracket->ShowResults();
+            ShowStandingsWindow();
+        }
+    };
+    hooks.closed = [this] {
+        if (frmPoolMain* bracket = bracketWindow()) bracket->EnableReports();
+    };
+    frame_.ShowChild(new frmPoolReports(model_, platform_, hooks));
+}
 std::function<void()> AppSession::RosterHook() {
     return [this] {
         frmPoolNames editor(model_, platform_.dialogs, &frame_);

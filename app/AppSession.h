@@ -57,6 +57,7 @@ private:
     SetupWindowHooks SetupHooks();
     // The standings over the results the bracket window shows; a second call only raises them.
     void ShowStandingsWindow();
+    void ShowReportsWindow();
 
     // The windows other parts of the program provide. Each stays empty, and its menu entry
     // disabled, until that window is part of the program.

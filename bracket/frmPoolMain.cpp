@@ -19,6 +19,7 @@
 
 #include "app/AnsiQt.h"
 #include "app/TrappedCommand.h"
+#include "app/WindowImages.h"
 #include "app/frmPoolMIDI.h"
 #include "bracket/BracketCanvas.h"
 #include "bracket/BracketGeometry.h"
@@ -540,21 +541,32 @@ void frmPoolMain::OpenSelectionCommand() {
         AfterOpenSelection(menu_, FileExists(model_.AppFilePath(kResultsFileName)));
 }
 
+void frmPoolMain::PrintScoredSelection(const std::string& path) {
+    RunCommand("cmdSelectedPrintouts_Click", [this, &path] {
+        if (!OpenSelectionFile(model_, *this, platform_.dialogs, path)) return;
+        AfterOpenSelection(menu_, FileExists(model_.AppFilePath(kResultsFileName)));
+        ScoreSelections();
+        PrintForm();
+    });
+}
+
+void frmPoolMain::PrintResultsSheet() {
+    RunCommand("cmdSelectedPrintouts_Click", [this] {
+        GameResults();
+        PrintForm();
+    });
+}
+
+void frmPoolMain::ShowResults() {
+    RunCommand("cmdCustomReport_Click", [this] { GameResults(); });
+}
+
 void frmPoolMain::SaveSelectionCommand() { SaveSelection(model_, *this, platform_.dialogs, hooks_.editRoster); }
 
 void frmPoolMain::PrintForm() {
     PrintRequest request;
     if (!platform_.dialogs.PrintDialog(request)) return;
-    const QImage image = canvas_->grab().toImage().convertToFormat(QImage::Format_ARGB32);
-    WindowImage printed;
-    printed.width = image.width();
-    printed.height = image.height();
-    printed.pixels.reserve(static_cast<std::size_t>(printed.width) * static_cast<std::size_t>(printed.height));
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        printed.pixels.insert(printed.pixels.end(), row, row + image.width());
-    }
-    platform_.printer.PrintImage(printed, request);
+    platform_.printer.PrintImage(ImageOfWidget(*canvas_), request);
 }
 
 void frmPoolMain::GameResults() {

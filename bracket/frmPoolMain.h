@@ -58,6 +58,12 @@ public:
     // While the standings are open the results on show cannot be edited: the player fields,
     // the score line, the title, region titles, points labels and the other header labels.
     void LockForStandings(bool locked);
+    // The report window's two printouts: a selection file shown scored, or the results, each
+    // then printed as Print Form prints the window.
+    void PrintScoredSelection(const std::string& path);
+    void PrintResultsSheet();
+    // "Goto Custom Reporting": the results on show, ready for the standings.
+    void ShowResults();
 
     // The menu: File, Options, DEMO Mode, Entry Assist, Quillon, Help.
     QMenu* mnuFileOptions;

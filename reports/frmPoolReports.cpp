@@ -19,6 +19,7 @@
 #include "app/AnsiQt.h"
 #include "app/BusyCursor.h"
 #include "app/TrappedCommand.h"
+#include "app/frmPoolMIDI.h"
 #include "core/FileSystem.h"
 #include "core/FolderScoring.h"
 #include "participants/frmPoolEMail.h"
@@ -241,12 +242,7 @@ void frmPoolReports::cmdExit_Click() {
     });
 }
 
-void frmPoolReports::Unload() {
-    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        frame->close();
-    else
-        close();
-}
+void frmPoolReports::Unload() { UnloadWindow(*this); }
 
 void frmPoolReports::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);

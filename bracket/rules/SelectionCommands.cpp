@@ -49,15 +49,18 @@ SaveBranch ChooseSaveBranch(const std::string& currentFile, const std::string& c
 
 bool OpenSelection(modBrackwell& model, BracketView& view, Dialogs& dialogs) {
     const std::optional<std::string> chosen = dialogs.OpenFile(SelectionDialog(model.AppFilePath("Selections")));
-    if (!chosen) return false;
-    if (!ReadSelections(model, dialogs, *chosen)) {
+    return chosen && OpenSelectionFile(model, view, dialogs, *chosen);
+}
+
+bool OpenSelectionFile(modBrackwell& model, BracketView& view, Dialogs& dialogs, const std::string& path) {
+    if (!ReadSelections(model, dialogs, path)) {
         // A damaged or foreign file is not put on the bracket: saving it back under its own
         // name would then overwrite that file with the half that could be read.
         WindowToSelection(view, model);
         return false;
     }
     SelectionToWindow(model, view);
-    model.CurrentSelectionFile = *chosen;
+    model.CurrentSelectionFile = path;
     model.ResultsMode = false;
     ClearResultMarks(model, view);
     view.SetPointScore("");

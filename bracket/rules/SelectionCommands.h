@@ -41,6 +41,8 @@ SaveBranch ChooseSaveBranch(const std::string& currentFile, const std::string& c
 // The Open command. False when cancelled or when the file could not be read as a selection; the
 // reader has then given its message and the bracket is left as it was.
 bool OpenSelection(modBrackwell& model, BracketView& view, Dialogs& dialogs);
+// The same for a file already chosen.
+bool OpenSelectionFile(modBrackwell& model, BracketView& view, Dialogs& dialogs, const std::string& path);
 
 // The Save command. showRoster is called, with model.RosterHandOver filled, after a selection
 // file is written; the hand-over is emptied afterwards. True when a file was written.

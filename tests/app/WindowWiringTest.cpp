@@ -4,6 +4,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -13,6 +15,7 @@
 
 #include "app/AppSession.h"
 #include "bracket/frmPoolMain.h"
+#include "reports/frmPoolReports.h"
 #include "setup/frmPoolEntry.h"
 #include "standings/frmPoolMisc.h"
 #include "core/StartFile.h"
@@ -50,6 +53,12 @@ protected:
     frmPoolEntry* SetupWindow() {
         Shown();
         return session_.frame().findChild<frmPoolEntry*>();
+    }
+
+    void UseDemoPool() {
+        for (const auto& entry : std::filesystem::directory_iterator(BRACKWELL_SOURCE_DIR "/data/demo"))
+            std::filesystem::copy_file(entry.path(), home_.File(entry.path().filename().string()),
+                                       std::filesystem::copy_options::overwrite_existing);
     }
 
     frmPoolMain& Bracket() {
@@ -112,9 +121,7 @@ TEST_F(WindowWiring, SetupTakesThePlaceOfTheBracketWindowAndEveryWayOutLeadsBack
 }
 
 TEST_F(WindowWiring, TheStandingsScoreTheResultsShownAndGiveTheBracketWindowBackOnEveryWayOut) {
-    for (const auto& entry : std::filesystem::directory_iterator(BRACKWELL_SOURCE_DIR "/data/demo"))
-        std::filesystem::copy_file(entry.path(), home_.File(entry.path().filename().string()),
-                                   std::filesystem::copy_options::overwrite_existing);
+    UseDemoPool();
     session_.Start();
     const QStringList bracketOnly{QStringLiteral("Make Tournament Selections")};
     const QStringList withStandings{bracketOnly.front(), QStringLiteral("Display Scores (Total, Possible)")};
@@ -147,6 +154,73 @@ TEST_F(WindowWiring, TheStandingsScoreTheResultsShownAndGiveTheBracketWindowBack
     Bracket().mnuDemoReset->trigger();
     EXPECT_EQ(Shown(), bracketOnly);
     EXPECT_FALSE(session_.model().StandingsOpen);
+}
+
+// The report window, opened from the menu, and each way it hands over to the bracket window.
+class ReportsWiring : public WindowWiring {
+protected:
+    frmPoolReports& OpenReports() {
+        UseDemoPool();
+        session_.Start();
+        Bracket().mnuReports->trigger();
+        EXPECT_FALSE(Bracket().mnuReports->isEnabled());
+        EXPECT_EQ(Shown(), QStringList({kBracketTitle, QStringLiteral("Brackwell Reports")}));
+        return *session_.frame().findChild<frmPoolReports*>();
+    }
+    template <typename T>
+    T* Control(QWidget& window, const char* name) {
+        return window.findChild<T*>(QLatin1String(name));
+    }
+    QString PointScore() { return Control<QLineEdit>(Bracket(), "txtPointScore")->text(); }
+    QString PlayerName() { return Control<QLineEdit>(Bracket(), "txtPlayerName")->text(); }
+
+    static inline const QString kBracketTitle = QStringLiteral("Make Tournament Selections");
+};
+
+TEST_F(ReportsWiring, ExitGivesTheMenuEntryBack) {
+    frmPoolReports& reports = OpenReports();
+    Control<QPushButton>(reports, "cmdExit")->click();
+    EXPECT_EQ(Shown(), QStringList({kBracketTitle}));
+    EXPECT_TRUE(Bracket().mnuReports->isEnabled());
+}
+
+TEST_F(ReportsWiring, TheScoredSelectionPrintoutShowsTheFileScoredAndPrintsTheBracket) {
+    frmPoolReports& reports = OpenReports();
+    Control<QRadioButton>(reports, "optSelected_0")->setChecked(true);
+    QListWidget* files = Control<QListWidget>(reports, "filList");
+    const QList<QListWidgetItem*> brennan = files->findItems(QStringLiteral("Brennan_KJ.BKS"), Qt::MatchExactly);
+    ASSERT_EQ(brennan.size(), 1);
+    files->setCurrentItem(brennan.front());
+    platform_.dialogs.ConfirmPrint(true);
+    Control<QPushButton>(reports, "cmdSelectedPrintouts")->click();
+
+    EXPECT_EQ(Shown(), QStringList({kBracketTitle}));
+    EXPECT_EQ(PlayerName(), QStringLiteral("Brennan"));
+    EXPECT_EQ(PointScore(), QStringLiteral("Points: 118 / 118"));
+    EXPECT_EQ(session_.model().CurrentSelectionFile, home_.File("Brennan_KJ.BKS"));
+    EXPECT_EQ(platform_.printer.images.size(), 1u);
+    EXPECT_TRUE(Bracket().mnuReports->isEnabled());
+}
+
+TEST_F(ReportsWiring, TheResultsSheetPrintsTheResults) {
+    frmPoolReports& reports = OpenReports();
+    Control<QRadioButton>(reports, "optSelected_1")->setChecked(true);
+    platform_.dialogs.ConfirmPrint(true);
+    Control<QPushButton>(reports, "cmdSelectedPrintouts")->click();
+
+    EXPECT_EQ(Shown(), QStringList({kBracketTitle}));
+    EXPECT_EQ(PlayerName(), QStringLiteral("FinalResults"));
+    EXPECT_TRUE(session_.model().ResultsMode);
+    EXPECT_EQ(platform_.printer.images.size(), 1u);
+}
+
+TEST_F(ReportsWiring, CustomReportingShowsTheStandingsOverTheResults) {
+    frmPoolReports& reports = OpenReports();
+    Control<QPushButton>(reports, "cmdCustomReport")->click();
+
+    EXPECT_EQ(Shown(), QStringList({kBracketTitle, QStringLiteral("Display Scores (Total, Possible)")}));
+    EXPECT_EQ(PlayerName(), QStringLiteral("FinalResults"));
+    EXPECT_TRUE(session_.model().StandingsOpen);
 }
 
 }  // namespace
