@@ -30,10 +30,26 @@ bool LoadScoredPool(ReportRun& run, const char* title, const std::string& what) 
     return true;
 }
 
-ReportScorer::ReportScorer(const modBrackwell& model) { ShowStartingField(model, view_); }
+std::vector<PoolSelection> ReadPoolSelections(ReportRun& run) {
+    std::vector<PoolSelection> pool(run.request.selectionFiles.size());
+    for (std::size_t i = 0; i < pool.size(); ++i) {
+        pool[i].fileName = run.request.selectionFiles[i];
+        ReadSelectionsInto(pool[i].lines, run.dialogs, run.model.AppFilePath(pool[i].fileName));
+    }
+    return pool;
+}
 
-ScoreRecord ReportScorer::Score(modBrackwell& model, Dialogs& dialogs, const std::string& fileName) const {
-    return ScoreSelection(model, view_, dialogs, fileName, ScoringContext::Reports);
+ReportScorer::ReportScorer(const modBrackwell& model) {
+    PlainBracketView view;
+    ShowStartingField(model, view);
+    points_ = PointsFromView(view);
+}
+
+ScoreRecord ReportScorer::Score(modBrackwell& model, const PoolSelection& selection,
+                                const SelLinesArray& results) const {
+    ScoreRecord record = ScoreLinesInto(selection.lines, results, points_, model.PickState, model.EliminatedTeams);
+    record.FileName = selection.fileName;
+    return record;
 }
 
 bool TeamSelSetup(ReportRun& run) {

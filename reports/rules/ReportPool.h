@@ -5,6 +5,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/BracketView.h"
 #include "core/Dialogs.h"
@@ -32,15 +33,25 @@ std::string NoSelectionFilesMessage(const std::string& what);
 // into SelLines (the reader reports a faulty file) and it gives true.
 bool LoadScoredPool(ReportRun& run, const char* title, const std::string& what);
 
-// Scores selection files against the results in SelLines with the points of the start field,
-// the way the standings do.
+// A selection file of the pool read into memory: what a report scores, against the results
+// or against each final that can still happen, without reading the file again.
+struct PoolSelection {
+    std::string fileName;  // as in the file list
+    SelLinesArray lines{};
+};
+// Every selection file of the request, read once each in the file list's order. A faulty file
+// shows the reader's message and keeps what could be read, which is then scored.
+std::vector<PoolSelection> ReadPoolSelections(ReportRun& run);
+
+// Scores selections against results with the points of the start field, the way the standings
+// do, leaving PickState and EliminatedTeams in the model.
 class ReportScorer {
 public:
     explicit ReportScorer(const modBrackwell& model);
-    ScoreRecord Score(modBrackwell& model, Dialogs& dialogs, const std::string& fileName) const;
+    ScoreRecord Score(modBrackwell& model, const PoolSelection& selection, const SelLinesArray& results) const;
 
 private:
-    PlainBracketView view_;
+    PositionPoints points_{};
 };
 
 // The team selection set-up: the work box filled with team + "," + name + "_" + initials + ","
