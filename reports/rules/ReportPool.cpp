@@ -66,14 +66,17 @@ bool TeamSelSetup(ReportRun& run) {
         for (int position = 1; position <= kPositionCount; ++position) {
             const int round = RoundOfPosition(position);
             if (round == 0 || lines[position].empty()) continue;
-            run.workBox.Add(lines[position] + "," + player + std::to_string(round));
+            std::string item;
+            item.reserve(lines[position].size() + player.size() + 2);
+            item.append(lines[position]).append(1, ',').append(player).append(1, static_cast<char>('0' + round));
+            run.workBox.Add(std::move(item));
         }
     }
     run.workBox.Add(kTeamSelEndMarker);
     return true;
 }
 
-std::string ItemTeam(const std::string& item) { return item.substr(0, item.find(',')); }
+std::string_view ItemTeam(const std::string& item) { return std::string_view(item).substr(0, item.find(',')); }
 
 // A player's name may hold a comma; the round code is always the item's last character.
 int ItemRoundCode(const std::string& item) {

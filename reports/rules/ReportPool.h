@@ -5,6 +5,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/BracketView.h"
@@ -60,7 +61,7 @@ private:
 bool TeamSelSetup(ReportRun& run);
 inline constexpr const char* kTeamSelEndMarker = "ZZZZ,ZZZZ,1";
 // The team of a set-up item (before the first ",") and its round code (its last character).
-std::string ItemTeam(const std::string& item);
+std::string_view ItemTeam(const std::string& item);
 int ItemRoundCode(const std::string& item);
 
 // The Final Four of the results in SelLines: entries 1..4 the region winners in region order.
