@@ -30,10 +30,26 @@ bool LoadScoredPool(ReportRun& run, const char* title, const std::string& what) 
     return true;
 }
 
-ReportScorer::ReportScorer(const modBrackwell& model) { ShowStartingField(model, view_); }
+std::vector<PoolSelection> ReadPoolSelections(ReportRun& run) {
+    std::vector<PoolSelection> pool(run.request.selectionFiles.size());
+    for (std::size_t i = 0; i < pool.size(); ++i) {
+        pool[i].fileName = run.request.selectionFiles[i];
+        ReadSelectionsInto(pool[i].lines, run.dialogs, run.model.AppFilePath(pool[i].fileName));
+    }
+    return pool;
+}
 
-ScoreRecord ReportScorer::Score(modBrackwell& model, Dialogs& dialogs, const std::string& fileName) const {
-    return ScoreSelection(model, view_, dialogs, fileName, ScoringContext::Reports);
+ReportScorer::ReportScorer(const modBrackwell& model) {
+    PlainBracketView view;
+    ShowStartingField(model, view);
+    points_ = PointsFromView(view);
+}
+
+ScoreRecord ReportScorer::Score(modBrackwell& model, const PoolSelection& selection,
+                                const SelLinesArray& results) const {
+    ScoreRecord record = ScoreLinesInto(selection.lines, results, points_, model.PickState, model.EliminatedTeams);
+    record.FileName = selection.fileName;
+    return record;
 }
 
 bool TeamSelSetup(ReportRun& run) {
@@ -50,14 +66,17 @@ bool TeamSelSetup(ReportRun& run) {
         for (int position = 1; position <= kPositionCount; ++position) {
             const int round = RoundOfPosition(position);
             if (round == 0 || lines[position].empty()) continue;
-            run.workBox.Add(lines[position] + "," + player + std::to_string(round));
+            std::string item;
+            item.reserve(lines[position].size() + player.size() + 2);
+            item.append(lines[position]).append(1, ',').append(player).append(1, static_cast<char>('0' + round));
+            run.workBox.Add(std::move(item));
         }
     }
     run.workBox.Add(kTeamSelEndMarker);
     return true;
 }
 
-std::string ItemTeam(const std::string& item) { return item.substr(0, item.find(',')); }
+std::string_view ItemTeam(const std::string& item) { return std::string_view(item).substr(0, item.find(',')); }
 
 // A player's name may hold a comma; the round code is always the item's last character.
 int ItemRoundCode(const std::string& item) {

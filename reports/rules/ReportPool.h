@@ -5,6 +5,8 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "core/BracketView.h"
 #include "core/Dialogs.h"
@@ -32,15 +34,25 @@ std::string NoSelectionFilesMessage(const std::string& what);
 // into SelLines (the reader reports a faulty file) and it gives true.
 bool LoadScoredPool(ReportRun& run, const char* title, const std::string& what);
 
-// Scores selection files against the results in SelLines with the points of the start field,
-// the way the standings do.
+// A selection file of the pool read into memory: what a report scores, against the results
+// or against each final that can still happen, without reading the file again.
+struct PoolSelection {
+    std::string fileName;  // as in the file list
+    SelLinesArray lines{};
+};
+// Every selection file of the request, read once each in the file list's order. A faulty file
+// shows the reader's message and keeps what could be read, which is then scored.
+std::vector<PoolSelection> ReadPoolSelections(ReportRun& run);
+
+// Scores selections against results with the points of the start field, the way the standings
+// do, leaving PickState and EliminatedTeams in the model.
 class ReportScorer {
 public:
     explicit ReportScorer(const modBrackwell& model);
-    ScoreRecord Score(modBrackwell& model, Dialogs& dialogs, const std::string& fileName) const;
+    ScoreRecord Score(modBrackwell& model, const PoolSelection& selection, const SelLinesArray& results) const;
 
 private:
-    PlainBracketView view_;
+    PositionPoints points_{};
 };
 
 // The team selection set-up: the work box filled with team + "," + name + "_" + initials + ","
@@ -49,7 +61,7 @@ private:
 bool TeamSelSetup(ReportRun& run);
 inline constexpr const char* kTeamSelEndMarker = "ZZZZ,ZZZZ,1";
 // The team of a set-up item (before the first ",") and its round code (its last character).
-std::string ItemTeam(const std::string& item);
+std::string_view ItemTeam(const std::string& item);
 int ItemRoundCode(const std::string& item);
 
 // The Final Four of the results in SelLines: entries 1..4 the region winners in region order.

@@ -1,7 +1,6 @@
 #include <array>
 #include <exception>
 #include <fstream>
-#include <iterator>
 
 #include "core/FileSystem.h"
 #include "core/WriteFailure.h"
@@ -71,7 +70,10 @@ bool CopyWorkFileToReport(const modBrackwell& model, Dialogs& dialogs, const std
         ReportTrappedError(dialogs, kTitle, std::string("The report work file ") + kWorkFileName + " could not be read");
         return false;
     }
-    const std::string contents{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::string contents;
+    char buffer[1 << 16];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0)
+        contents.append(buffer, static_cast<std::size_t>(in.gcount()));
     if (in.bad()) {
         ReportTrappedError(dialogs, kTitle, std::string("The report work file ") + kWorkFileName + " could not be read");
         return false;

@@ -28,9 +28,10 @@ ReportOutcome ResultsByPlayerReport(ReportRun& run) {
     std::size_t wf = 0, wt = 0, x = 0;
     // Scored once against the results: the width pass and the lines read the same records.
     std::vector<ScoreRecord> records;
-    for (const std::string& file : run.request.selectionFiles) {
-        wf = std::max(wf, file.size());
-        records.push_back(scorer.Score(run.model, run.dialogs, file));
+    const std::vector<PoolSelection> pool = ReadPoolSelections(run);
+    for (const PoolSelection& selection : pool) {
+        wf = std::max(wf, selection.fileName.size());
+        records.push_back(scorer.Score(run.model, selection, results));
         x = std::max(x, records.back().Champion.size() + records.back().RunnerUp.size() + 6);
     }
     for (int i = 1; i <= 4; ++i) wt = std::max(wt, finalFour->teams[static_cast<std::size_t>(i)].size());
@@ -46,7 +47,7 @@ ReportOutcome ResultsByPlayerReport(ReportRun& run) {
 
     ReportText report;
     for (std::size_t n = 0; n < records.size(); ++n) {
-        const std::string& file = run.request.selectionFiles[n];
+        const std::string& file = pool[n].fileName;
         const ScoreRecord& record = records[n];
         if (report.pageLines == 0) {
             report.HeaderBlock(run.request.reportTitle, "Projected Results by Player", width);
@@ -64,8 +65,7 @@ ReportOutcome ResultsByPlayerReport(ReportRun& run) {
             for (int kind = 1; kind <= 2; ++kind) {
                 const std::optional<SelLinesArray>& scenario = scenarios[static_cast<std::size_t>(i)][kind - 1];
                 if (!scenario) continue;
-                run.model.SelLines = *scenario;
-                const ScoreRecord projected = scorer.Score(run.model, run.dialogs, file);
+                const ScoreRecord projected = scorer.Score(run.model, pool[n], *scenario);
                 report.Line("   " + (kindOneWritten ? Blanks(nt) : team) + "  winning over  " +
                             Fit(ScenarioOpponent(*scenario, i), wt) + "  Points = " + Padded3(projected.MaxScore));
                 kindOneWritten = kind == 1;
@@ -78,7 +78,6 @@ ReportOutcome ResultsByPlayerReport(ReportRun& run) {
             report.pageLines = 0;
         }
     }
-    run.model.SelLines = results;
     return WriteWorkFile(run.model, run.dialogs, report) ? ReportOutcome::Written : ReportOutcome::Failed;
 }
 

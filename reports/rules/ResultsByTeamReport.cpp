@@ -44,24 +44,28 @@ ReportOutcome ResultsByTeamReport(ReportRun& run) {
 
     const ReportScorer scorer(run.model);
     std::vector<Final> finals;
+    std::vector<SelLinesArray> scenarios;  // the results of each final
     std::size_t wf = 0, heading = 0;
     for (const std::string& file : run.request.selectionFiles) wf = std::max(wf, file.size());
     for (int i = 1; i <= 4; ++i)
         for (int kind = 1; kind <= 2; ++kind) {
-            const std::optional<SelLinesArray> scenario = ApplyScenario(results, *finalFour, i, kind);
+            std::optional<SelLinesArray> scenario = ApplyScenario(results, *finalFour, i, kind);
             if (!scenario) continue;
-            Final final{finalFour->teams[static_cast<std::size_t>(i)], ScenarioOpponent(*scenario, i), {}};
-            run.model.SelLines = *scenario;
-            for (const std::string& file : run.request.selectionFiles) {
-                const ScoreRecord record = scorer.Score(run.model, run.dialogs, file);
-                final.finishes.push_back({file, record.MaxScore, record.TieBreak});
-            }
-            std::stable_sort(final.finishes.begin(), final.finishes.end(),
-                             [](const Finish& a, const Finish& b) { return a.points > b.points; });
-            heading = std::max(heading, final.champion.size() + final.opponent.size() + 16);
-            finals.push_back(std::move(final));
+            finals.push_back({finalFour->teams[static_cast<std::size_t>(i)], ScenarioOpponent(*scenario, i), {}});
+            scenarios.push_back(std::move(*scenario));
         }
-    run.model.SelLines = results;
+    // With no final left to happen no selection file is read, so none can show a message.
+    const std::vector<PoolSelection> pool = finals.empty() ? std::vector<PoolSelection>() : ReadPoolSelections(run);
+    for (std::size_t s = 0; s < finals.size(); ++s) {
+        Final& final = finals[s];
+        for (const PoolSelection& selection : pool) {
+            const ScoreRecord record = scorer.Score(run.model, selection, scenarios[s]);
+            final.finishes.push_back({selection.fileName, record.MaxScore, record.TieBreak});
+        }
+        std::stable_sort(final.finishes.begin(), final.finishes.end(),
+                         [](const Finish& a, const Finish& b) { return a.points > b.points; });
+        heading = std::max(heading, final.champion.size() + final.opponent.size() + 16);
+    }
     const std::size_t width = std::max(wf + 43, heading);
 
     ReportText report;

@@ -76,7 +76,7 @@ ReportOutcome TeamSelectionDetailReport(ReportRun& run) {
         for (auto& stage : players) stage.clear();
     };
     for (const WorkBox::Item& item : run.workBox.items()) {
-        const std::string team = ItemTeam(item.text);
+        const std::string_view team = ItemTeam(item.text);
         if (team != current) {
             if (!current.empty()) flush();
             current = team;

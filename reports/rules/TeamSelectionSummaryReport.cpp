@@ -33,7 +33,7 @@ ReportOutcome TeamSelectionSummaryReport(ReportRun& run) {
     std::array<int, 7> counts{};
     const std::string& title = run.request.reportTitle;
     for (const WorkBox::Item& item : run.workBox.items()) {
-        const std::string team = ItemTeam(item.text);
+        const std::string_view team = ItemTeam(item.text);
         if (team != current || first) {
             if (report.pageLines == 1) {
                 report.Line(" ");

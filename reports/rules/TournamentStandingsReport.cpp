@@ -18,8 +18,8 @@ ReportOutcome TournamentStandingsReport(ReportRun& run) {
     const ReportScorer scorer(run.model);
     std::vector<ScoreRecord> records;
     std::size_t w1 = 0, w2 = 0, w3 = 0;
-    for (const std::string& file : run.request.selectionFiles) {
-        ScoreRecord record = scorer.Score(run.model, run.dialogs, file);
+    for (const PoolSelection& selection : ReadPoolSelections(run)) {
+        ScoreRecord record = scorer.Score(run.model, selection, run.model.SelLines);
         w1 = std::max(w1, record.PlayerName.size());
         w2 = std::max(w2, record.FileName.size());
         w3 = std::max(w3, record.Champion.size());

@@ -102,5 +102,29 @@ TEST(ReportFailure, TheWindowsAnswerIsFalseOnlyForAFailure) {
     EXPECT_FALSE(GenerateReport(5, pool.model, pool.dialogs, pool.Request()));
 }
 
+// A report that scores reads each selection file once, however many finals it projects: a
+// faulty file shows the reader's message once and is scored with what could be read.
+class FaultySelection : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(FaultySelection, ShowsTheReadersMessageOnceAndWrites) {
+    ReportPool pool;
+    pool.ClearResults({127});
+    const std::string faulty = ListFilesWithExtension(pool.folder.path(), ".BKS").front();
+    pool.folder.Write(faulty, "Texas\r\n");
+    pool.dialogs.AllowMessages();
+    EXPECT_EQ(pool.Run(GetParam()), ReportOutcome::Written);
+    std::size_t shown = 0;
+    for (const testing::DialogCall& message : pool.dialogs.messages()) {
+        EXPECT_EQ(message.title, "** ERROR IN OPENING FILE - ReadSelections Routine **");
+        EXPECT_NE(message.text.find(faulty), std::string::npos) << message.text;
+        ++shown;
+    }
+    EXPECT_EQ(shown, 1U);
+    EXPECT_TRUE(pool.folder.Exists(kWorkFileName));
+}
+
+INSTANTIATE_TEST_SUITE_P(ScoredReports, FaultySelection,
+                         ::testing::Values("TournamentStandings", "ResultsByPlayer", "ResultsByTeam"));
+
 }  // namespace
 }  // namespace brackwell
