@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "cli/CommandLine.h"
+#include "cli/FolderCommand.h"
 #include "cli/DefaultAppFolder.h"
 #include "cli/OutputText.h"
 #include "core/FileSystem.h"
@@ -105,19 +106,9 @@ std::optional<std::string> ParseOptions(const std::vector<std::string>& args, st
 int RunCheckCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     std::optional<std::string> folderOption;
     bool help = false;
-    if (const auto complaint = ParseOptions(args, folderOption, help)) {
-        err << kProgramName << " check: " << *complaint << "; see " << kProgramName << " --help\n";
-        return kExitUsage;
-    }
-    if (help) {
-        out << UsageText();
-        return out.flush() ? kExitOk : kExitFailure;
-    }
-    const std::string folder = folderOption ? *folderOption : DefaultAppFolder();
-    if (!FolderExists(folder)) {
-        err << kProgramName << " check: the application folder \"" << folder << "\" does not exist\n";
-        return kExitFailure;
-    }
+    const std::optional<std::string> complaint = ParseOptions(args, folderOption, help);
+    std::string folder;
+    if (const auto ended = StartFolderCommand("check", complaint, help, folderOption, folder, out, err)) return *ended;
 
     modBrackwell model(folder);
     std::string report;

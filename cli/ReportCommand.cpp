@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "cli/CommandLine.h"
+#include "cli/FolderCommand.h"
 #include "cli/ConsoleDialogs.h"
 #include "cli/DefaultAppFolder.h"
 #include "core/FileSystem.h"
@@ -60,19 +61,10 @@ std::optional<std::string> ParseOptions(const std::vector<std::string>& args, Re
 
 int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     ReportOptions options;
-    if (const auto complaint = ParseOptions(args, options)) {
-        err << kProgramName << " report: " << *complaint << "; see " << kProgramName << " --help\n";
-        return kExitUsage;
-    }
-    if (options.help) {
-        out << UsageText();
-        return out.flush() ? kExitOk : kExitFailure;
-    }
-    const std::string folder = options.folder ? *options.folder : DefaultAppFolder();
-    if (!FolderExists(folder)) {
-        err << kProgramName << " report: the application folder \"" << folder << "\" does not exist\n";
-        return kExitFailure;
-    }
+    const std::optional<std::string> complaint = ParseOptions(args, options);
+    std::string folder;
+    if (const auto ended = StartFolderCommand("report", complaint, options.help, options.folder, folder, out, err))
+        return *ended;
     ConsoleDialogs dialogs(err);
     modBrackwell model(folder);
     ReadStartFile(model, dialogs);

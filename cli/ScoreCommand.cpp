@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "cli/CommandLine.h"
+#include "cli/FolderCommand.h"
 #include "cli/ConsoleDialogs.h"
 #include "cli/DefaultAppFolder.h"
 #include "cli/OutputText.h"
@@ -93,19 +94,10 @@ std::optional<std::string> ScoreFolder(const std::string& folder, const std::vec
 
 int RunScoreCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     ScoreOptions options;
-    if (const auto complaint = ParseOptions(args, options)) {
-        err << kProgramName << " score: " << *complaint << "; see " << kProgramName << " --help\n";
-        return kExitUsage;
-    }
-    if (options.help) {
-        out << UsageText();
-        return out.flush() ? kExitOk : kExitFailure;
-    }
-    const std::string folder = options.folder ? *options.folder : DefaultAppFolder();
-    if (!FolderExists(folder)) {
-        err << kProgramName << " score: the application folder \"" << folder << "\" does not exist\n";
-        return kExitFailure;
-    }
+    const std::optional<std::string> complaint = ParseOptions(args, options);
+    std::string folder;
+    if (const auto ended = StartFolderCommand("score", complaint, options.help, options.folder, folder, out, err))
+        return *ended;
     ConsoleDialogs dialogs(err);
     const std::optional<std::string> table = ScoreFolder(folder, options.files, dialogs);
     if (!table) return kExitFailure;

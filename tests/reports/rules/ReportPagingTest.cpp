@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <vector>
 
 #include "core/RosterFile.h"
@@ -19,12 +18,11 @@ void WriteLargePool(ReportPool& pool, int participants) {
     pool.folder.Write(kResultsFileName, testing::SelectionFileBytes(results));
     std::string roster = RosterHeaderLine() + "\r\n";
     for (int n = 1; n <= participants; ++n) {
-        char name[16];
-        std::snprintf(name, sizeof name, "Player%02d", n);
-        const std::string file = std::string(name) + "_AA.BKS";
+        const std::string name = (n < 10 ? "Player0" : "Player") + std::to_string(n);
+        const std::string file = name + "_AA.BKS";
         const SelLinesArray picks = n % 2 ? testing::UpperTeamsWin() : testing::LowerTeamsWin();
         pool.folder.Write(file, testing::SelectionFileBytes(testing::WithPlayer(picks, name, "AA", "140")));
-        roster += RosterRecordLine({std::string(name) + ", AA", file, "", ""}) + "\r\n";
+        roster += RosterRecordLine({name + ", AA", file, "", ""}) + "\r\n";
     }
     pool.folder.Write(kRosterFileName, roster);
 }
