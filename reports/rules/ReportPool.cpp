@@ -84,6 +84,16 @@ int ItemRoundCode(const std::string& item) {
     return code >= 1 && code <= 6 ? code : 0;
 }
 
+std::optional<ReportOutcome> StartProjection(ReportRun& run, const char* title, const std::string& what,
+                                             FinalFour& finalFour) {
+    if (!LoadScoredPool(run, title, what)) return ReportOutcome::Failed;
+    run.workBox.Clear();
+    const std::optional<FinalFour> found = ChkFinalFour(run.model.SelLines, run.dialogs);
+    if (!found) return ReportOutcome::Skipped;
+    finalFour = *found;
+    return std::nullopt;
+}
+
 std::optional<FinalFour> ChkFinalFour(const SelLinesArray& results, Dialogs& dialogs) {
     static const char* const kTitle = "Brackwell - frmPoolReports, ChkFinalFour";
     FinalFour finalFour;

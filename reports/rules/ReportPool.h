@@ -73,6 +73,12 @@ struct FinalFour {
 // or the champion is already entered.
 std::optional<FinalFour> ChkFinalFour(const SelLinesArray& results, Dialogs& dialogs);
 
+// The start both projections share: the pool and its results loaded, the work list emptied and
+// the Final Four checked. The outcome when the report ends there (Failed, or Skipped after the
+// Final Four check's message); otherwise finalFour is filled and model.SelLines holds the results.
+std::optional<ReportOutcome> StartProjection(ReportRun& run, const char* title, const std::string& what,
+                                             FinalFour& finalFour);
+
 // The results with team FF(index) (1..4) as champion under scenario kind 0, 1 or 2; nothing
 // when the entered semi-finals rule the scenario out.
 std::optional<SelLinesArray> ApplyScenario(const SelLinesArray& results, const FinalFour& finalFour, int index,

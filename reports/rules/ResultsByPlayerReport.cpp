@@ -18,10 +18,9 @@ std::string FinalGameText(const ScoreRecord& record) {
 }  // namespace
 
 ReportOutcome ResultsByPlayerReport(ReportRun& run) {
-    if (!LoadScoredPool(run, kTitle, "\"Projected Results by Player\" report cannot be prepared.")) return ReportOutcome::Failed;
-    run.workBox.Clear();
-    const std::optional<FinalFour> finalFour = ChkFinalFour(run.model.SelLines, run.dialogs);
-    if (!finalFour) return ReportOutcome::Skipped;
+    FinalFour finalFour;
+    if (const auto ended = StartProjection(run, kTitle, "\"Projected Results by Player\" report cannot be prepared.", finalFour))
+        return *ended;
     const SelLinesArray results = run.model.SelLines;
 
     const ReportScorer scorer(run.model);
@@ -34,7 +33,7 @@ ReportOutcome ResultsByPlayerReport(ReportRun& run) {
         records.push_back(scorer.Score(run.model, selection, results));
         x = std::max(x, records.back().Champion.size() + records.back().RunnerUp.size() + 6);
     }
-    for (int i = 1; i <= 4; ++i) wt = std::max(wt, finalFour->teams[static_cast<std::size_t>(i)].size());
+    for (int i = 1; i <= 4; ++i) wt = std::max(wt, finalFour.teams[static_cast<std::size_t>(i)].size());
     wf = std::max(wf, wt + 3);
     const double width = static_cast<double>(std::max(wf + x + 25, wf + wt + 30));
     const auto nf = static_cast<std::ptrdiff_t>(wf), nt = static_cast<std::ptrdiff_t>(wt);
@@ -43,7 +42,7 @@ ReportOutcome ResultsByPlayerReport(ReportRun& run) {
     std::array<std::array<std::optional<SelLinesArray>, 2>, 5> scenarios;
     for (int i = 1; i <= 4; ++i)
         for (int kind = 1; kind <= 2; ++kind)
-            scenarios[static_cast<std::size_t>(i)][kind - 1] = ApplyScenario(results, *finalFour, i, kind);
+            scenarios[static_cast<std::size_t>(i)][kind - 1] = ApplyScenario(results, finalFour, i, kind);
 
     ReportText report;
     for (std::size_t n = 0; n < records.size(); ++n) {
@@ -60,7 +59,7 @@ ReportOutcome ResultsByPlayerReport(ReportRun& run) {
         report.Line("   " + Dashes(nf + nt + 27));
         report.pageLines += 3;
         for (int i = 1; i <= 4; ++i) {
-            const std::string team = Fit(finalFour->teams[static_cast<std::size_t>(i)], wt);
+            const std::string team = Fit(finalFour.teams[static_cast<std::size_t>(i)], wt);
             bool kindOneWritten = false;
             for (int kind = 1; kind <= 2; ++kind) {
                 const std::optional<SelLinesArray>& scenario = scenarios[static_cast<std::size_t>(i)][kind - 1];

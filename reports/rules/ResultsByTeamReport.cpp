@@ -36,10 +36,9 @@ std::vector<std::string> Places(const std::vector<Finish>& finishes) {
 }  // namespace
 
 ReportOutcome ResultsByTeamReport(ReportRun& run) {
-    if (!LoadScoredPool(run, kTitle, "\"Projected Results by Team\" report cannot be prepared.")) return ReportOutcome::Failed;
-    run.workBox.Clear();
-    const std::optional<FinalFour> finalFour = ChkFinalFour(run.model.SelLines, run.dialogs);
-    if (!finalFour) return ReportOutcome::Skipped;
+    FinalFour finalFour;
+    if (const auto ended = StartProjection(run, kTitle, "\"Projected Results by Team\" report cannot be prepared.", finalFour))
+        return *ended;
     const SelLinesArray results = run.model.SelLines;
 
     const ReportScorer scorer(run.model);
@@ -49,9 +48,9 @@ ReportOutcome ResultsByTeamReport(ReportRun& run) {
     for (const std::string& file : run.request.selectionFiles) wf = std::max(wf, file.size());
     for (int i = 1; i <= 4; ++i)
         for (int kind = 1; kind <= 2; ++kind) {
-            std::optional<SelLinesArray> scenario = ApplyScenario(results, *finalFour, i, kind);
+            std::optional<SelLinesArray> scenario = ApplyScenario(results, finalFour, i, kind);
             if (!scenario) continue;
-            finals.push_back({finalFour->teams[static_cast<std::size_t>(i)], ScenarioOpponent(*scenario, i), {}});
+            finals.push_back({finalFour.teams[static_cast<std::size_t>(i)], ScenarioOpponent(*scenario, i), {}});
             scenarios.push_back(std::move(*scenario));
         }
     // With no final left to happen no selection file is read, so none can show a message.

@@ -4,7 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "core/Model.h"
 #include "core/RosterFile.h"
+#include "tests/support/ScriptedDialogs.h"
+#include "tests/support/TempFolder.h"
 
 namespace brackwell::testing {
 
@@ -19,5 +22,12 @@ inline std::string Roster(const std::vector<RosterRecord>& records) {
     for (const RosterRecord& record : records) text += RosterRecordLine(record) + "\r\n";
     return text;
 }
+
+// An application folder with its model and scripted dialogs, for the roster and mail tests.
+struct RosterFolder {
+    TempFolder folder;
+    modBrackwell model{folder.path()};
+    ScriptedDialogs dialogs;
+};
 
 }  // namespace brackwell::testing

@@ -24,10 +24,7 @@ using testing::Roster;
 using testing::ScriptedDialogs;
 using testing::TempFolder;
 
-struct MailWindow {
-    TempFolder folder;
-    modBrackwell model{folder.path()};
-    ScriptedDialogs dialogs;
+struct MailWindow : testing::RosterFolder {
     std::unique_ptr<frmPoolEMail> window;
 
     MailWindow() { folder.Write(kRosterFileName, Roster({kSmith, kJones, kLee})); }

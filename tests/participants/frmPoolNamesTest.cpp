@@ -24,10 +24,7 @@ using testing::kJones;
 using testing::kSmith;
 using testing::Roster;
 
-struct Editor {
-    TempFolder folder;
-    modBrackwell model{folder.path()};
-    ScriptedDialogs dialogs;
+struct Editor : testing::RosterFolder {
     std::unique_ptr<frmPoolNames> window;
 
     Editor() { folder.Write(kRosterFileName, Roster({kSmith, kJones})); }

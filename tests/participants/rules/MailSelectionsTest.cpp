@@ -19,11 +19,7 @@ using testing::Roster;
 using testing::ScriptedDialogs;
 using testing::TempFolder;
 
-struct MailRules : ::testing::Test {
-    TempFolder folder;
-    modBrackwell model{folder.path()};
-    ScriptedDialogs dialogs;
-};
+struct MailRules : ::testing::Test, testing::RosterFolder {};
 
 TEST_F(MailRules, EntriesPadEveryNameToTheLongestAndShowTheAddress) {
     const RosterRecord longName{"Abercrombie-Smythe, J", "Abercrombie_J.BKS", "js@example.com", ""};

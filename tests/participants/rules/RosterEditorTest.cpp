@@ -27,10 +27,7 @@ constexpr const char* kChangeMissingText =
 constexpr const char* kDeleteBothText =
     "The player record and the Pool Selections\r\nwill both be deleted if you continue, Ok??";
 
-struct Pool {
-    TempFolder folder;
-    modBrackwell model{folder.path()};
-    ScriptedDialogs dialogs;
+struct Pool : testing::RosterFolder {
     RosterEditor editor{model, dialogs};
 
     explicit Pool(const std::vector<RosterRecord>& records) { folder.Write(kRosterFileName, Roster(records)); }
