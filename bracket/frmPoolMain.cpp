@@ -31,6 +31,7 @@
 #include "core/RosterFile.h"
 #include "core/Scoring.h"
 #include "core/SelectionFile.h"
+#include "fieldblock/PickProgramBuilder.h"
 #include "core/Settings.h"
 #include "core/StartFile.h"
 #include "core/TextHelpers.h"
@@ -41,7 +42,6 @@ namespace {
 
 constexpr const char* kWindowTitle = "Make Tournament Selections";
 constexpr const char* kStartingTip = "Left Click or Drag to Select";
-constexpr const char* kPickProgramName = "QUILLON.EXE";
 constexpr const char* kTeamLabelProperty = "teamLabel";
 // The smallest canvas on which the labels stay readable; it fits a 1366 x 768 screen.
 constexpr QSize kMinimumCanvas(1240, 580);
@@ -659,6 +659,10 @@ void frmPoolMain::SendEmail() {
     message.subject = "NCAA Pool Selections";
     message.noteText = kPickProgramNote;
     message.attachments.push_back(MailAttachment{ResolveExistingName(program), 0});
+    // The pick form for browsers goes along when it was built, for participants who cannot run
+    // the program; an install without its template has only the program to send.
+    const std::string form = model_.AppFilePath(kPickFormName);
+    if (FileExists(form)) message.attachments.push_back(MailAttachment{ResolveExistingName(form), 1});
     mail.Send(message);
     mail.SignOff();
 }

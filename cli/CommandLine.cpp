@@ -30,8 +30,11 @@ check   Runs every check the program makes on the files of the application
 
 quillon Builds the pick program "QUILLON.EXE" in the application folder from the
         template "QUILLON.OBJ" and the field of "POOLSTART.BKT", byte for byte as
-        finalizing the setup does. For rebuilding after mending the field, and for
-        checks. Prints the path built. Exit status: 0 when built; 1, with the
+        finalizing the setup does, and beside it the pick form for browsers
+        "QUILLON.HTM" from the template "QUILLON-TEMPLATE.HTM" (without that
+        template the form is left out with a warning on standard error). For
+        rebuilding after mending the field, and for checks. Prints each path
+        built. Exit status: 0 when the program is built; 1, with the
         reason on standard error, when the folder, the field or the template is
         missing or damaged, the field does not fit the program, or the program
         cannot be written; 2 for a wrong command line.

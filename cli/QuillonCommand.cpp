@@ -61,8 +61,11 @@ int RunQuillonCommand(const std::vector<std::string>& args, std::ostream& out, s
     // A damaged start file would give the default field: no program is built from that.
     ReadStartFile(model, dialogs);
     if (dialogs.shown()) return kExitFailure;
-    if (!BuildPickProgram(model, PickFieldFromStartLines(model.StartLines), console)) return kExitFailure;
+    const PickField field = PickFieldFromStartLines(model.StartLines);
+    if (!BuildPickProgram(model, field, console)) return kExitFailure;
     out << "Built \"" << model.AppFilePath(kPickProgramName) << "\"\n";
+    // Without its template the form is left out with a warning; the program is built all the same.
+    if (BuildPickForm(model, field, console)) out << "Built \"" << model.AppFilePath(kPickFormName) << "\"\n";
     return out.flush() ? kExitOk : kExitFailure;
 }
 

@@ -12,7 +12,8 @@
 namespace brackwell {
 
 void DemoReset(const modBrackwell& model) {
-    for (const char* name : {kSettingsFileName, kStartFileName, kResultsFileName, kRosterFileName, "QUILLON.EXE"})
+    for (const char* name : {kSettingsFileName, kStartFileName, kResultsFileName, kRosterFileName, "QUILLON.EXE",
+                             "QUILLON.HTM"})
         DeleteFileIfPresent(model.AppFilePath(name));
     for (const char* name : kDemoSelectionFiles) DeleteFileIfPresent(model.AppFilePath(name));
 }

@@ -18,6 +18,7 @@ namespace brackwell {
 namespace {
 constexpr const char* kRoutineTitle = "QUILLON Routine";
 constexpr const char* kBeforeFinalize = "This will need to be corrected before you can finalize the setup.";
+constexpr const char* kInstalled = "This file is installed as part of the installation process.";
 // The template passes through in chunks of this size; progress is reported once per chunk.
 constexpr std::size_t kChunkSize = 64 * 1024;
 
@@ -71,11 +72,34 @@ CopyResult CopyFilled(int in, int out, std::size_t total, const PickField& field
                                                                                : CopyResult::Written;
 }
 
-// The mode of a new program file: readable and runnable as the user's umask allows.
-mode_t ProgramMode() {
+// The mode of a new file: readable, and runnable when asked for, as the user's umask allows.
+mode_t FileMode(bool runnable) {
     const mode_t mask = umask(0);
     umask(mask);
-    return 0777 & ~mask;
+    return (runnable ? 0777 : 0666) & ~mask;
+}
+
+// Writes output from the template with the field in its areas. Written under a temporary name
+// and renamed when complete, so no half-built file is ever found under its real name.
+CopyResult FillTemplate(const std::string& templatePath, const std::string& outputPath, const PickField& field,
+                        bool runnable, const BuildProgress& progress) {
+    FileDescriptor in{open(ResolveExistingName(templatePath).c_str(), O_RDONLY | O_CLOEXEC)};
+    struct stat info{};
+    if (in.fd < 0 || fstat(in.fd, &info) != 0 || !S_ISREG(info.st_mode)) return CopyResult::Unreadable;
+    const std::size_t slash = outputPath.find_last_of('/');
+    std::string temp = FolderOf(outputPath) + "/." +
+                       outputPath.substr(slash == std::string::npos ? 0 : slash + 1) + ".XXXXXX";
+    FileDescriptor out{mkostemp(temp.data(), O_CLOEXEC)};
+    if (out.fd < 0) return CopyResult::Unwritable;
+    CopyResult result = CopyFilled(in.fd, out.fd, static_cast<std::size_t>(info.st_size), field, progress);
+    if (result == CopyResult::Written && (fchmod(out.fd, FileMode(runnable)) != 0 || fsync(out.fd) != 0))
+        result = CopyResult::Unwritable;
+    const bool closed = close(out.fd) == 0;
+    out.fd = -1;
+    if (result == CopyResult::Written && (!closed || rename(temp.c_str(), outputPath.c_str()) != 0))
+        result = CopyResult::Unwritable;
+    if (result != CopyResult::Written) unlink(temp.c_str());
+    return result;
 }
 }  // namespace
 
@@ -93,49 +117,55 @@ bool BuildPickProgram(const modBrackwell& model, const PickField& field, Dialogs
     const std::string programPath = model.AppFilePath(kPickProgramName);
     const std::string templatePath = model.AppFilePath(kPickTemplateName);
     DeleteFileIfPresent(programPath);
+    // The form of an earlier build goes with its program: it would carry the old field.
+    DeleteFileIfPresent(model.AppFilePath(kPickFormName));
     if (!FileExists(templatePath)) {
         Refuse(dialogs, std::string("** Error - Couldn't locate the file QUILLON.OBJ") + kCrLf + kBeforeFinalize +
-                            kCrLf + kCrLf + "This file is installed as part of the installation process.");
+                            kCrLf + kCrLf + kInstalled);
         return false;
     }
     if (const auto refusal = fieldblock::FieldRefusal(field)) {
         Refuse(dialogs, *refusal);
         return false;
     }
-    const std::string cannotRead = std::string("** Error - Couldn't read the file QUILLON.OBJ") + kCrLf + kBeforeFinalize;
-    FileDescriptor in{open(ResolveExistingName(templatePath).c_str(), O_RDONLY | O_CLOEXEC)};
-    struct stat info{};
-    if (in.fd < 0 || fstat(in.fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        Refuse(dialogs, cannotRead);
-        return false;
-    }
-    // Written under a temporary name and renamed when complete, so no half-built program is
-    // ever found under its real name.
-    std::string temp = FolderOf(programPath) + "/.QUILLON.EXE.XXXXXX";
-    FileDescriptor out{mkostemp(temp.data(), O_CLOEXEC)};
-    CopyResult result = CopyResult::Unwritable;
-    if (out.fd >= 0) {
-        result = CopyFilled(in.fd, out.fd, static_cast<std::size_t>(info.st_size), field, progress);
-        if (result == CopyResult::Written && (fchmod(out.fd, ProgramMode()) != 0 || fsync(out.fd) != 0))
-            result = CopyResult::Unwritable;
-        const bool closed = close(out.fd) == 0;
-        out.fd = -1;
-        if (result == CopyResult::Written && (!closed || rename(temp.c_str(), programPath.c_str()) != 0))
-            result = CopyResult::Unwritable;
-        if (result != CopyResult::Written) unlink(temp.c_str());
-    }
-    switch (result) {
+    switch (FillTemplate(templatePath, programPath, field, true, progress)) {
     case CopyResult::Written: return true;
-    case CopyResult::Unreadable: Refuse(dialogs, cannotRead); break;
+    case CopyResult::Unreadable:
+        Refuse(dialogs, std::string("** Error - Couldn't read the file QUILLON.OBJ") + kCrLf + kBeforeFinalize);
+        break;
     case CopyResult::CutShort:
         Refuse(dialogs, std::string("** Error - The file QUILLON.OBJ is damaged: it ends inside its field area.") +
-                            kCrLf + kBeforeFinalize + kCrLf + kCrLf +
-                            "This file is installed as part of the installation process.");
+                            kCrLf + kBeforeFinalize + kCrLf + kCrLf + kInstalled);
         break;
     case CopyResult::Unwritable:
         Refuse(dialogs, "** Error - Couldn't write the file " + programPath + kCrLf +
                             "Check that the folder can be written to and has room, then finalize the setup again.");
         break;
+    }
+    return false;
+}
+
+bool BuildPickForm(const modBrackwell& model, const PickField& field, Dialogs& dialogs) {
+    const std::string formPath = model.AppFilePath(kPickFormName);
+    const std::string templatePath = model.AppFilePath(kPickFormTemplateName);
+    DeleteFileIfPresent(formPath);
+    // The program is built by now: the form is extra, so its failures warn and the setup goes on.
+    auto warn = [&dialogs](const std::string& reason) {
+        dialogs.Message(reason + kCrLf + "The pick form QUILLON.HTM for browsers was not built; QUILLON.EXE was "
+                                         "built and can be sent as before.",
+                        kRoutineTitle, MsgIcon::Exclamation);
+        return false;
+    };
+    if (!FileExists(templatePath))
+        return warn(std::string("** The file ") + kPickFormTemplateName + " is missing." + kCrLf + kInstalled);
+    if (const auto refusal = fieldblock::FieldRefusal(field)) return warn(*refusal);
+    switch (FillTemplate(templatePath, formPath, field, false, {})) {
+    case CopyResult::Written: return true;
+    case CopyResult::Unreadable: return warn(std::string("** Error - Couldn't read the file ") + kPickFormTemplateName);
+    case CopyResult::CutShort:
+        return warn(std::string("** Error - The file ") + kPickFormTemplateName +
+                    " is damaged: it ends inside its field area." + kCrLf + kInstalled);
+    case CopyResult::Unwritable: return warn("** Error - Couldn't write the file " + formPath);
     }
     return false;
 }

@@ -143,8 +143,9 @@ bool frmPoolEntry::BuildPickProgramFromLines(const StartLinesArray& lines) {
     prgQuillon_->setValue(0);
     prgQuillon_->show();
     int shownPercent = -1;
+    const PickField field = PickFieldFromStartLines(lines);
     const bool built = BuildPickProgram(
-        model_, PickFieldFromStartLines(lines), platform_.dialogs, [this, &shownPercent](std::size_t done, std::size_t total) {
+        model_, field, platform_.dialogs, [this, &shownPercent](std::size_t done, std::size_t total) {
             // The bar counts bytes; it is repainted once per percent.
             const int maximum = static_cast<int>(std::min<std::size_t>(total, INT_MAX));
             const int value = static_cast<int>(std::min<std::size_t>(done, static_cast<std::size_t>(maximum)));
@@ -157,6 +158,8 @@ bool frmPoolEntry::BuildPickProgramFromLines(const StartLinesArray& lines) {
         });
     prgQuillon_->setValue(0);
     prgQuillon_->hide();
+    // The browser form comes with the program; without it the program is still sent.
+    if (built) BuildPickForm(model_, field, platform_.dialogs);
     return built;
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -283,6 +284,79 @@ TEST(PickFieldFromStartLinesTest, TakesTeamsOthersAndCommentsWithLineBreaks) {
     EXPECT_EQ(field.others[10], "16");
     EXPECT_EQ(field.others[11], "one\r\ntwo");
     EXPECT_EQ(field.others[12], "three");
+}
+
+// The browser form: the template the build makes carries the same two areas as QUILLON.OBJ,
+// and the same builder fills them.
+class PickFormBuilderTest : public PickProgramBuilderTest {
+protected:
+    void SetUp() override {
+        page_ = ReadBytes(std::string(BRACKWELL_APP_DIR) + "/QUILLON-TEMPLATE.HTM");
+        ASSERT_FALSE(page_.empty());
+        folder_.Write("QUILLON-TEMPLATE.HTM", page_);
+    }
+    std::string page_;
+};
+
+TEST_F(PickFormBuilderTest, TemplateCarriesTheProgramsAreasAtTheFirstMarkers) {
+    const std::size_t teamsAt = page_.find("@@TEAMS@@");
+    ASSERT_NE(teamsAt, std::string::npos);
+    EXPECT_EQ(page_.substr(teamsAt), kTeamsArea + kOthersArea) << "the areas close the page, back to back";
+    EXPECT_EQ(page_.find("@@OTHERS@@"), teamsAt + kTeamsArea.size());
+    EXPECT_NE(page_.find("<meta charset=\"windows-1252\">"), std::string::npos);
+    EXPECT_LT(page_.find("<meta charset"), 1024u) << "where browsers look for the encoding";
+}
+
+TEST_F(PickFormBuilderTest, FormIsFilledAsTheProgramIsAndKeepsItsLength) {
+    PickField field = DefaultField();
+    field.teams[0] = "Texas A&M";
+    field.teams[7] = "<b>\"O'Neil\"</b>";
+    field.teams[63] = "Universit\xe9 \x80\x81";
+    field.others[11] = "Line one\r\nLine two";
+    folder_.Write("QUILLON.OBJ", Template("head"));
+    folder_.Write("QUILLON.HTM", "last season's form");
+    ASSERT_TRUE(BuildPickProgram(model_, field, dialogs_));
+    EXPECT_FALSE(folder_.Exists("QUILLON.HTM")) << "the program's build removes the old form";
+    ASSERT_TRUE(BuildPickForm(model_, field, dialogs_));
+    const std::size_t teamsAt = page_.find("@@TEAMS@@");
+    const std::string form = folder_.Read("QUILLON.HTM");
+    EXPECT_EQ(form.size(), page_.size());
+    EXPECT_EQ(form, Filled(page_, teamsAt, Joined(field.teams), teamsAt + kTeamsArea.size(), Joined(field.others)));
+    EXPECT_EQ(form.substr(teamsAt), Program().substr(4, kTeamsArea.size() + kOthersArea.size()))
+        << "the same area bytes as in QUILLON.EXE";
+    EXPECT_TRUE(dialogs_.calls().empty());
+}
+
+TEST_F(PickFormBuilderTest, MissingOrDamagedTemplateWarnsAndLeavesNoForm) {
+    struct Case {
+        const char* name;
+        std::string templateBytes;  // empty: no template at all
+        std::string message;
+    };
+    const std::string notBuilt =
+        "\r\nThe pick form QUILLON.HTM for browsers was not built; QUILLON.EXE was built and can be sent as before.";
+    const std::vector<Case> cases = {
+        {"missing", "",
+         "** The file QUILLON-TEMPLATE.HTM is missing.\r\nThis file is installed as part of the installation "
+         "process." + notBuilt},
+        {"cut short", "<html>@@TEAMS@@...",
+         "** Error - The file QUILLON-TEMPLATE.HTM is damaged: it ends inside its field area.\r\nThis file is "
+         "installed as part of the installation process." + notBuilt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::remove(folder_.File("QUILLON-TEMPLATE.HTM").c_str());
+        if (!c.templateBytes.empty()) folder_.Write("QUILLON-TEMPLATE.HTM", c.templateBytes);
+        folder_.Write("QUILLON.HTM", "old form");
+        dialogs_.ClearCalls();
+        dialogs_.Answer(MsgAnswer::OK);
+        EXPECT_FALSE(BuildPickForm(model_, DefaultField(), dialogs_));
+        ASSERT_EQ(dialogs_.messages().size(), 1u);
+        EXPECT_EQ(dialogs_.messages()[0].title, "QUILLON Routine");
+        EXPECT_EQ(dialogs_.messages()[0].icon, MsgIcon::Exclamation);
+        EXPECT_EQ(dialogs_.messages()[0].text, c.message);
+        EXPECT_FALSE(folder_.Exists("QUILLON.HTM"));
+    }
 }
 
 }  // namespace
