@@ -442,6 +442,16 @@ TEST(BracketWindow, SendEmailMailsThePickProgram) {
     EXPECT_EQ(w.platform.mail.signOns, 2);
     EXPECT_EQ(w.platform.mail.sent.size(), 2u);
 
+    // The form for browsers goes along as the second attachment once it is built.
+    w.folder.Write("QUILLON.HTM", "form");
+    w.Trigger("mnuPicsEmail");
+    ASSERT_EQ(w.platform.mail.sent.size(), 3u);
+    const std::vector<MailAttachment>& both = w.platform.mail.sent[2].attachments;
+    ASSERT_EQ(both.size(), 2u);
+    EXPECT_EQ(both[0].path, w.folder.File("QUILLON.EXE"));
+    EXPECT_EQ(both[1].path, w.folder.File("QUILLON.HTM"));
+    EXPECT_EQ(both[1].position, 1);
+
     w.platform.mail.FailNext("");
     w.Trigger("mnuPicsEmail");
     ASSERT_EQ(w.platform.dialogs.messages().size(), 2u);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -45,16 +46,26 @@ std::string StartFileWith(int line, const std::string& text) {
     return StartFileContents(lines);
 }
 
-TEST(QuillonCommand, BuildsTheSameBytesAsTheBuilder) {
+TEST(QuillonCommand, BuildsTheSameBytesAsTheBuilderAndTheFormBesideThem) {
     TempFolder folder;
     const std::string start = StartFileWith(0, "Texas A&M");
     folder.Write("QUILLON.OBJ", kTemplate);
+    folder.Write("QUILLON-TEMPLATE.HTM", "<html>" + kTemplate);
     folder.Write("POOLSTART.BKT", start);
     const testing::CliRun run = RunCli({"quillon", "--folder", folder.path()});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.err, "");
-    EXPECT_EQ(run.out, "Built \"" + folder.File("QUILLON.EXE") + "\"\n");
+    EXPECT_EQ(run.out, "Built \"" + folder.File("QUILLON.EXE") + "\"\nBuilt \"" + folder.File("QUILLON.HTM") + "\"\n");
     EXPECT_EQ(folder.Read("QUILLON.EXE"), BuiltByTheBuilder(kTemplate, start));
+    EXPECT_EQ(folder.Read("QUILLON.HTM"), "<html>" + folder.Read("QUILLON.EXE"));
+
+    // Without the form's template the program is built all the same, with a warning.
+    std::remove(folder.File("QUILLON-TEMPLATE.HTM").c_str());
+    const testing::CliRun without = RunCli({"quillon", "--folder", folder.path()});
+    EXPECT_EQ(without.exitCode, 0);
+    EXPECT_EQ(without.out, "Built \"" + folder.File("QUILLON.EXE") + "\"\n");
+    EXPECT_EQ(without.err.substr(0, 62), "QUILLON Routine: ** The file QUILLON-TEMPLATE.HTM is missing.\n");
+    EXPECT_FALSE(folder.Exists("QUILLON.HTM")) << "the old form is gone";
 }
 
 TEST(QuillonCommand, FailuresExitWithTheirMessageAndLeaveNoProgram) {
@@ -103,6 +114,14 @@ TEST(QuillonCommand, DemoSetCarriesThePickProgramBuiltFromTheShippedTemplate) {
     DemoSet(modBrackwell(unpacked.path()), dialogs);
     EXPECT_EQ(unpacked.Read("QUILLON.EXE"),
               BuiltByTheBuilder(ReadBytes(shippedTemplate), unpacked.Read("POOLSTART.BKT")));
+    // The form of the demo set carries the same field bytes after its page.
+    const std::string form = unpacked.Read("QUILLON.HTM");
+    const std::string page = ReadBytes(kBuiltAppDir + "/QUILLON-TEMPLATE.HTM");
+    ASSERT_EQ(form.size(), page.size());
+    const std::size_t areas = page.find("@@TEAMS@@");
+    const std::string program = unpacked.Read("QUILLON.EXE");
+    EXPECT_EQ(form.substr(0, areas), page.substr(0, areas));
+    EXPECT_EQ(form.substr(areas), program.substr(program.find("@@TEAMS@@"), form.size() - areas));
 }
 
 }  // namespace

@@ -36,10 +36,10 @@ std::set<std::string> WithArchive(std::set<std::string> names) {
 // The pick program joins the demo set in builds that have its template (those with windows).
 const bool kShipsPickProgram = fs::exists(std::string(BRACKWELL_APP_DIR) + "/QUILLON.OBJ");
 
-// The files of the demo set: those kept in data/demo, and the pick program built from them.
+// The files of the demo set: those kept in data/demo, and the pick program and form built from them.
 std::set<std::string> DemoSetNames() {
     std::set<std::string> names = FileNames(kDemoFolder);
-    if (kShipsPickProgram) names.insert("QUILLON.EXE");
+    if (kShipsPickProgram) names.insert({"QUILLON.EXE", "QUILLON.HTM"});
     return names;
 }
 
@@ -74,10 +74,16 @@ TEST_F(DemoSetTest, ResetRemovesOnlyTheDemoFilesInAnyCase) {
     folder.Write("Smith_TM.BKS", "own selection\r\n");
     folder.Write("NCAALIST.BKT", "*START*\r\n*END*\r\n");
     fs::rename(folder.File("Hollis_RT.BKS"), folder.File("HOLLIS_RT.bks"));
-    if (kShipsPickProgram) fs::rename(folder.File("QUILLON.EXE"), folder.File("quillon.exe"));
-    else folder.Write("quillon.exe", "pick program");
+    if (kShipsPickProgram) {
+        fs::rename(folder.File("QUILLON.EXE"), folder.File("quillon.exe"));
+        fs::rename(folder.File("QUILLON.HTM"), folder.File("Quillon.htm"));
+    } else {
+        folder.Write("quillon.exe", "pick program");
+        folder.Write("Quillon.htm", "pick form");
+    }
+    folder.Write("QUILLON-TEMPLATE.HTM", "the form's template stays");
     DemoReset(model);
-    EXPECT_EQ(FileNames(folder.path()), WithArchive({"Smith_TM.BKS", "NCAALIST.BKT"}));
+    EXPECT_EQ(FileNames(folder.path()), WithArchive({"Smith_TM.BKS", "NCAALIST.BKT", "QUILLON-TEMPLATE.HTM"}));
     EXPECT_FALSE(DemoModeActive(model));
 }
 

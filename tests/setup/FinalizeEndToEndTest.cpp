@@ -64,6 +64,8 @@ TEST_F(SetupWindowTest, AFinalizedFieldReachesThePickProgramAndItsSelectionScore
     const std::string templatePath = std::string(BRACKWELL_APP_DIR) + "/QUILLON.OBJ";
     ASSERT_TRUE(std::filesystem::exists(templatePath)) << templatePath;
     std::filesystem::copy_file(templatePath, folder.File("QUILLON.OBJ"));
+    std::filesystem::copy_file(std::string(BRACKWELL_APP_DIR) + "/QUILLON-TEMPLATE.HTM",
+                               folder.File("QUILLON-TEMPLATE.HTM"));
     Open();
     Find<QLineEdit>("txtRegion", 0).setText(QStringLiteral("Texas A&M"));
     Find<QLineEdit>("txtRegion", 32).setText(QString::fromUtf8("Universit\u00e9 Laval"));
@@ -89,6 +91,7 @@ TEST_F(SetupWindowTest, AFinalizedFieldReachesThePickProgramAndItsSelectionScore
 
     const std::optional<PickField> carried = FieldOfProgram(folder.Read("QUILLON.EXE"));
     ASSERT_TRUE(carried);
+    EXPECT_EQ(FieldOfProgram(folder.Read("QUILLON.HTM")), carried) << "the form carries the same field";
     OnePathPickDialogs pickDialogs(folder.File("Smith_TM.BKS"));
     pick::QuillonDialog picks(*carried, pickDialogs);
     picks.show();

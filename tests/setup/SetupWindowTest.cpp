@@ -99,6 +99,7 @@ TEST_F(SetupWindowTest, CancellingTheFinalizeConfirmationOffersTheButtonAgain) {
 
 TEST_F(SetupWindowTest, FinalizingBuildsThePickProgramSavesAndReturnsToTheBracket) {
     folder.Write("QUILLON.OBJ", PickTemplate());
+    folder.Write("QUILLON-TEMPLATE.HTM", "<p>form</p>" + PickTemplate());
     Open();
     Find<QLineEdit>("txtRegion", 0).setText(QStringLiteral("Texas A&M"));
     Find<QPlainTextEdit>(QStringLiteral("txtComment2")).setPlainText(QStringLiteral("line one\nline two"));
@@ -109,6 +110,7 @@ TEST_F(SetupWindowTest, FinalizingBuildsThePickProgramSavesAndReturnsToTheBracke
     EXPECT_EQ(program.size(), PickTemplate().size());
     EXPECT_EQ(program.substr(4 + 9, 11), "Texas A&M^T");
     EXPECT_NE(program.find("line one\r\nline two^"), std::string::npos);
+    EXPECT_EQ(folder.Read("QUILLON.HTM"), "<p>form</p>" + program) << "the form's areas filled alike";
     StartLinesArray expected = DefaultStartLines();
     expected[0] = "Texas A&M";
     expected[kComment2Line] = "line one|line two";
@@ -120,6 +122,21 @@ TEST_F(SetupWindowTest, FinalizingBuildsThePickProgramSavesAndReturnsToTheBracke
     EXPECT_EQ(progress.value(), 0);
     EXPECT_EQ(returned, 1);
     EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(SetupWindowTest, WithoutTheFormTemplateFinalizingWarnsAndGoesOnWithTheProgram) {
+    folder.Write("QUILLON.OBJ", PickTemplate());
+    Open();
+    Find<QPushButton>(QStringLiteral("cmdFinalize")).click();
+    test.dialogs.Answer(MsgAnswer::OK).Answer(MsgAnswer::OK);
+    window->mnuSaveStartingField->trigger();
+    const auto calls = test.dialogs.calls();
+    ASSERT_EQ(calls.size(), 2u);
+    EXPECT_EQ(calls[1].title, "QUILLON Routine");
+    EXPECT_EQ(calls[1].text.substr(0, 46), "** The file QUILLON-TEMPLATE.HTM is missing.\r\n");
+    EXPECT_TRUE(folder.Exists("QUILLON.EXE"));
+    EXPECT_FALSE(folder.Exists("QUILLON.HTM"));
+    EXPECT_EQ(returned, 1) << "finalized all the same";
 }
 
 TEST_F(SetupWindowTest, AFailedBuildAsksWhetherToFinalizeWithoutThePickProgram) {
