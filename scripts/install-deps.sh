@@ -10,6 +10,7 @@ packages=(
   xdg-utils fonts-liberation
   poppler-utils
   locales
+  chromium nodejs npm
 )
 if [ "${1:-}" = "--fuzz" ]; then
   packages+=(clang libclang-rt-14-dev)
