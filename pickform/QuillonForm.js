@@ -120,9 +120,9 @@
   Form.prototype.slotName = function (position) {
     if (position === LAYOUT.champion) return 'Tournament Winner';
     if (position > 124) return 'National semifinal ' + (position - 124) + ' winner';
-    var region = Math.floor((position - 1) / 31);
-    var offset = position - 31 * region;
-    var name = decode(this.field.others[1 + region]);
+    var r = region(position);
+    var offset = position - 31 * r;
+    var name = decode(this.field.others[1 + r]);
     if (offset === 31) return name + ' champion';
     var column = offset <= 16 ? 0 : offset <= 24 ? 1 : offset <= 28 ? 2 : 3;
     var first = [1, 17, 25, 29][column];
