@@ -273,6 +273,44 @@
       svg.setAttribute('height', games.scrollHeight);
       svg.innerHTML = '<path d="' + path + '"/>';
     }
+    drawFinalLines();
+  }
+
+  // The final four, where the regions sit around it: each pair of regional champions joins on a
+  // bar with a tick into its semifinal, and the semifinal winners meet the champion from above
+  // and below, beside the captions between them. Stacked on a narrow screen, nothing is drawn.
+  function drawFinalLines() {
+    var bracket = document.getElementById('bracket');
+    var svg = document.getElementById('finalLines');
+    if (!svg) {
+      svg = document.createElementNS('http://www.w3.org/2000/svg', 'svg');
+      svg.id = 'finalLines';
+      svg.setAttribute('aria-hidden', 'true');
+      svg.setAttribute('class', 'lines');
+      bracket.insertBefore(svg, bracket.firstChild);
+    }
+    var origin = bracket.getBoundingClientRect();
+    var box = function (position) {
+      var r = form.buttons[position].getBoundingClientRect();
+      return { left: r.left - origin.left, right: r.right - origin.left, top: r.top - origin.top,
+               bottom: r.bottom - origin.top, mid: (r.top + r.bottom) / 2 - origin.top };
+    };
+    var path = '';
+    var semi1 = box(125), semi2 = box(126), champion = box(LAYOUT.champion);
+    var upperLeft = box(31), lowerLeft = box(62), upperRight = box(93), lowerRight = box(124);
+    if (upperLeft.right < semi1.left && upperRight.left > semi2.right) {
+      var leftBar = (upperLeft.right + semi1.left) / 2;
+      var rightBar = (upperRight.left + semi2.right) / 2;
+      path = 'M' + upperLeft.right + ' ' + upperLeft.mid + 'H' + leftBar + 'V' + lowerLeft.mid + 'H' +
+             lowerLeft.right + 'M' + leftBar + ' ' + semi1.mid + 'H' + semi1.left +
+             'M' + upperRight.left + ' ' + upperRight.mid + 'H' + rightBar + 'V' + lowerRight.mid + 'H' +
+             lowerRight.left + 'M' + rightBar + ' ' + semi2.mid + 'H' + semi2.right;
+      var x = champion.left + 8;
+      path += 'M' + x + ' ' + semi1.bottom + 'V' + champion.top + 'M' + x + ' ' + champion.bottom + 'V' + semi2.top;
+    }
+    svg.setAttribute('width', bracket.scrollWidth);
+    svg.setAttribute('height', bracket.scrollHeight);
+    svg.innerHTML = path ? '<path d="' + path + '"/>' : '';
   }
 
   function start() {
