@@ -1,7 +1,6 @@
 #include <array>
 
 #include "core/Numeric.h"
-#include "core/SelectionFile.h"
 #include "core/TextHelpers.h"
 #include "reports/rules/Generators.h"
 #include "reports/rules/ReportLayout.h"
@@ -71,18 +70,18 @@ ReportOutcome PlayerSelectionDetailReport(ReportRun& run) {
         run.dialogs.Message(NoSelectionFilesMessage("\"Player Selection Detail\" report cannot be prepared."), kTitle);
         return ReportOutcome::SkippedStillTicked;
     }
-    for (const std::string& file : run.request.selectionFiles) run.workBox.Add(file);
+    const std::vector<PoolSelection>& pool = run.pool.Selections(run);
+    for (std::size_t n = 0; n < pool.size(); ++n) run.workBox.Add(pool[n].fileName, n);
 
     ReportText report;
     bool first = true;
     for (const WorkBox::Item& item : run.workBox.items()) {
-        ReadSelections(run.model, run.dialogs, run.model.AppFilePath(item.text));
         if (!first) {
             report.Line(" ");
             report.FormFeed();
         }
         first = false;
-        WriteParticipant(report, run.request.reportTitle, item.text, run.model.SelLines);
+        WriteParticipant(report, run.request.reportTitle, item.text, pool[item.tag].lines);
     }
     run.workBox.Clear();
     return WriteWorkFile(run.model, run.dialogs, report) ? ReportOutcome::Written : ReportOutcome::Failed;

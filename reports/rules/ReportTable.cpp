@@ -43,10 +43,11 @@ const ReportInfo* ReportByKey(const std::string& key) {
     return nullptr;
 }
 
-ReportOutcome RunReportGenerator(int index, modBrackwell& model, Dialogs& dialogs, const ReportRequest& request) {
+ReportOutcome RunReportGenerator(int index, modBrackwell& model, Dialogs& dialogs, const ReportRequest& request,
+                                 reports::RunPool& pool) {
     const ReportEntry& entry = kReports.at(static_cast<std::size_t>(index));
     reports::WorkBox workBox;
-    reports::ReportRun run{model, dialogs, request, workBox};
+    reports::ReportRun run{model, dialogs, request, workBox, pool};
     try {
         return entry.generator(run);
     } catch (const std::exception& error) {
@@ -55,6 +56,11 @@ ReportOutcome RunReportGenerator(int index, modBrackwell& model, Dialogs& dialog
         ReportTrappedError(dialogs, entry.errorTitle, "");
     }
     return ReportOutcome::Failed;
+}
+
+ReportOutcome RunReportGenerator(int index, modBrackwell& model, Dialogs& dialogs, const ReportRequest& request) {
+    reports::RunPool pool;
+    return RunReportGenerator(index, model, dialogs, request, pool);
 }
 
 bool GenerateReport(int index, modBrackwell& model, Dialogs& dialogs, const ReportRequest& request) {
