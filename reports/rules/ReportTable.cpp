@@ -1,5 +1,6 @@
 #include <array>
 #include <exception>
+#include <filesystem>
 #include <fstream>
 
 #include "core/FileSystem.h"
@@ -85,7 +86,10 @@ bool CopyWorkFileToReport(const modBrackwell& model, Dialogs& dialogs, const std
         return false;
     }
     const std::string target = model.AppFilePath(report->outputFile);
-    DeleteFileIfPresent(target);
+    // A file under the report's own name is replaced in place; one whose name differs only in
+    // case goes first, so that the report is found under its own name afterwards.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(std::filesystem::symlink_status(target, error))) DeleteFileIfPresent(target);
     return ReplaceFileOrReport(dialogs, target, contents);
 }
 

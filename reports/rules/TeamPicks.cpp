@@ -104,27 +104,39 @@ void TeamPicks::Sort() {
     const std::vector<std::uint32_t> teamFoldedRank = Ranks(teamFolded), teamRawRank = Ranks(teamRaw),
                                      codeFoldedRank = Ranks(codeFolded), codeRawRank = Ranks(codeRaw);
 
+    // Each item's place in the adding order makes the keys unique, so the sort keeps equal
+    // items in that order without being a stable one.
     struct Keyed {
         std::uint64_t folded;
         std::uint64_t raw;
-        Pick pick;
+        std::uint32_t added;
+        bool comma;
     };
     std::vector<Keyed> keyed;
     keyed.reserve(picks_.size());
     for (const Pick& pick : picks_) {
         const std::size_t code = pick.player * std::size_t{kRoundCodes} + static_cast<std::size_t>(pick.round - 1);
         keyed.push_back({Pair(teamFoldedRank[pick.team], codeFoldedRank[code]),
-                         Pair(teamRawRank[pick.team], codeRawRank[code]), pick});
+                         Pair(teamRawRank[pick.team], codeRawRank[code]), static_cast<std::uint32_t>(keyed.size()),
+                         teams_[pick.team].comma});
     }
-    std::stable_sort(keyed.begin(), keyed.end(), [this](const Keyed& a, const Keyed& b) {
-        if (teams_[a.pick.team].comma || teams_[b.pick.team].comma) {
-            const std::string x = Text(a.pick), y = Text(b.pick);
+    std::sort(keyed.begin(), keyed.end(), [this](const Keyed& a, const Keyed& b) {
+        if (a.comma || b.comma) {
+            const std::string x = Text(picks_[a.added]), y = Text(picks_[b.added]);
             const std::string foldedX = Folded(x), foldedY = Folded(y);
-            return foldedX != foldedY ? foldedX < foldedY : x < y;
+            if (foldedX != foldedY) return foldedX < foldedY;
+            if (x != y) return x < y;
+        } else if (a.folded != b.folded) {
+            return a.folded < b.folded;
+        } else if (a.raw != b.raw) {
+            return a.raw < b.raw;
         }
-        return a.folded != b.folded ? a.folded < b.folded : a.raw < b.raw;
+        return a.added < b.added;
     });
-    for (std::size_t i = 0; i < keyed.size(); ++i) picks_[i] = keyed[i].pick;
+    std::vector<Pick> sorted;
+    sorted.reserve(picks_.size());
+    for (const Keyed& item : keyed) sorted.push_back(picks_[item.added]);
+    picks_ = std::move(sorted);
 }
 
 }  // namespace brackwell::reports
