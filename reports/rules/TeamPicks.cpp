@@ -36,8 +36,6 @@ std::vector<std::uint32_t> Ranks(const std::vector<std::string>& keys) {
     return ranks;
 }
 
-std::uint64_t Pair(std::uint32_t high, std::uint32_t low) { return static_cast<std::uint64_t>(high) << 32 | low; }
-
 }  // namespace
 
 TeamPicks::TeamPicks(const std::vector<PoolSelection>& selections) {
@@ -86,57 +84,58 @@ std::string TeamPicks::Text(const Pick& pick) const {
 }
 
 // The work list's order: the items' case-folded texts, then their own bytes; equal items in
-// the order they were added. Texts are not built for that: with no comma in either team an
-// item's text is its team + "," followed by its participant and round code, neither team's
-// part the start of the other's, so ranks of the two parts give the texts' order.
+// the order they were added. With no comma in any team an item's text is its team + ","
+// followed by its participant and round code, no team's part the start of another's, so
+// ranks of the parts give the texts' order and no text is built.
 void TeamPicks::Sort() {
-    std::vector<std::string> teamFolded, teamRaw, codeFolded, codeRaw;
-    for (const Name& team : teams_) {
-        teamFolded.push_back(team.folded);
-        teamRaw.push_back(team.raw);
-    }
-    for (const Name& player : players_)
-        for (int round = 1; round <= kRoundCodes; ++round) {
-            const char code = static_cast<char>('0' + round);
-            codeFolded.push_back(player.folded + code);
-            codeRaw.push_back(player.raw + "," + code);
+    const bool commas = std::any_of(teams_.begin(), teams_.end(), [](const Name& team) { return team.comma; });
+    // The sort keys of every pick, most significant first.
+    std::vector<std::vector<std::uint32_t>> keys;
+    if (commas) {
+        std::vector<std::string> folded, raw;
+        for (const Pick& pick : picks_) {
+            raw.push_back(Text(pick));
+            folded.push_back(Folded(raw.back()));
         }
-    const std::vector<std::uint32_t> teamFoldedRank = Ranks(teamFolded), teamRawRank = Ranks(teamRaw),
-                                     codeFoldedRank = Ranks(codeFolded), codeRawRank = Ranks(codeRaw);
-
-    // Each item's place in the adding order makes the keys unique, so the sort keeps equal
-    // items in that order without being a stable one.
-    struct Keyed {
-        std::uint64_t folded;
-        std::uint64_t raw;
-        std::uint32_t added;
-        bool comma;
-    };
-    std::vector<Keyed> keyed;
-    keyed.reserve(picks_.size());
-    for (const Pick& pick : picks_) {
-        const std::size_t code = pick.player * std::size_t{kRoundCodes} + static_cast<std::size_t>(pick.round - 1);
-        keyed.push_back({Pair(teamFoldedRank[pick.team], codeFoldedRank[code]),
-                         Pair(teamRawRank[pick.team], codeRawRank[code]), static_cast<std::uint32_t>(keyed.size()),
-                         teams_[pick.team].comma});
-    }
-    std::sort(keyed.begin(), keyed.end(), [this](const Keyed& a, const Keyed& b) {
-        if (a.comma || b.comma) {
-            const std::string x = Text(picks_[a.added]), y = Text(picks_[b.added]);
-            const std::string foldedX = Folded(x), foldedY = Folded(y);
-            if (foldedX != foldedY) return foldedX < foldedY;
-            if (x != y) return x < y;
-        } else if (a.folded != b.folded) {
-            return a.folded < b.folded;
-        } else if (a.raw != b.raw) {
-            return a.raw < b.raw;
+        keys = {Ranks(folded), Ranks(raw)};
+    } else {
+        std::vector<std::string> teamFolded, teamRaw, codeFolded, codeRaw;
+        for (const Name& team : teams_) {
+            teamFolded.push_back(team.folded);
+            teamRaw.push_back(team.raw);
         }
-        return a.added < b.added;
-    });
-    std::vector<Pick> sorted;
-    sorted.reserve(picks_.size());
-    for (const Keyed& item : keyed) sorted.push_back(picks_[item.added]);
-    picks_ = std::move(sorted);
+        for (const Name& player : players_)
+            for (int round = 1; round <= kRoundCodes; ++round) {
+                const char code = static_cast<char>('0' + round);
+                codeFolded.push_back(player.folded + code);
+                codeRaw.push_back(player.raw + "," + code);
+            }
+        const std::vector<std::uint32_t> teamFoldedRank = Ranks(teamFolded), teamRawRank = Ranks(teamRaw),
+                                         codeFoldedRank = Ranks(codeFolded), codeRawRank = Ranks(codeRaw);
+        keys.assign(4, std::vector<std::uint32_t>(picks_.size()));
+        for (std::size_t i = 0; i < picks_.size(); ++i) {
+            const Pick& pick = picks_[i];
+            const std::size_t code = pick.player * std::size_t{kRoundCodes} + static_cast<std::size_t>(pick.round - 1);
+            keys[0][i] = teamFoldedRank[pick.team];
+            keys[1][i] = codeFoldedRank[code];
+            keys[2][i] = teamRawRank[pick.team];
+            keys[3][i] = codeRawRank[code];
+        }
+    }
+    // A stable counting sort by each key from the least significant on.
+    std::vector<std::uint32_t> order(picks_.size()), sorted(picks_.size());
+    std::iota(order.begin(), order.end(), 0U);
+    for (auto key = keys.rbegin(); key != keys.rend(); ++key) {
+        std::vector<std::size_t> start(*std::max_element(key->begin(), key->end()) + std::size_t{2}, 0);
+        for (const std::uint32_t rank : *key) ++start[rank + 1];
+        std::partial_sum(start.begin(), start.end(), start.begin());
+        for (const std::uint32_t i : order) sorted[start[(*key)[i]]++] = i;
+        order.swap(sorted);
+    }
+    std::vector<Pick> picks;
+    picks.reserve(picks_.size());
+    for (const std::uint32_t i : order) picks.push_back(picks_[i]);
+    picks_ = std::move(picks);
 }
 
 }  // namespace brackwell::reports
