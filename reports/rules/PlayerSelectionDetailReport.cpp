@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 
 #include "core/Numeric.h"
@@ -12,7 +13,7 @@ constexpr const char* kTitle = "Brackwell - frmPoolReports, Player Selection Det
 constexpr const char* kBoxRule =
     " +------------+  +------------+  +------------+  +------------+  +------------+  +------------+ ";
 
-std::string Cell(const std::string& team) { return Fit(team, 14) + "  "; }
+void AppendCell(std::string& row, const std::string& team) { AppendFit(row, team, 14); row.append("  "); }
 
 // The positions of round k (1..6) in bracket order.
 std::vector<int> RoundPositions(int round) {
@@ -36,30 +37,36 @@ void WriteParticipant(ReportText& report, const std::string& title, const std::s
     report.Line(Blanks(static_cast<std::ptrdiff_t>(HalfRoundedIndent(57.5, title.size()))) + title);
     report.Line(Blanks(46) + "Player Selection Detail");
     report.Line(" ");
+    static const std::string kRuleLine = Blanks(20) + kBoxRule;
     report.Line(Blanks(20) + "       2nd             3rd           Region           Final           Tour            Tour      ");
     report.Line(Blanks(20) + "      Round           Round          Finals           Four           Finals         Champion    ");
-    report.Line(Blanks(20) + kBoxRule);
+    report.Line(kRuleLine);
 
     const long tieBreak = static_cast<long>(RoundHalfEven(NumericValue(lines[kFinalPointsLine])));
     const std::vector<int>& teams = kRounds[1];
+    std::string row;
     for (std::size_t n = 0; n < teams.size(); ++n) {
         const std::string& team = lines[static_cast<std::size_t>(teams[n])];
-        std::string row = n == 0   ? Fit(FileStem(file), 21)
-                          : n == 1 ? "Tie Breaker = " + Padded3(tieBreak) + "    "
-                                   : Blanks(21);
-        row += Cell(team);
+        row.clear();
+        if (n == 0)
+            AppendFit(row, FileStem(file), 21);
+        else if (n == 1)
+            row.append("Tie Breaker = ").append(Padded3(tieBreak)).append("    ");
+        else
+            row.append(21, ' ');
+        AppendCell(row, team);
         bool champion = false;
         for (int round = 2; round <= 6 && !team.empty(); ++round) {
-            bool reached = false;
-            for (const int position : kRounds[static_cast<std::size_t>(round)])
-                reached = reached || lines[static_cast<std::size_t>(position)] == team;
-            if (!reached) continue;
-            row += Cell(team);
+            const std::vector<int>& positions = kRounds[static_cast<std::size_t>(round)];
+            if (std::none_of(positions.begin(), positions.end(),
+                             [&](int position) { return lines[static_cast<std::size_t>(position)] == team; }))
+                continue;
+            AppendCell(row, team);
             champion = round == 6;
         }
         if (!champion) row += " ";
         report.Line(row);
-        if (n == 7 || n == 15 || n == 23) report.Line(Blanks(20) + kBoxRule);
+        if (n == 7 || n == 15 || n == 23) report.Line(kRuleLine);
     }
 }
 }  // namespace
