@@ -31,8 +31,9 @@ public:
     // Every selection file of the request in the file list's order, a faulty one as above.
     const std::vector<PoolSelection>& Selections(ReportRun& run);
     // Every selection scored against results with the points of the start field, the way the
-    // standings do (FileName set), in the file list's order. The scoring leaves PickState and
-    // EliminatedTeams in the model; the same results are scored once.
+    // standings do (FileName set), in the file list's order. Results scored before in the run
+    // give the records kept from then; a new scoring leaves PickState and EliminatedTeams of
+    // the last selection in the model.
     const std::vector<ScoreRecord>& Scores(ReportRun& run, const SelLinesArray& results);
     // The team selection set-up over Selections.
     const TeamPicks& Picks(ReportRun& run);
