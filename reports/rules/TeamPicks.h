@@ -35,8 +35,8 @@ public:
 private:
     struct Name {
         std::string raw;
-        std::string folded;
-        bool comma = false;
+        std::string folded;  // case-folded, with the "," that follows it in an item
+        bool comma = false;  // the name holds one of its own
     };
     void Sort();
 
