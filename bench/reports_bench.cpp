@@ -18,6 +18,7 @@
 #include "core/SelectionFile.h"
 #include "core/StartFile.h"
 #include "reports/rules/ReportGenerators.h"
+#include "reports/rules/RunPool.h"
 #include "tests/support/SampleBrackets.h"
 
 namespace {
@@ -85,8 +86,9 @@ void BM_AllReports(benchmark::State& state) {
     for (auto _ : state) {
         ReadStartFile(model, dialogs);
         const ReportRequest request{model.TournamentTitle, ListFilesWithExtension(model.AppFolder, ".BKS")};
+        reports::RunPool pool;
         for (int index = 0; index < kReportCount; ++index) {
-            if (RunReportGenerator(index, model, dialogs, request) != ReportOutcome::Written ||
+            if (RunReportGenerator(index, model, dialogs, request, pool) != ReportOutcome::Written ||
                 !CopyWorkFileToReport(model, dialogs, ReportAt(index).key))
                 state.SkipWithError(ReportAt(index).key);
         }

@@ -10,6 +10,7 @@
 #include "core/FileSystem.h"
 #include "core/StartFile.h"
 #include "reports/rules/ReportGenerators.h"
+#include "reports/rules/RunPool.h"
 
 namespace brackwell::cli {
 
@@ -71,10 +72,11 @@ int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, st
     const ReportRequest request{options.title ? *options.title : model.TournamentTitle,
                                 ListFilesWithExtension(folder, ".BKS")};
     bool failed = false;
+    reports::RunPool pool;
     // In the report window's order, whatever the order named, as "Create Selected Reports" runs them.
     for (int index = 0; index < kReportCount; ++index) {
         if (!options.chosen[static_cast<std::size_t>(index)]) continue;
-        const ReportOutcome outcome = RunReportGenerator(index, model, dialogs, request);
+        const ReportOutcome outcome = RunReportGenerator(index, model, dialogs, request, pool);
         if (outcome == ReportOutcome::Failed) {
             failed = true;
         } else if (outcome == ReportOutcome::Written) {

@@ -48,7 +48,10 @@ QLabel* NewLabel(const char* name, const char* caption) {
 }  // namespace
 
 frmPoolReports::frmPoolReports(modBrackwell& model, Platform& platform, ReportsWindowHooks hooks, QWidget* parent)
-    : frmPoolReports(model, platform, std::move(hooks), RunReportGenerator, parent) {}
+    : frmPoolReports(model, platform, std::move(hooks),
+                     static_cast<ReportOutcome (*)(int, modBrackwell&, Dialogs&, const ReportRequest&,
+                                                   reports::RunPool&)>(RunReportGenerator),
+                     parent) {}
 
 frmPoolReports::frmPoolReports(modBrackwell& model, Platform& platform, ReportsWindowHooks hooks,
                                ReportGenerator generate, QWidget* parent)

@@ -1,7 +1,7 @@
+#include <algorithm>
 #include <array>
 
 #include "core/Numeric.h"
-#include "core/SelectionFile.h"
 #include "core/TextHelpers.h"
 #include "reports/rules/Generators.h"
 #include "reports/rules/ReportLayout.h"
@@ -13,7 +13,7 @@ constexpr const char* kTitle = "Brackwell - frmPoolReports, Player Selection Det
 constexpr const char* kBoxRule =
     " +------------+  +------------+  +------------+  +------------+  +------------+  +------------+ ";
 
-std::string Cell(const std::string& team) { return Fit(team, 14) + "  "; }
+void AppendCell(std::string& row, const std::string& team) { AppendFit(row, team, 14); row.append("  "); }
 
 // The positions of round k (1..6) in bracket order.
 std::vector<int> RoundPositions(int round) {
@@ -37,30 +37,36 @@ void WriteParticipant(ReportText& report, const std::string& title, const std::s
     report.Line(Blanks(static_cast<std::ptrdiff_t>(HalfRoundedIndent(57.5, title.size()))) + title);
     report.Line(Blanks(46) + "Player Selection Detail");
     report.Line(" ");
+    static const std::string kRuleLine = Blanks(20) + kBoxRule;
     report.Line(Blanks(20) + "       2nd             3rd           Region           Final           Tour            Tour      ");
     report.Line(Blanks(20) + "      Round           Round          Finals           Four           Finals         Champion    ");
-    report.Line(Blanks(20) + kBoxRule);
+    report.Line(kRuleLine);
 
     const long tieBreak = static_cast<long>(RoundHalfEven(NumericValue(lines[kFinalPointsLine])));
     const std::vector<int>& teams = kRounds[1];
+    std::string row;
     for (std::size_t n = 0; n < teams.size(); ++n) {
         const std::string& team = lines[static_cast<std::size_t>(teams[n])];
-        std::string row = n == 0   ? Fit(FileStem(file), 21)
-                          : n == 1 ? "Tie Breaker = " + Padded3(tieBreak) + "    "
-                                   : Blanks(21);
-        row += Cell(team);
+        row.clear();
+        if (n == 0)
+            AppendFit(row, FileStem(file), 21);
+        else if (n == 1)
+            row.append("Tie Breaker = ").append(Padded3(tieBreak)).append("    ");
+        else
+            row.append(21, ' ');
+        AppendCell(row, team);
         bool champion = false;
         for (int round = 2; round <= 6 && !team.empty(); ++round) {
-            bool reached = false;
-            for (const int position : kRounds[static_cast<std::size_t>(round)])
-                reached = reached || lines[static_cast<std::size_t>(position)] == team;
-            if (!reached) continue;
-            row += Cell(team);
+            const std::vector<int>& positions = kRounds[static_cast<std::size_t>(round)];
+            if (std::none_of(positions.begin(), positions.end(),
+                             [&](int position) { return lines[static_cast<std::size_t>(position)] == team; }))
+                continue;
+            AppendCell(row, team);
             champion = round == 6;
         }
         if (!champion) row += " ";
         report.Line(row);
-        if (n == 7 || n == 15 || n == 23) report.Line(Blanks(20) + kBoxRule);
+        if (n == 7 || n == 15 || n == 23) report.Line(kRuleLine);
     }
 }
 }  // namespace
@@ -71,18 +77,18 @@ ReportOutcome PlayerSelectionDetailReport(ReportRun& run) {
         run.dialogs.Message(NoSelectionFilesMessage("\"Player Selection Detail\" report cannot be prepared."), kTitle);
         return ReportOutcome::SkippedStillTicked;
     }
-    for (const std::string& file : run.request.selectionFiles) run.workBox.Add(file);
+    const std::vector<PoolSelection>& pool = run.pool.Selections(run);
+    for (std::size_t n = 0; n < pool.size(); ++n) run.workBox.Add(pool[n].fileName, n);
 
     ReportText report;
     bool first = true;
     for (const WorkBox::Item& item : run.workBox.items()) {
-        ReadSelections(run.model, run.dialogs, run.model.AppFilePath(item.text));
         if (!first) {
             report.Line(" ");
             report.FormFeed();
         }
         first = false;
-        WriteParticipant(report, run.request.reportTitle, item.text, run.model.SelLines);
+        WriteParticipant(report, run.request.reportTitle, item.text, pool[item.tag].lines);
     }
     run.workBox.Clear();
     return WriteWorkFile(run.model, run.dialogs, report) ? ReportOutcome::Written : ReportOutcome::Failed;

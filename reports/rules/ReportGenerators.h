@@ -10,6 +10,10 @@
 
 namespace brackwell {
 
+namespace reports {
+class RunPool;
+}
+
 // The seven reports in run order: index, check-box caption, key, output file, orientation.
 struct ReportInfo {
     const char* caption;      // "Tournament Standings (RPTOPT1.TXT)"
@@ -37,7 +41,11 @@ enum class ReportOutcome {
     Failed,              // its message shown; the box is to be unticked
 };
 
-// Runs report index 0..6. Reading selection files replaces model.SelLines.
+// Runs report index 0..6 over what the run's earlier reports read and scored of the pool; the
+// pool is made empty for each run. A scored report leaves the results in model.SelLines.
+ReportOutcome RunReportGenerator(int index, modBrackwell& model, Dialogs& dialogs, const ReportRequest& request,
+                                 reports::RunPool& pool);
+// The same for a run of this one report.
 ReportOutcome RunReportGenerator(int index, modBrackwell& model, Dialogs& dialogs, const ReportRequest& request);
 
 // Writes TEMPPRT.TXT in the application folder for report index 0..6. False after its own

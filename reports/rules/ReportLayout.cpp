@@ -28,9 +28,14 @@ std::string Padded3(long value) {
 }
 
 std::string Fit(std::string_view text, std::size_t width) {
-    std::string out(text.substr(0, width));
-    out.resize(width, ' ');
+    std::string out;
+    AppendFit(out, text, width);
     return out;
+}
+
+void AppendFit(std::string& out, std::string_view text, std::size_t width) {
+    const std::string_view kept = text.substr(0, width);
+    out.append(kept).append(width - kept.size(), ' ');
 }
 
 void ReportText::Line(std::string_view text) {

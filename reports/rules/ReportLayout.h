@@ -22,6 +22,8 @@ std::string Dashes(std::ptrdiff_t count);
 std::string Padded3(long value);
 // text cut or padded with blanks to exactly width characters.
 std::string Fit(std::string_view text, std::size_t width);
+// The same appended to out, for a line built piece by piece.
+void AppendFit(std::string& out, std::string_view text, std::size_t width);
 
 // The work file being built: CR LF after every line, a page's lines counted.
 class ReportText {

@@ -26,62 +26,17 @@ bool LoadScoredPool(ReportRun& run, const char* title, const std::string& what) 
         ReportTrappedError(run.dialogs, title, kNoResultsMessage);
         return false;
     }
-    ReadSelections(run.model, run.dialogs, results);
+    run.model.SelLines = run.pool.Results(run);
     return true;
 }
 
-std::vector<PoolSelection> ReadPoolSelections(ReportRun& run) {
-    std::vector<PoolSelection> pool(run.request.selectionFiles.size());
-    for (std::size_t i = 0; i < pool.size(); ++i) {
-        pool[i].fileName = run.request.selectionFiles[i];
-        ReadSelectionsInto(pool[i].lines, run.dialogs, run.model.AppFilePath(pool[i].fileName));
-    }
-    return pool;
-}
-
-ReportScorer::ReportScorer(const modBrackwell& model) {
-    PlainBracketView view;
-    ShowStartingField(model, view);
-    points_ = PointsFromView(view);
-}
-
-ScoreRecord ReportScorer::Score(modBrackwell& model, const PoolSelection& selection,
-                                const SelLinesArray& results) const {
-    ScoreRecord record = ScoreLinesInto(selection.lines, results, points_, model.PickState, model.EliminatedTeams);
-    record.FileName = selection.fileName;
-    return record;
-}
-
-bool TeamSelSetup(ReportRun& run) {
-    run.workBox.Clear();
+const TeamPicks* TeamSelSetup(ReportRun& run) {
     if (run.request.selectionFiles.empty()) {
         run.dialogs.Message(NoSelectionFilesMessage("Team Selection Reports cannot be prepared."),
                             "Brackwell - TeamSelSetup", MsgIcon::Critical);
-        return false;
+        return nullptr;
     }
-    SelLinesArray& lines = run.model.SelLines;
-    for (const std::string& file : run.request.selectionFiles) {
-        ReadSelections(run.model, run.dialogs, run.model.AppFilePath(file));
-        const std::string player = lines[kPlayerNameLine] + "_" + lines[kInitialsLine] + ",";
-        for (int position = 1; position <= kPositionCount; ++position) {
-            const int round = RoundOfPosition(position);
-            if (round == 0 || lines[position].empty()) continue;
-            std::string item;
-            item.reserve(lines[position].size() + player.size() + 2);
-            item.append(lines[position]).append(1, ',').append(player).append(1, static_cast<char>('0' + round));
-            run.workBox.Add(std::move(item));
-        }
-    }
-    run.workBox.Add(kTeamSelEndMarker);
-    return true;
-}
-
-std::string_view ItemTeam(const std::string& item) { return std::string_view(item).substr(0, item.find(',')); }
-
-// A player's name may hold a comma; the round code is always the item's last character.
-int ItemRoundCode(const std::string& item) {
-    const int code = item.empty() ? 0 : item.back() - '0';
-    return code >= 1 && code <= 6 ? code : 0;
+    return &run.pool.Picks(run);
 }
 
 std::optional<ReportOutcome> StartProjection(ReportRun& run, const char* title, const std::string& what,

@@ -1,6 +1,6 @@
 #pragma once
-// What the generators share of the pool: the request, the results, scoring, and the team
-// selection set-up and Final Four check of the team and projection reports.
+// What the generators share: the request, the run's pool, the starts of the scored and
+// projection reports, the team selection set-up and the Final Four check.
 
 #include <array>
 #include <optional>
@@ -13,6 +13,7 @@
 #include "core/Model.h"
 #include "core/Scoring.h"
 #include "reports/rules/ReportGenerators.h"
+#include "reports/rules/RunPool.h"
 #include "reports/rules/WorkBox.h"
 
 namespace brackwell::reports {
@@ -22,6 +23,7 @@ struct ReportRun {
     Dialogs& dialogs;
     const ReportRequest& request;
     WorkBox& workBox;
+    RunPool& pool;
 };
 
 inline constexpr const char* kNoResultsMessage =
@@ -30,39 +32,14 @@ inline constexpr const char* kNoResultsMessage =
 std::string NoSelectionFilesMessage(const std::string& what);
 
 // The start of every scored report: without selection files ("... so the\r\n" + what) or
-// without the results file it fails with its message under title; else the results are read
-// into SelLines (the reader reports a faulty file) and it gives true.
+// without the results file it fails with its message under title; else the run's results
+// are in SelLines and it gives true.
 bool LoadScoredPool(ReportRun& run, const char* title, const std::string& what);
 
-// A selection file of the pool read into memory: what a report scores, against the results
-// or against each final that can still happen, without reading the file again.
-struct PoolSelection {
-    std::string fileName;  // as in the file list
-    SelLinesArray lines{};
-};
-// Every selection file of the request, read once each in the file list's order. A faulty file
-// shows the reader's message and keeps what could be read, which is then scored.
-std::vector<PoolSelection> ReadPoolSelections(ReportRun& run);
-
-// Scores selections against results with the points of the start field, the way the standings
-// do, leaving PickState and EliminatedTeams in the model.
-class ReportScorer {
-public:
-    explicit ReportScorer(const modBrackwell& model);
-    ScoreRecord Score(modBrackwell& model, const PoolSelection& selection, const SelLinesArray& results) const;
-
-private:
-    PositionPoints points_{};
-};
-
-// The team selection set-up: the work box filled with team + "," + name + "_" + initials + ","
-// + round code for every pick from the second round on, of every selection file, and the end
-// marker. False after its message when there are no selection files.
-bool TeamSelSetup(ReportRun& run);
-inline constexpr const char* kTeamSelEndMarker = "ZZZZ,ZZZZ,1";
-// The team of a set-up item (before the first ",") and its round code (its last character).
-std::string_view ItemTeam(const std::string& item);
-int ItemRoundCode(const std::string& item);
+// The team selection set-up: every pick from the second round on, of every selection file,
+// in the work list's order with its end marker. Nothing after its message when there are no
+// selection files.
+const TeamPicks* TeamSelSetup(ReportRun& run);
 
 // The Final Four of the results in SelLines: entries 1..4 the region winners in region order.
 struct FinalFour {

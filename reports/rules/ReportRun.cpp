@@ -30,11 +30,12 @@ ReportRunOutcome CreateSelectedReports(modBrackwell& model, Platform& platform, 
     TickedReports written{};
     bool failed = false;
     int done = 0;
+    reports::RunPool pool;
     for (int index = 0; index < kReportCount; ++index) {
         if (!ticked[index]) continue;
         if (steps.progress) steps.progress(done, total);
         ++done;
-        switch (steps.generate(index, model, platform.dialogs, request)) {
+        switch (steps.generate(index, model, platform.dialogs, request, pool)) {
             case ReportOutcome::Written:
                 written[index] = WriteOutputRoutine(model, platform.printer, platform.dialogs, ReportAt(index).key, output);
                 failed = failed || !written[index];

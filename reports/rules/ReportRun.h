@@ -8,13 +8,15 @@
 #include "core/Platform.h"
 #include "reports/rules/ReportGenerators.h"
 #include "reports/rules/ReportOutput.h"
+#include "reports/rules/RunPool.h"
 
 namespace brackwell {
 
 enum class ReportDestination { Printer = 0, File = 1, Email = 2, EmailAll = 3 };
 
-using ReportGenerator =
-    std::function<ReportOutcome(int index, modBrackwell& model, Dialogs& dialogs, const ReportRequest& request)>;
+// A run's generators share the pool it reads (RunReportGenerator's last argument).
+using ReportGenerator = std::function<ReportOutcome(int index, modBrackwell& model, Dialogs& dialogs,
+                                                    const ReportRequest& request, reports::RunPool& pool)>;
 using TickedReports = std::array<bool, kReportCount>;
 
 inline constexpr const char* kCreateReportsTitle = "Brackwell - frmPoolReports, PrintSelections_Click ";
@@ -33,7 +35,7 @@ struct ReportRunSteps {
 
 enum class ReportRunOutcome { NothingTicked, Failed, Done };
 
-// Runs the ticked reports in table order, each generated then output. A report whose generator
+// Runs the ticked reports in table order, each generated then output, all over one pool. A report whose generator
 // fails, or that skipped itself asking for it, is unticked. A report that could not be printed
 // or copied also counts as a failure, so that no mail goes out with a missing file. The mail
 // step follows for the two mail destinations when nothing failed, with the reports written in

@@ -1,5 +1,6 @@
 #include <array>
 #include <exception>
+#include <filesystem>
 #include <fstream>
 
 #include "core/FileSystem.h"
@@ -43,10 +44,11 @@ const ReportInfo* ReportByKey(const std::string& key) {
     return nullptr;
 }
 
-ReportOutcome RunReportGenerator(int index, modBrackwell& model, Dialogs& dialogs, const ReportRequest& request) {
+ReportOutcome RunReportGenerator(int index, modBrackwell& model, Dialogs& dialogs, const ReportRequest& request,
+                                 reports::RunPool& pool) {
     const ReportEntry& entry = kReports.at(static_cast<std::size_t>(index));
     reports::WorkBox workBox;
-    reports::ReportRun run{model, dialogs, request, workBox};
+    reports::ReportRun run{model, dialogs, request, workBox, pool};
     try {
         return entry.generator(run);
     } catch (const std::exception& error) {
@@ -55,6 +57,11 @@ ReportOutcome RunReportGenerator(int index, modBrackwell& model, Dialogs& dialog
         ReportTrappedError(dialogs, entry.errorTitle, "");
     }
     return ReportOutcome::Failed;
+}
+
+ReportOutcome RunReportGenerator(int index, modBrackwell& model, Dialogs& dialogs, const ReportRequest& request) {
+    reports::RunPool pool;
+    return RunReportGenerator(index, model, dialogs, request, pool);
 }
 
 bool GenerateReport(int index, modBrackwell& model, Dialogs& dialogs, const ReportRequest& request) {
@@ -79,7 +86,10 @@ bool CopyWorkFileToReport(const modBrackwell& model, Dialogs& dialogs, const std
         return false;
     }
     const std::string target = model.AppFilePath(report->outputFile);
-    DeleteFileIfPresent(target);
+    // A file under the report's own name is replaced in place; one whose name differs only in
+    // case goes first, so that the report is found under its own name afterwards.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(std::filesystem::symlink_status(target, error))) DeleteFileIfPresent(target);
     return ReplaceFileOrReport(dialogs, target, contents);
 }
 

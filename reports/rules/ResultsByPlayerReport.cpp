@@ -23,31 +23,33 @@ ReportOutcome ResultsByPlayerReport(ReportRun& run) {
         return *ended;
     const SelLinesArray results = run.model.SelLines;
 
-    const ReportScorer scorer(run.model);
     std::size_t wf = 0, wt = 0, x = 0;
-    // Scored once against the results: the width pass and the lines read the same records.
-    std::vector<ScoreRecord> records;
-    const std::vector<PoolSelection> pool = ReadPoolSelections(run);
-    for (const PoolSelection& selection : pool) {
-        wf = std::max(wf, selection.fileName.size());
-        records.push_back(scorer.Score(run.model, selection, results));
-        x = std::max(x, records.back().Champion.size() + records.back().RunnerUp.size() + 6);
+    const std::vector<ScoreRecord>& records = run.pool.Scores(run, results);
+    for (const ScoreRecord& record : records) {
+        wf = std::max(wf, record.FileName.size());
+        x = std::max(x, record.Champion.size() + record.RunnerUp.size() + 6);
     }
     for (int i = 1; i <= 4; ++i) wt = std::max(wt, finalFour.teams[static_cast<std::size_t>(i)].size());
     wf = std::max(wf, wt + 3);
     const double width = static_cast<double>(std::max(wf + x + 25, wf + wt + 30));
     const auto nf = static_cast<std::ptrdiff_t>(wf), nt = static_cast<std::ptrdiff_t>(wt);
 
-    // The finals that can still happen, the same for every participant.
-    std::array<std::array<std::optional<SelLinesArray>, 2>, 5> scenarios;
+    // The finals that can still happen, each with every participant scored against it.
+    struct Projected {
+        std::string opponent;
+        const std::vector<ScoreRecord>* records = nullptr;
+    };
+    std::array<std::array<std::optional<Projected>, 2>, 5> scenarios;
     for (int i = 1; i <= 4; ++i)
         for (int kind = 1; kind <= 2; ++kind)
-            scenarios[static_cast<std::size_t>(i)][kind - 1] = ApplyScenario(results, finalFour, i, kind);
+            if (const std::optional<SelLinesArray> scenario = ApplyScenario(results, finalFour, i, kind))
+                scenarios[static_cast<std::size_t>(i)][kind - 1] =
+                    Projected{ScenarioOpponent(*scenario, i), &run.pool.Scores(run, *scenario)};
 
     ReportText report;
     for (std::size_t n = 0; n < records.size(); ++n) {
-        const std::string& file = pool[n].fileName;
         const ScoreRecord& record = records[n];
+        const std::string& file = record.FileName;
         if (report.pageLines == 0) {
             report.HeaderBlock(run.request.reportTitle, "Projected Results by Player", width);
             report.pageLines = 4;
@@ -62,11 +64,10 @@ ReportOutcome ResultsByPlayerReport(ReportRun& run) {
             const std::string team = Fit(finalFour.teams[static_cast<std::size_t>(i)], wt);
             bool kindOneWritten = false;
             for (int kind = 1; kind <= 2; ++kind) {
-                const std::optional<SelLinesArray>& scenario = scenarios[static_cast<std::size_t>(i)][kind - 1];
+                const std::optional<Projected>& scenario = scenarios[static_cast<std::size_t>(i)][kind - 1];
                 if (!scenario) continue;
-                const ScoreRecord projected = scorer.Score(run.model, pool[n], *scenario);
                 report.Line("   " + (kindOneWritten ? Blanks(nt) : team) + "  winning over  " +
-                            Fit(ScenarioOpponent(*scenario, i), wt) + "  Points = " + Padded3(projected.MaxScore));
+                            Fit(scenario->opponent, wt) + "  Points = " + Padded3((*scenario->records)[n].MaxScore));
                 kindOneWritten = kind == 1;
                 if (kind == 2) report.pageLines += 2;
             }

@@ -11,7 +11,7 @@ constexpr const char* kTitle = "Brackwell - frmPoolReports, Results by Team";
 constexpr int kPageLimit = 54;
 
 struct Finish {
-    std::string file;
+    const std::string* file;
     long points = 0;
     long tieBreak = 0;
 };
@@ -41,7 +41,6 @@ ReportOutcome ResultsByTeamReport(ReportRun& run) {
         return *ended;
     const SelLinesArray results = run.model.SelLines;
 
-    const ReportScorer scorer(run.model);
     std::vector<Final> finals;
     std::vector<SelLinesArray> scenarios;  // the results of each final
     std::size_t wf = 0, heading = 0;
@@ -54,13 +53,10 @@ ReportOutcome ResultsByTeamReport(ReportRun& run) {
             scenarios.push_back(std::move(*scenario));
         }
     // With no final left to happen no selection file is read, so none can show a message.
-    const std::vector<PoolSelection> pool = finals.empty() ? std::vector<PoolSelection>() : ReadPoolSelections(run);
     for (std::size_t s = 0; s < finals.size(); ++s) {
         Final& final = finals[s];
-        for (const PoolSelection& selection : pool) {
-            const ScoreRecord record = scorer.Score(run.model, selection, scenarios[s]);
-            final.finishes.push_back({selection.fileName, record.MaxScore, record.TieBreak});
-        }
+        for (const ScoreRecord& record : run.pool.Scores(run, scenarios[s]))
+            final.finishes.push_back({&record.FileName, record.MaxScore, record.TieBreak});
         std::stable_sort(final.finishes.begin(), final.finishes.end(),
                          [](const Finish& a, const Finish& b) { return a.points > b.points; });
         heading = std::max(heading, final.champion.size() + final.opponent.size() + 16);
@@ -87,7 +83,7 @@ ReportOutcome ResultsByTeamReport(ReportRun& run) {
                 report.pageLines += 2;
             }
             const Finish& finish = final.finishes[n];
-            report.Line("   " + Fit(places[n], 4) + Fit(finish.file, wf) + "  Points = " + Padded3(finish.points) +
+            report.Line("   " + Fit(places[n], 4) + Fit(*finish.file, wf) + "  Points = " + Padded3(finish.points) +
                         "   Tie Breaker = " + Padded3(finish.tieBreak));
             if (++report.pageLines > kPageLimit) {
                 report.FormFeed();

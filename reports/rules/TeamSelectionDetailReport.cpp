@@ -14,13 +14,6 @@ constexpr int kPageLines = 58;
 constexpr std::array<const char*, 7> kStages{"",           "Second Round", "Third Round", "Regional Final",
                                              "Final Four", "Final",        "Champion"};
 
-// The participant part of a set-up item: between the team and the round code.
-std::string ItemPlayer(const std::string& item) {
-    const std::size_t first = item.find(',');
-    const std::size_t last = item.rfind(',');
-    return first == last ? std::string() : item.substr(first + 1, last - first - 1);
-}
-
 // One stage: its name, how many picked the team to reach it, and who, wrapped under the names.
 void AppendStage(std::vector<std::string>& block, int stage, const std::vector<std::string>& players) {
     std::string line = "    " + Fit(kStages[static_cast<std::size_t>(stage)], 16) + Padded3(static_cast<long>(players.size())) + "  ";
@@ -61,7 +54,8 @@ void WriteBlock(ReportText& report, const std::string& title, const std::vector<
 }  // namespace
 
 ReportOutcome TeamSelectionDetailReport(ReportRun& run) {
-    if (!TeamSelSetup(run)) return ReportOutcome::Skipped;
+    const TeamPicks* picks = TeamSelSetup(run);
+    if (picks == nullptr) return ReportOutcome::Skipped;
 
     ReportText report;
     std::string current;
@@ -75,13 +69,13 @@ ReportOutcome TeamSelectionDetailReport(ReportRun& run) {
         WriteBlock(report, run.request.reportTitle, block);
         for (auto& stage : players) stage.clear();
     };
-    for (const WorkBox::Item& item : run.workBox.items()) {
-        const std::string_view team = ItemTeam(item.text);
+    for (const TeamPicks::Pick& pick : picks->picks()) {
+        const std::string_view team = picks->Team(pick);
         if (team != current) {
             if (!current.empty()) flush();
             current = team;
         }
-        players[static_cast<std::size_t>(ItemRoundCode(item.text))].push_back(ItemPlayer(item.text));
+        players[static_cast<std::size_t>(pick.round)].push_back(picks->Player(pick));
     }
     return WriteWorkFile(run.model, run.dialogs, report) ? ReportOutcome::Written : ReportOutcome::Failed;
 }

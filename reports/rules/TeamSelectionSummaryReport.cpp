@@ -24,7 +24,8 @@ std::string SummaryRow(const std::string& team, const std::array<int, 7>& c) {
 }  // namespace
 
 ReportOutcome TeamSelectionSummaryReport(ReportRun& run) {
-    if (!TeamSelSetup(run)) return ReportOutcome::Skipped;
+    const TeamPicks* picks = TeamSelSetup(run);
+    if (picks == nullptr) return ReportOutcome::Skipped;
 
     ReportText report;
     report.pageLines = 1;
@@ -32,8 +33,8 @@ ReportOutcome TeamSelectionSummaryReport(ReportRun& run) {
     bool first = true;
     std::array<int, 7> counts{};
     const std::string& title = run.request.reportTitle;
-    for (const WorkBox::Item& item : run.workBox.items()) {
-        const std::string_view team = ItemTeam(item.text);
+    for (const TeamPicks::Pick& pick : picks->picks()) {
+        const std::string_view team = picks->Team(pick);
         if (team != current || first) {
             if (report.pageLines == 1) {
                 report.Line(" ");
@@ -59,7 +60,7 @@ ReportOutcome TeamSelectionSummaryReport(ReportRun& run) {
             current = team;
             first = false;
         }
-        ++counts[static_cast<std::size_t>(ItemRoundCode(item.text))];
+        ++counts[static_cast<std::size_t>(pick.round)];
     }
     return WriteWorkFile(run.model, run.dialogs, report) ? ReportOutcome::Written : ReportOutcome::Failed;
 }

@@ -15,19 +15,17 @@ ReportOutcome TournamentStandingsReport(ReportRun& run) {
     run.workBox.Clear();
     if (!LoadScoredPool(run, kTitle, "\"Tournament Standings Report\" cannot be prepared.")) return ReportOutcome::Failed;
 
-    const ReportScorer scorer(run.model);
-    std::vector<ScoreRecord> records;
+    const std::vector<ScoreRecord>& records = run.pool.Scores(run, run.model.SelLines);
     std::size_t w1 = 0, w2 = 0, w3 = 0;
-    for (const PoolSelection& selection : ReadPoolSelections(run)) {
-        ScoreRecord record = scorer.Score(run.model, selection, run.model.SelLines);
+    for (std::size_t n = 0; n < records.size(); ++n) {
+        const ScoreRecord& record = records[n];
         w1 = std::max(w1, record.PlayerName.size());
         w2 = std::max(w2, record.FileName.size());
         w3 = std::max(w3, record.Champion.size());
         run.workBox.Add(Padded3(record.Score) + ";" + record.PlayerName + ";" + record.FileName + ";" +
                             Padded3(record.MaxScore) + ";" + Padded3(record.Correct) + ";" + Padded3(record.Wrong) +
                             ";" + record.Champion + ";" + Padded3(record.TieBreak),
-                        records.size());
-        records.push_back(std::move(record));
+                        n);
     }
     const double width = static_cast<double>(w1 + w2 + w3 + 44);
     const auto n1 = static_cast<std::ptrdiff_t>(w1), n2 = static_cast<std::ptrdiff_t>(w2);

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "core/FileSystem.h"
 #include "core/SelectionFile.h"
 #include "tests/cli/CliRunner.h"
 #include "tests/support/TempFolder.h"
@@ -59,6 +60,20 @@ TEST(ReportCommand, AFailedReportEndsWithOneAndAWrongCommandLineWithTwo) {
     EXPECT_EQ(RunCli({"report", "--folder", folder.path(), "Standings"}).exitCode, 2);
     EXPECT_EQ(RunCli({"report", "--folder", folder.path()}).exitCode, 2);
     EXPECT_EQ(RunCli({"report", "--folder", folder.File("missing"), "--all"}).exitCode, 1);
+}
+
+// The reports of one command read the pool once: a faulty file's message comes once.
+TEST(ReportCommand, AllTellsOfAFaultySelectionFileOnce) {
+    const TempFolder folder;
+    CopyDemo(folder);
+    const std::string faulty = ListFilesWithExtension(folder.path(), ".BKS").front();
+    folder.Write(faulty, "Texas\r\n");
+    const CliRun run = RunCli({"report", "--folder", folder.path(), "--all"});
+    EXPECT_EQ(run.exitCode, 0);
+    const std::string message = "There is a problem opening: " + folder.File(faulty);
+    const std::size_t first = run.err.find(message);
+    ASSERT_NE(first, std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find(message, first + 1), std::string::npos) << run.err;
 }
 
 }  // namespace

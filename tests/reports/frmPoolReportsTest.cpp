@@ -43,7 +43,7 @@ struct ReportsWindow {
     void Open() {
         ReportsWindowHooks hooks{[this](const std::string& file) { scoredPrints.push_back(file); },
                                  [this] { ++resultsPrints; }, [this] { ++customReporting; }, [this] { ++closed; }};
-        auto generate = [this](int index, modBrackwell&, Dialogs&, const ReportRequest& request) {
+        auto generate = [this](int index, modBrackwell&, Dialogs&, const ReportRequest& request, reports::RunPool&) {
             generated.push_back(index);
             for (int f : failing)
                 if (f == index) return ReportOutcome::Failed;

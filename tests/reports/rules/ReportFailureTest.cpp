@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 
 #include "core/RosterFile.h"
+#include "reports/rules/RunPool.h"
 #include "tests/reports/rules/ReportPoolFixture.h"
 
 namespace brackwell {
@@ -125,6 +127,25 @@ TEST_P(FaultySelection, ShowsTheReadersMessageOnceAndWrites) {
 
 INSTANTIATE_TEST_SUITE_P(ScoredReports, FaultySelection,
                          ::testing::Values("TournamentStandings", "ResultsByPlayer", "ResultsByTeam"));
+
+// However many reports of a run read the pool, a faulty selection file and a faulty results
+// file each show the reader's message once.
+TEST(FaultySelection, OneRunShowsEachFaultyFilesMessageOnce) {
+    ReportPool pool;
+    const std::string faulty = ListFilesWithExtension(pool.folder.path(), ".BKS").front();
+    pool.folder.Write(faulty, "Texas\r\n");
+    pool.folder.Write(kResultsFileName, pool.folder.Read(kResultsFileName) + "extra\r\n");
+    pool.dialogs.AllowMessages();
+    reports::RunPool shared;
+    for (int index = 0; index < kReportCount; ++index)
+        RunReportGenerator(index, pool.model, pool.dialogs, pool.Request(), shared);
+    std::map<std::string, int> shown;
+    for (const testing::DialogCall& message : pool.dialogs.messages())
+        if (message.title == "** ERROR IN OPENING FILE - ReadSelections Routine **")
+            ++shown[message.text.find(faulty) != std::string::npos ? faulty : message.text];
+    EXPECT_EQ(shown.size(), 2U);  // the selection file's and the results file's
+    for (const auto& [file, times] : shown) EXPECT_EQ(times, 1) << file;
+}
 
 }  // namespace
 }  // namespace brackwell

@@ -101,6 +101,10 @@ TEST(CopyWorkFileToReport, CopiesTheWorkFileOverTheReportFileByteForByte) {
     EXPECT_EQ(pool.folder.Read("RPTOPT3.TXT"), bytes);
     EXPECT_FALSE(std::filesystem::exists(pool.folder.File("rptopt3.txt")));  // the old name is gone
     EXPECT_TRUE(CopyWorkFileToReport(pool.model, pool.dialogs, "NoSuchReport"));
+    // With the report's own name among others of other case, the report lands under its own.
+    pool.folder.Write("rptopt3.txt", "old");
+    EXPECT_TRUE(CopyWorkFileToReport(pool.model, pool.dialogs, "TeamSelectionSummary"));
+    EXPECT_EQ(pool.folder.Read("RPTOPT3.TXT"), bytes);
 
     std::filesystem::remove(pool.folder.File(kWorkFileName));
     pool.dialogs.AllowMessages();

@@ -22,7 +22,7 @@ struct ScriptedGenerators {
     ReportRequest seen;
 
     ReportGenerator Generator() {
-        return [this](int index, modBrackwell&, Dialogs&, const ReportRequest& request) {
+        return [this](int index, modBrackwell&, Dialogs&, const ReportRequest& request, reports::RunPool&) {
             ran.push_back(index);
             seen = request;
             if (outcomes.count(index) != 0) return outcomes.at(index);
@@ -117,7 +117,7 @@ TEST_F(RunFixture, AReportThatCannotBeWrittenStopsTheMail) {
     // The generator claims success but leaves no work file.
     TickedReports ticked{false, true, false, false, false, false, false};
     ReportRunSteps steps;
-    steps.generate = [](int, modBrackwell&, Dialogs&, const ReportRequest&) { return ReportOutcome::Written; };
+    steps.generate = [](int, modBrackwell&, Dialogs&, const ReportRequest&, reports::RunPool&) { return ReportOutcome::Written; };
     steps.showMailWindow = [this] { ++mailWindowShown; };
     test.dialogs.AllowMessages();
     EXPECT_EQ(CreateSelectedReports(model, test.platform, ticked, ReportDestination::EmailAll, true, {}, steps),
