@@ -140,12 +140,14 @@ private:
 
     // Sends the team through the game of the level; the chance of what that settles: the game
     // above lost to this team's conqueror, and this game won against a team already known.
-    double Decide(int level, int team) {
+    // The totals go to the next level's row, or to `out` when given.
+    double Decide(int level, int team, std::int16_t* out = nullptr) {
         const Plan::Step& step = plan_.steps[level];
         teams_[step.game] = team;
         const int stride = points_.Stride();
-        std::int16_t* sums = sums_.data() + static_cast<std::size_t>(level + 1) * stride;
-        points_.AddGain(kernel_, sums, sums - stride, step.game, team);
+        const std::int16_t* sums = sums_.data() + static_cast<std::size_t>(level) * stride;
+        points_.AddGain(kernel_, out != nullptr ? out : sums_.data() + static_cast<std::size_t>(level + 1) * stride, sums,
+                        step.game, team);
         const int seed = field_.Seed[team];
         double chance = 1.0;
         if (step.aboveChance && teams_[step.above] != team) chance *= chances_(field_.Seed[teams_[step.above]], seed);
@@ -179,6 +181,14 @@ private:
                 tally_.Add(points_.FinalTotals(sums, teams_, scratch_), weight);
                 Report(1);
             }
+            return;
+        }
+        if (gathering_ && level == levels_ - 1) {
+            // The last game straight into the block.
+            ForEachChoice(level, [&](int team) {
+                std::int16_t* row = block_.data() + static_cast<std::size_t>(blockFill_) * stride;
+                blockWeights_[blockFill_++] = weight * Decide(level, team, row);
+            });
             return;
         }
         ForEachChoice(level, [&](int team) { Visit(level + 1, weight * Decide(level, team)); });

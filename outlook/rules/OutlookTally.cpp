@@ -55,29 +55,42 @@ void OutlookTally::AddBlock(const OutlookKernel& kernel, const std::int16_t* row
                             int lanes) {
     if (participants_ == 0 || count == 0) return;
     outcomes_ += static_cast<std::uint64_t>(count);
-    for (int r = 0; r < count; ++r) {
-        const std::int16_t* row = rows + static_cast<std::ptrdiff_t>(r) * lanes;
-        weight_ += weights[r];
-        int tied = 0;
-        const std::int16_t top = kernel.Top(row, lanes, tied);
-        if (tied == 1) {
-            const int winner = kernel.Find(row, lanes, top);
-            ++outright_[winner];
-            shared_[winner] += 1.0;
-            seeded_[winner] += weights[r];
-            continue;
-        }
-        const double share = 1.0 / tied;
-        for (int i = 0; i < participants_; ++i) {
-            if (row[i] != top) continue;
-            shared_[i] += share;
-            seeded_[i] += share * weights[r];
-        }
-    }
-
     low_.resize(lanes);
     high_.resize(lanes);
     kernel.Bounds(rows, count, lanes, low_.data(), high_.data());
+    // When one participant's lowest total beats everyone else's highest, it wins every row.
+    int tiedLow = 0;
+    const std::int16_t leaderLow = kernel.Top(low_.data(), lanes, tiedLow);
+    if (tiedLow == 1 && kernel.CountAbove(high_.data(), lanes, static_cast<std::int16_t>(leaderLow - 1)) == 1) {
+        const int leader = kernel.Find(low_.data(), lanes, leaderLow);
+        double weight = 0;
+        for (int r = 0; r < count; ++r) weight += weights[r];
+        weight_ += weight;
+        outright_[leader] += static_cast<std::uint64_t>(count);
+        shared_[leader] += count;
+        seeded_[leader] += weight;
+    } else {
+        for (int r = 0; r < count; ++r) {
+            const std::int16_t* row = rows + static_cast<std::ptrdiff_t>(r) * lanes;
+            weight_ += weights[r];
+            int tied = 0;
+            const std::int16_t top = kernel.Top(row, lanes, tied);
+            if (tied == 1) {
+                const int winner = kernel.Find(row, lanes, top);
+                ++outright_[winner];
+                shared_[winner] += 1.0;
+                seeded_[winner] += weights[r];
+                continue;
+            }
+            const double share = 1.0 / tied;
+            for (int i = 0; i < participants_; ++i) {
+                if (row[i] != top) continue;
+                shared_[i] += share;
+                seeded_[i] += share * weights[r];
+            }
+        }
+    }
+
     // A participant's place in the block is at least 1 + the others whose lowest total beats its
     // total, and at most 1 + those whose highest does. So only a row where its total reaches
     // `better` can improve its best place, and only one where it stays below `worse` its worst;
