@@ -29,7 +29,7 @@ private:
     void Report(bool force);
 
     std::uint64_t total_;
-    const OutlookProgress& progress_;
+    OutlookProgress progress_;
     int threads_;
     std::atomic<std::uint64_t> done_{0};
     std::atomic<bool> cancelled_{false};
