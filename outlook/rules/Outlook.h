@@ -1,6 +1,23 @@
 #pragma once
 // Who can still win the pool: every way the undecided games can still go, counted exactly while
 // few games are left, estimated by simulated tournaments before that.
+//
+// - A game is undecided when its results line is empty, as scoring has it. The teams meeting
+//   there are the winners at its feeders: entered, or sent there by the outcome.
+// - A result entered above undecided games settles the games on its team's way there (only the
+//   outcomes that agree count; their seeded chance is that of the model given the result). A
+//   result naming a team that cannot have got there settles nothing and is scored as entered.
+//   Where two teams of the same name could have got there, the one from the upper feeder did.
+// - A participant's total in an outcome is what scoring gives against the results completed
+//   that way. Places rank by total alone: 1 + the participants with a higher total.
+// - An outcome is one winner per undecided game: 2^open outcomes, each counted once.
+// - Seed model: see SeedModel.h. A team keeps the seed of its starting slot; a team whose seed is
+//   not known (0, or an entered winner that came from neither feeder) plays even games.
+// - Exact when UndecidedGames <= ExactLimit. An estimate draws Simulations tournaments of coin
+//   tosses (FirstOutright, FirstShared, FirstShare, ChanceEven) and as many under the seed model
+//   (ChanceSeeded); Best/WorstPlace are the best and worst seen in either; MarginPercent is the
+//   largest 95% margin of any row's ChanceEven or ChanceSeeded. Simulations 0 counts as 1.
+// - With no entrants there are no rows; UndecidedGames and Outcomes still describe the bracket.
 
 #include <array>
 #include <cstdint>

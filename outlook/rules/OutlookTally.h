@@ -1,0 +1,69 @@
+#pragma once
+// The counts of a set of outcomes: who finished first in how many, the chance-weighted share,
+// and the best and worst place seen.
+
+#include <cstdint>
+#include <vector>
+
+#include "outlook/rules/OutlookKernel.h"
+
+namespace brackwell {
+
+class OutlookTally {
+public:
+    explicit OutlookTally(int participants = 0);
+
+    // One outcome with these final totals, weighted `weight` for the seeded chance.
+    void Add(const std::int16_t* totals, double weight);
+    // `count` outcomes at once, their totals in consecutive rows of `lanes` (padding lanes at
+    // kPaddingTotal). Places are looked at only for participants whose best or worst place the
+    // block can still change, judged by the lowest and highest total each reaches in it.
+    void AddBlock(const OutlookKernel& kernel, const std::int16_t* rows, const double* weights, int count, int lanes);
+    // The places of an outcome counted elsewhere (or counted again): a good first guess at the
+    // best and worst places lets blocks skip looking at them.
+    void SeePlaces(const std::int16_t* totals);
+    // The best and worst places seen by another tally, and nothing else of it.
+    void TakePlaces(const OutlookTally& other);
+    // The outcomes of another tally (merging in a fixed order gives the same sums every run).
+    void Merge(const OutlookTally& other);
+
+    std::uint64_t Outcomes() const { return outcomes_; }
+    double Weight() const { return weight_; }
+    std::uint64_t FirstOutright(int i) const { return outright_[i]; }
+    double FirstShared(int i) const { return shared_[i]; }
+    double SeededShared(int i) const { return seeded_[i]; }
+    int BestPlace(int i) const { return best_[i]; }
+    int WorstPlace(int i) const { return worst_[i]; }
+
+private:
+    void PlaceAt(int i, std::int16_t total);
+
+    int participants_;
+    std::uint64_t outcomes_ = 0;
+    double weight_ = 0;
+    std::vector<std::uint64_t> outright_;
+    std::vector<double> shared_;
+    std::vector<double> seeded_;
+    std::vector<int> best_;
+    std::vector<int> worst_;
+    std::vector<std::int16_t> sorted_;
+    std::vector<std::int16_t> low_;
+    std::vector<std::int16_t> high_;
+    // How many of a set of totals lie above any value.
+    class CountsAbove {
+    public:
+        void Count(const std::int16_t* values, int n);
+        // The lowest value that at most `most` of the totals lie above (beyond the 16-bit
+        // range when every value or none qualifies).
+        int LowestWithAtMost(int most) const;
+
+    private:
+        int base_ = 0;
+        int all_ = 0;
+        std::vector<int> above_;  // [k]: the values above base_ + k
+    };
+    CountsAbove lowAbove_;
+    CountsAbove highAbove_;
+};
+
+}  // namespace brackwell
