@@ -1,0 +1,65 @@
+#include "outlook/rules/OutlookPoints.h"
+
+#include <cstdlib>
+
+#include "core/Numeric.h"
+
+namespace brackwell {
+
+namespace {
+
+// A pick earns its points when it names the team that holds the position, as scoring has it:
+// the same bytes, and a position with an empty line is not won by anyone.
+std::int16_t Earned(const OutlookPool& pool, int participant, int position, int team) {
+    const std::string& holder = pool.Results[team];
+    if (holder.empty() || pool.Entrants[participant].Picks[position] != holder) return 0;
+    return pool.Points[position];
+}
+
+}  // namespace
+
+OutlookPoints::OutlookPoints(const OutlookPool& pool, const OutlookField& field) : pool_(pool) {
+    participants_ = static_cast<int>(pool.Entrants.size());
+    stride_ = (participants_ + kLaneBlock - 1) / kLaneBlock * kLaneBlock;
+    int magnitude = 0;
+    for (int p = 1; p <= kPositionCount; ++p) magnitude += std::abs(pool.Points[p]);
+    plainSums_ = magnitude <= 32767;
+
+    certain_.assign(stride_, 0);
+    for (int i = 0; i < participants_; ++i) {
+        int sum = 0;
+        for (int p = 1; p <= kPositionCount; ++p)
+            if (field.Team[p] != 0) sum += Earned(pool, i, p, field.Team[p]);
+        certain_[i] = static_cast<std::int16_t>(plainSums_ ? sum : 0);
+    }
+
+    gains_.assign(stride_, 0);  // row 0: nothing earned
+    std::uint16_t rows = 1;
+    for (int p : field.OpenGames) {
+        for (int team : field.Contenders[p]) {
+            gainRow_[p][team] = rows++;
+            gains_.resize(static_cast<std::size_t>(rows) * stride_, 0);
+            std::int16_t* row = gains_.data() + static_cast<std::size_t>(rows - 1) * stride_;
+            for (int i = 0; i < participants_; ++i) row[i] = Earned(pool, i, p, team);
+        }
+    }
+}
+
+void OutlookPoints::AddGain(std::int16_t* totals, int position, int team) const {
+    const std::int16_t* gain = Gain(position, team);
+    for (int i = 0; i < stride_; ++i) totals[i] = static_cast<std::int16_t>(totals[i] + gain[i]);
+}
+
+const std::int16_t* OutlookPoints::FinalTotals(const std::int16_t* sums, const PositionTeams& teams,
+                                               std::vector<std::int16_t>& scratch) const {
+    if (plainSums_) return sums;
+    scratch.resize(stride_);
+    for (int i = 0; i < participants_; ++i) {
+        std::int16_t total = 0;
+        for (int p = 1; p <= kPositionCount; ++p) total = AddInt16(total, Earned(pool_, i, p, teams[p]));
+        scratch[i] = total;
+    }
+    return scratch.data();
+}
+
+}  // namespace brackwell

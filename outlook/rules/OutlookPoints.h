@@ -1,0 +1,51 @@
+#pragma once
+// What each participant earns at each position for each team that can hold it, laid out for
+// adding a whole game's points to every participant's total at once.
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "outlook/rules/Outlook.h"
+#include "outlook/rules/OutlookField.h"
+
+namespace brackwell {
+
+class OutlookPoints {
+public:
+    // Totals are kept in lanes of this many participants (padding lanes hold 0).
+    static constexpr int kLaneBlock = 16;
+
+    OutlookPoints(const OutlookPool& pool, const OutlookField& field);
+
+    int Participants() const { return participants_; }
+    int Stride() const { return stride_; }
+    // True when no total can leave the 16-bit range part way through the positions; a total is
+    // then the plain sum of its points, in any order. Otherwise only Total() gives it exactly.
+    bool PlainSums() const { return plainSums_; }
+    // The points of the positions whose winner is certain, per participant (plain sums only).
+    const std::int16_t* Certain() const { return certain_.data(); }
+    // The points of an open game won by the team, per participant.
+    const std::int16_t* Gain(int position, int team) const {
+        return gains_.data() + static_cast<std::size_t>(gainRow_[position][team]) * stride_;
+    }
+    // totals += the points of the open game won by the team.
+    void AddGain(std::int16_t* totals, int position, int team) const;
+    // Every participant's final total with these teams at the positions: `sums` (Certain() plus
+    // the gains of the open games) when they are plain sums, else added up position by position
+    // as scoring adds them. Returns the totals, `sums` or `scratch`.
+    const std::int16_t* FinalTotals(const std::int16_t* sums, const PositionTeams& teams,
+                                    std::vector<std::int16_t>& scratch) const;
+
+private:
+    int participants_ = 0;
+    int stride_ = 0;
+    bool plainSums_ = true;
+    std::vector<std::int16_t> certain_;
+    std::vector<std::int16_t> gains_;
+    // Row of gains_ per (position, team); 0 is a row of zeros.
+    std::array<std::array<std::uint16_t, kPositionCount + 1>, kPositionCount + 1> gainRow_{};
+    const OutlookPool& pool_;
+};
+
+}  // namespace brackwell

@@ -1,0 +1,39 @@
+#pragma once
+// The counts of a set of outcomes: who finished first in how many, the chance-weighted share,
+// and the best and worst place seen.
+
+#include <cstdint>
+#include <vector>
+
+namespace brackwell {
+
+class OutlookTally {
+public:
+    explicit OutlookTally(int participants = 0);
+
+    // One outcome with these final totals, weighted `weight` for the seeded chance.
+    void Add(const std::int16_t* totals, double weight);
+    // The outcomes of another tally (merging in a fixed order gives the same sums every run).
+    void Merge(const OutlookTally& other);
+
+    std::uint64_t Outcomes() const { return outcomes_; }
+    double Weight() const { return weight_; }
+    std::uint64_t FirstOutright(int i) const { return outright_[i]; }
+    double FirstShared(int i) const { return shared_[i]; }
+    double SeededShared(int i) const { return seeded_[i]; }
+    int BestPlace(int i) const { return best_[i]; }
+    int WorstPlace(int i) const { return worst_[i]; }
+
+private:
+    int participants_;
+    std::uint64_t outcomes_ = 0;
+    double weight_ = 0;
+    std::vector<std::uint64_t> outright_;
+    std::vector<double> shared_;
+    std::vector<double> seeded_;
+    std::vector<int> best_;
+    std::vector<int> worst_;
+    std::vector<std::int16_t> sorted_;
+};
+
+}  // namespace brackwell

@@ -1,0 +1,12 @@
+#include "outlook/rules/SeedModel.h"
+
+#include <cmath>
+
+namespace brackwell {
+
+double SeedWinChance(int seed, int opponentSeed) {
+    if (seed <= 0 || opponentSeed <= 0) return 0.5;
+    return 1.0 / (1.0 + std::exp(-kSeedModelSlope * (opponentSeed - seed)));
+}
+
+}  // namespace brackwell

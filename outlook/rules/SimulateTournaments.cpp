@@ -1,0 +1,101 @@
+// Tournaments drawn game by game in position order, in batches that each draw from their own
+// generator: a batch's tournaments depend only on the seed and the batch's number.
+
+#include <algorithm>
+#include <vector>
+
+#include "outlook/rules/OutlookCounting.h"
+#include "outlook/rules/SeedModel.h"
+
+namespace brackwell {
+
+namespace {
+
+constexpr std::uint64_t kBatchSize = 1 << 13;
+constexpr std::uint64_t kPieces = 256;
+
+// SplitMix64: small, fast, and good enough for drawing game winners.
+class Generator {
+public:
+    explicit Generator(std::uint64_t seed) : state_(seed) {}
+    std::uint64_t Next() {
+        std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+        return z ^ (z >> 31);
+    }
+    // Uniform in [0, 1).
+    double Uniform() { return static_cast<double>(Next() >> 11) * 0x1.0p-53; }
+
+private:
+    std::uint64_t state_;
+};
+
+class Simulation {
+public:
+    Simulation(const OutlookField& field, const OutlookPoints& points)
+        : field_(field), points_(points), teams_(field.Team), sums_(points.Stride()) {}
+
+    // One tournament into the tally: coin tosses, or the seed model's draws. An outcome that a
+    // later entered result settles is weighed by the chance of the settled games.
+    void Play(Generator& generator, bool seeded, OutlookTally& tally) {
+        std::copy(points_.Certain(), points_.Certain() + points_.Stride(), sums_.begin());
+        double weight = 1.0;
+        for (int game : field_.UndecidedGames) {
+            if (field_.Team[game] != 0) {
+                if (seeded) weight *= WinnerChance(field_, teams_, game);
+                continue;
+            }
+            const auto [upper, lower] = FeedingPositions(game);
+            const int up = teams_[upper];
+            const int down = teams_[lower];
+            const double upperChance = seeded ? SeedWinChance(field_.Seed[up], field_.Seed[down]) : 0.5;
+            teams_[game] = generator.Uniform() < upperChance ? up : down;
+            points_.AddGain(sums_.data(), game, teams_[game]);
+        }
+        tally.Add(points_.FinalTotals(sums_.data(), teams_, scratch_), weight);
+    }
+
+private:
+    const OutlookField& field_;
+    const OutlookPoints& points_;
+    PositionTeams teams_;
+    std::vector<std::int16_t> sums_;
+    std::vector<std::int16_t> scratch_;
+};
+
+}  // namespace
+
+std::optional<SimulatedTallies> SimulateTournaments(const OutlookField& field, const OutlookPoints& points,
+                                                    std::uint64_t tournaments, std::uint64_t seed, OutlookWork& work) {
+    // Batches are grouped into a fixed number of pieces of work, each with its own tallies.
+    const std::uint64_t batches = (tournaments + kBatchSize - 1) / kBatchSize;
+    const std::uint64_t pieces = std::min<std::uint64_t>(batches, kPieces);
+    std::vector<std::optional<SimulatedTallies>> results(pieces);
+    const bool finished = work.Run(pieces, [&](std::uint64_t piece) {
+        SimulatedTallies tallies{OutlookTally(points.Participants()), OutlookTally(points.Participants())};
+        Simulation simulation(field, points);
+        for (std::uint64_t batch = piece * batches / pieces; batch < (piece + 1) * batches / pieces; ++batch) {
+            const std::uint64_t first = batch * kBatchSize;
+            const std::uint64_t count = std::min(kBatchSize, tournaments - first);
+            // Distinct, well-mixed starting states per batch and model.
+            Generator even(Generator(seed ^ (2 * first)).Next());
+            Generator seeded(Generator(seed ^ (2 * first + 1)).Next());
+            for (std::uint64_t t = 0; t < count; ++t) {
+                simulation.Play(even, false, tallies.Even);
+                simulation.Play(seeded, true, tallies.Seeded);
+            }
+            if (!work.Advance(2 * count)) return;
+        }
+        results[piece] = std::move(tallies);
+    });
+    if (!finished) return std::nullopt;
+    SimulatedTallies total{OutlookTally(points.Participants()), OutlookTally(points.Participants())};
+    for (const auto& piece : results) {
+        total.Even.Merge(piece->Even);
+        total.Seeded.Merge(piece->Seeded);
+    }
+    return total;
+}
+
+}  // namespace brackwell

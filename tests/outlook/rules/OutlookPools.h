@@ -1,0 +1,26 @@
+#pragma once
+// Pools for the outlook's tests: a field played out at random, some games cleared again, and
+// participants who mostly pick the better seed, with duplicates, near duplicates and damage.
+
+#include <cstdint>
+#include <random>
+
+#include "outlook/rules/Outlook.h"
+
+namespace brackwell::testing {
+
+struct PoolRecipe {
+    std::uint64_t seed = 1;
+    int undecided = 10;     // games cleared, the latest first
+    int participants = 8;
+    bool scattered = false;  // clear games anywhere, leaving later results standing above them
+    bool damaged = false;    // blank, mis-cased and foreign picks; a later result naming no team
+    std::array<std::int16_t, 6> roundPoints{1, 2, 4, 8, 16, 32};
+};
+
+OutlookPool MakePool(const PoolRecipe& recipe);
+
+// A pick favouring the better seed, as the participants of a real pool mostly do.
+bool UpperPicked(std::mt19937_64& random, int upperSeed, int lowerSeed);
+
+}  // namespace brackwell::testing

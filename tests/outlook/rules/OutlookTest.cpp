@@ -1,0 +1,152 @@
+#include "outlook/rules/Outlook.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <numeric>
+
+#include "tests/outlook/rules/BruteForce.h"
+#include "tests/outlook/rules/OutlookPools.h"
+
+namespace brackwell::testing {
+namespace {
+
+void ExpectSameOutlook(const OutlookResult& expected, const OutlookResult& actual) {
+    EXPECT_EQ(expected.UndecidedGames, actual.UndecidedGames);
+    EXPECT_EQ(expected.Outcomes, actual.Outcomes);
+    ASSERT_EQ(expected.Rows.size(), actual.Rows.size());
+    for (std::size_t i = 0; i < expected.Rows.size(); ++i) {
+        SCOPED_TRACE("row " + std::to_string(i));
+        const OutlookRow& e = expected.Rows[i];
+        const OutlookRow& a = actual.Rows[i];
+        EXPECT_EQ(e.FileName, a.FileName);
+        EXPECT_EQ(e.PlayerName, a.PlayerName);
+        EXPECT_EQ(e.Score, a.Score);
+        EXPECT_EQ(e.MaxScore, a.MaxScore);
+        EXPECT_EQ(e.BestPlace, a.BestPlace);
+        EXPECT_EQ(e.WorstPlace, a.WorstPlace);
+        EXPECT_EQ(e.FirstOutright, a.FirstOutright);
+        EXPECT_NEAR(e.FirstShared, a.FirstShared, 1e-6);
+        EXPECT_NEAR(e.FirstShare, a.FirstShare, 1e-9);
+        EXPECT_NEAR(e.ChanceEven, a.ChanceEven, 1e-9);
+        EXPECT_NEAR(e.ChanceSeeded, a.ChanceSeeded, 1e-9);
+    }
+}
+
+// What must hold of any outlook, exact or estimated.
+void ExpectConsistent(const OutlookResult& outlook) {
+    double shared = 0, seeded = 0;
+    for (const OutlookRow& row : outlook.Rows) {
+        shared += row.FirstShared;
+        seeded += row.ChanceSeeded;
+        EXPECT_LE(row.FirstOutright, row.FirstShared + 1e-9);
+        EXPECT_LE(1, row.BestPlace);
+        EXPECT_LE(row.BestPlace, row.WorstPlace);
+        EXPECT_LE(row.WorstPlace, static_cast<int>(outlook.Rows.size()));
+        for (const OutlookRow& other : outlook.Rows)
+            if (row.MaxScore < other.Score) {
+                EXPECT_EQ(row.FirstShared, 0) << row.FileName;
+                EXPECT_GE(row.BestPlace, 2) << row.FileName;
+            }
+    }
+    if (outlook.Rows.empty()) return;
+    EXPECT_NEAR(shared, static_cast<double>(outlook.Outcomes), 1e-6 * static_cast<double>(outlook.Outcomes));
+    EXPECT_NEAR(seeded, 100.0, 1e-6);
+}
+
+struct BruteCase {
+    const char* name;
+    PoolRecipe recipe;
+};
+
+class AgainstBruteForce : public ::testing::TestWithParam<BruteCase> {};
+
+TEST_P(AgainstBruteForce, CountsEveryOutcomeAsScoringWould) {
+    const OutlookPool pool = MakePool(GetParam().recipe);
+    const std::optional<OutlookResult> outlook = ComputeOutlook(pool, OutlookOptions{});
+    ASSERT_TRUE(outlook);
+    EXPECT_TRUE(outlook->Exact);
+    EXPECT_EQ(outlook->MarginPercent, 0);
+    ExpectSameOutlook(BruteForceOutlook(pool), *outlook);
+    ExpectConsistent(*outlook);
+}
+
+constexpr std::array<std::int16_t, 6> kUsualPoints{1, 2, 4, 8, 12, 16};
+// Large enough that totals stop at the 16-bit limit part way, as scoring's do.
+constexpr std::array<std::int16_t, 6> kHugePoints{-3, 5000, 9000, 20000, 30000, 32767};
+
+INSTANTIATE_TEST_SUITE_P(
+    RandomPools, AgainstBruteForce,
+    ::testing::Values(
+        BruteCase{"AllPlayed", {.seed = 1, .undecided = 0, .participants = 5}},
+        BruteCase{"OneLeft", {.seed = 2, .undecided = 1, .participants = 3}},
+        BruteCase{"OneParticipant", {.seed = 3, .undecided = 6, .participants = 1}},
+        BruteCase{"FinalFourOn", {.seed = 4, .undecided = 7, .participants = 9, .roundPoints = kUsualPoints}},
+        BruteCase{"SweetSixteenOn", {.seed = 5, .undecided = 15, .participants = 10}},
+        BruteCase{"ManyTies", {.seed = 6, .undecided = 12, .participants = 12, .roundPoints = {1, 1, 1, 1, 1, 1}}},
+        BruteCase{"NoPoints", {.seed = 7, .undecided = 5, .participants = 4, .roundPoints = {0, 0, 0, 0, 0, 0}}},
+        BruteCase{"LaterResultsStand", {.seed = 8, .undecided = 13, .participants = 8, .scattered = true}},
+        BruteCase{"DamagedPicks", {.seed = 9, .undecided = 11, .participants = 9, .damaged = true}},
+        BruteCase{"ResultNoTeamCanReach",
+                  {.seed = 10, .undecided = 14, .participants = 7, .scattered = true, .damaged = true}},
+        BruteCase{"TotalsAtTheLimit", {.seed = 11, .undecided = 8, .participants = 5, .roundPoints = kHugePoints}}),
+    [](const ::testing::TestParamInfo<BruteCase>& info) { return std::string(info.param.name); });
+
+TEST(Outlook, NoEntrantsGiveNoRows) {
+    OutlookPool pool = MakePool({.seed = 12, .undecided = 5, .participants = 0});
+    const std::optional<OutlookResult> outlook = ComputeOutlook(pool, OutlookOptions{});
+    ASSERT_TRUE(outlook);
+    EXPECT_TRUE(outlook->Rows.empty());
+    EXPECT_EQ(outlook->UndecidedGames, 5);
+}
+
+TEST(Outlook, EstimateAgreesWithTheExactCountWithinItsMargin) {
+    const OutlookPool pool = MakePool({.seed = 13, .undecided = 20, .participants = 30});
+    const std::optional<OutlookResult> exact = ComputeOutlook(pool, OutlookOptions{});
+    const std::optional<OutlookResult> estimate =
+        ComputeOutlook(pool, OutlookOptions{.ExactLimit = 19, .Simulations = 200'000, .RandomSeed = 7});
+    ASSERT_TRUE(exact && estimate);
+    ASSERT_TRUE(exact->Exact);
+    ASSERT_FALSE(estimate->Exact);
+    EXPECT_EQ(estimate->Outcomes, 200'000u);
+    EXPECT_GT(estimate->MarginPercent, 0);
+    ExpectConsistent(*estimate);
+    for (std::size_t i = 0; i < exact->Rows.size(); ++i) {
+        SCOPED_TRACE("row " + std::to_string(i));
+        const OutlookRow& e = exact->Rows[i];
+        const OutlookRow& s = estimate->Rows[i];
+        EXPECT_NEAR(e.ChanceEven, s.ChanceEven, estimate->MarginPercent);
+        EXPECT_NEAR(e.ChanceSeeded, s.ChanceSeeded, estimate->MarginPercent);
+        // Sampled outcomes are among the outcomes: the places seen lie within the exact ones.
+        EXPECT_GE(s.BestPlace, e.BestPlace);
+        EXPECT_LE(s.WorstPlace, e.WorstPlace);
+        EXPECT_EQ(s.Score, e.Score);
+    }
+    const std::optional<OutlookResult> again =
+        ComputeOutlook(pool, OutlookOptions{.ExactLimit = 19, .Simulations = 200'000, .RandomSeed = 7});
+    ASSERT_TRUE(again);
+    for (std::size_t i = 0; i < exact->Rows.size(); ++i) EXPECT_EQ(again->Rows[i].ChanceSeeded, estimate->Rows[i].ChanceSeeded);
+}
+
+TEST(Outlook, CancelStopsPromptly) {
+    const OutlookPool pool = MakePool({.seed = 14, .undecided = 31, .participants = 100});
+    for (const OutlookOptions& options : {OutlookOptions{}, OutlookOptions{.ExactLimit = 0, .Simulations = 1'000'000'000}}) {
+        std::atomic<int> calls{0}, inside{0};
+        bool overlapped = false;
+        const auto start = std::chrono::steady_clock::now();
+        const std::optional<OutlookResult> outlook = ComputeOutlook(pool, options, [&](std::uint64_t done, std::uint64_t total) {
+            overlapped |= inside++ != 0;
+            EXPECT_LE(done, total);
+            --inside;
+            return ++calls < 3;
+        });
+        EXPECT_FALSE(outlook);
+        EXPECT_FALSE(overlapped);
+        EXPECT_EQ(calls, 3);
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    }
+}
+
+}  // namespace
+}  // namespace brackwell::testing
