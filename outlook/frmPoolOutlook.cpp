@@ -102,7 +102,7 @@ frmPoolOutlook::frmPoolOutlook(const modBrackwell& model, Platform& platform, QW
 
     connect(cmdCancel_, &QPushButton::clicked, this, &frmPoolOutlook::cmdCancel_Click);
     connect(cmdClose_, &QPushButton::clicked, this, &frmPoolOutlook::cmdClose_Click);
-    resize(900, 360);
+    resize(1040, 360);  // room for every column of a pool's usual names
 }
 
 frmPoolOutlook::~frmPoolOutlook() { StopWorker(); }
