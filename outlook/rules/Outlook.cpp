@@ -62,7 +62,7 @@ std::optional<OutlookResult> ComputeOutlook(const OutlookPool& pool, const Outlo
     const OutlookPoints points(pool, field);
     if (result.Exact) {
         OutlookWork work(result.Outcomes, progress);
-        const std::optional<OutlookTally> tally = CountOutcomes(field, points, work);
+        const std::optional<OutlookTally> tally = CountOutcomes(field, points, FastestKernel(), work);
         if (!tally || !work.Finish()) return std::nullopt;
         FillCounts(result.Rows, *tally);
         for (std::size_t i = 0; i < result.Rows.size(); ++i)
@@ -72,7 +72,7 @@ std::optional<OutlookResult> ComputeOutlook(const OutlookPool& pool, const Outlo
 
     OutlookWork work(2 * tournaments, progress);
     const std::optional<SimulatedTallies> tallies =
-        SimulateTournaments(field, points, tournaments, options.RandomSeed, work);
+        SimulateTournaments(field, points, FastestKernel(), tournaments, options.RandomSeed, work);
     if (!tallies || !work.Finish()) return std::nullopt;
     FillCounts(result.Rows, tallies->Even);
     for (std::size_t i = 0; i < result.Rows.size(); ++i) {

@@ -13,7 +13,8 @@
 namespace brackwell {
 
 // Every outcome once, weighted by its seed-model chance. Work: one unit per outcome.
-std::optional<OutlookTally> CountOutcomes(const OutlookField& field, const OutlookPoints& points, OutlookWork& work);
+std::optional<OutlookTally> CountOutcomes(const OutlookField& field, const OutlookPoints& points,
+                                          const OutlookKernel& kernel, OutlookWork& work);
 
 struct SimulatedTallies {
     OutlookTally Even;    // every open game a coin toss
@@ -23,6 +24,7 @@ struct SimulatedTallies {
 // `tournaments` drawn under each model, the same ones for the same seed whatever the number of
 // threads. Work: one unit per tournament of each model.
 std::optional<SimulatedTallies> SimulateTournaments(const OutlookField& field, const OutlookPoints& points,
-                                                    std::uint64_t tournaments, std::uint64_t seed, OutlookWork& work);
+                                                    const OutlookKernel& kernel, std::uint64_t tournaments,
+                                                    std::uint64_t seed, OutlookWork& work);
 
 }  // namespace brackwell

@@ -25,7 +25,7 @@ OutlookPoints::OutlookPoints(const OutlookPool& pool, const OutlookField& field)
     for (int p = 1; p <= kPositionCount; ++p) magnitude += std::abs(pool.Points[p]);
     plainSums_ = magnitude <= 32767;
 
-    certain_.assign(stride_, 0);
+    certain_.assign(stride_, kPaddingTotal);
     for (int i = 0; i < participants_; ++i) {
         int sum = 0;
         for (int p = 1; p <= kPositionCount; ++p)
@@ -45,15 +45,10 @@ OutlookPoints::OutlookPoints(const OutlookPool& pool, const OutlookField& field)
     }
 }
 
-void OutlookPoints::AddGain(std::int16_t* totals, int position, int team) const {
-    const std::int16_t* gain = Gain(position, team);
-    for (int i = 0; i < stride_; ++i) totals[i] = static_cast<std::int16_t>(totals[i] + gain[i]);
-}
-
 const std::int16_t* OutlookPoints::FinalTotals(const std::int16_t* sums, const PositionTeams& teams,
                                                std::vector<std::int16_t>& scratch) const {
     if (plainSums_) return sums;
-    scratch.resize(stride_);
+    scratch.assign(stride_, kPaddingTotal);
     for (int i = 0; i < participants_; ++i) {
         std::int16_t total = 0;
         for (int p = 1; p <= kPositionCount; ++p) total = AddInt16(total, Earned(pool_, i, p, teams[p]));

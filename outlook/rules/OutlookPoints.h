@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "outlook/rules/Outlook.h"
+#include "outlook/rules/OutlookKernel.h"
 #include "outlook/rules/OutlookField.h"
 
 namespace brackwell {
@@ -23,14 +24,17 @@ public:
     // True when no total can leave the 16-bit range part way through the positions; a total is
     // then the plain sum of its points, in any order. Otherwise only Total() gives it exactly.
     bool PlainSums() const { return plainSums_; }
-    // The points of the positions whose winner is certain, per participant (plain sums only).
+    // The points of the positions whose winner is certain, per participant (plain sums only),
+    // padding lanes at kPaddingTotal.
     const std::int16_t* Certain() const { return certain_.data(); }
     // The points of an open game won by the team, per participant.
     const std::int16_t* Gain(int position, int team) const {
         return gains_.data() + static_cast<std::size_t>(gainRow_[position][team]) * stride_;
     }
-    // totals += the points of the open game won by the team.
-    void AddGain(std::int16_t* totals, int position, int team) const;
+    // out = totals + the points of the open game won by the team.
+    void AddGain(const OutlookKernel& kernel, std::int16_t* out, const std::int16_t* totals, int position, int team) const {
+        kernel.Add(out, totals, Gain(position, team), stride_);
+    }
     // Every participant's final total with these teams at the positions: `sums` (Certain() plus
     // the gains of the open games) when they are plain sums, else added up position by position
     // as scoring adds them. Returns the totals, `sums` or `scratch`.

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "outlook/rules/OutlookKernel.h"
+
 namespace brackwell {
 
 class OutlookTally {
@@ -13,6 +15,10 @@ public:
 
     // One outcome with these final totals, weighted `weight` for the seeded chance.
     void Add(const std::int16_t* totals, double weight);
+    // `count` outcomes at once, their totals in consecutive rows of `lanes` (padding lanes at
+    // kPaddingTotal). Places are looked at only for participants whose best or worst place the
+    // block can still change, judged by the lowest and highest total each reaches in it.
+    void AddBlock(const OutlookKernel& kernel, const std::int16_t* rows, const double* weights, int count, int lanes);
     // The outcomes of another tally (merging in a fixed order gives the same sums every run).
     void Merge(const OutlookTally& other);
 
@@ -34,6 +40,10 @@ private:
     std::vector<int> best_;
     std::vector<int> worst_;
     std::vector<std::int16_t> sorted_;
+    std::vector<std::int16_t> low_;
+    std::vector<std::int16_t> high_;
+    std::vector<std::int16_t> lowDown_;
+    std::vector<std::int16_t> highDown_;
 };
 
 }  // namespace brackwell

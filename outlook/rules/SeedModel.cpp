@@ -9,4 +9,9 @@ double SeedWinChance(int seed, int opponentSeed) {
     return 1.0 / (1.0 + std::exp(-kSeedModelSlope * (opponentSeed - seed)));
 }
 
+SeedChances::SeedChances() {
+    for (int a = 0; a < kSeeds; ++a)
+        for (int b = 0; b < kSeeds; ++b) table_[a][b] = SeedWinChance(a, b);
+}
+
 }  // namespace brackwell

@@ -15,4 +15,19 @@ inline constexpr double kSeedModelSlope = 0.1628;
 // The chance that the team seeded `seed` beats the team seeded `opponentSeed`.
 double SeedWinChance(int seed, int opponentSeed);
 
+// The same chances looked up, for the inner loops.
+class SeedChances {
+public:
+    SeedChances();
+    double operator()(int seed, int opponentSeed) const {
+        if (seed < 0 || opponentSeed < 0 || seed >= kSeeds || opponentSeed >= kSeeds)
+            return SeedWinChance(seed, opponentSeed);
+        return table_[seed][opponentSeed];
+    }
+
+private:
+    static constexpr int kSeeds = 33;
+    double table_[kSeeds][kSeeds];
+};
+
 }  // namespace brackwell

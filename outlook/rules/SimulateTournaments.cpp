@@ -13,6 +13,8 @@ namespace {
 
 constexpr std::uint64_t kBatchSize = 1 << 13;
 constexpr std::uint64_t kPieces = 256;
+// Tournaments tallied together (plain sums only).
+constexpr int kBlockRows = 256;
 
 // SplitMix64: small, fast, and good enough for drawing game winners.
 class Generator {
@@ -33,13 +35,36 @@ private:
 
 class Simulation {
 public:
-    Simulation(const OutlookField& field, const OutlookPoints& points)
-        : field_(field), points_(points), teams_(field.Team), sums_(points.Stride()) {}
+    Simulation(const OutlookField& field, const OutlookPoints& points, const OutlookKernel& kernel)
+        : field_(field),
+          points_(points),
+          kernel_(kernel),
+          teams_(field.Team),
+          block_(static_cast<std::size_t>(points.Stride()) * kBlockRows),
+          weights_(kBlockRows) {}
 
-    // One tournament into the tally: coin tosses, or the seed model's draws. An outcome that a
-    // later entered result settles is weighed by the chance of the settled games.
-    void Play(Generator& generator, bool seeded, OutlookTally& tally) {
-        std::copy(points_.Certain(), points_.Certain() + points_.Stride(), sums_.begin());
+    // `count` tournaments of one model into the tally: coin tosses, or the seed model's draws.
+    void Play(Generator& generator, bool seeded, std::uint64_t count, OutlookTally& tally) {
+        const int stride = points_.Stride();
+        int rows = 0;
+        for (std::uint64_t t = 0; t < count; ++t) {
+            std::int16_t* row = block_.data() + static_cast<std::size_t>(rows) * stride;
+            weights_[rows] = Draw(generator, seeded, row);
+            if (!points_.PlainSums()) {
+                tally.Add(points_.FinalTotals(row, teams_, scratch_), weights_[rows]);
+            } else if (++rows == kBlockRows) {
+                tally.AddBlock(kernel_, block_.data(), weights_.data(), rows, stride);
+                rows = 0;
+            }
+        }
+        tally.AddBlock(kernel_, block_.data(), weights_.data(), rows, stride);
+    }
+
+private:
+    // One tournament's totals into the row; its weight. An outcome that a later entered result
+    // settles is weighed by the chance of the settled games.
+    double Draw(Generator& generator, bool seeded, std::int16_t* row) {
+        std::copy(points_.Certain(), points_.Certain() + points_.Stride(), row);
         double weight = 1.0;
         for (int game : field_.UndecidedGames) {
             if (field_.Team[game] != 0) {
@@ -49,42 +74,43 @@ public:
             const auto [upper, lower] = FeedingPositions(game);
             const int up = teams_[upper];
             const int down = teams_[lower];
-            const double upperChance = seeded ? SeedWinChance(field_.Seed[up], field_.Seed[down]) : 0.5;
+            const double upperChance = seeded ? chances_(field_.Seed[up], field_.Seed[down]) : 0.5;
             teams_[game] = generator.Uniform() < upperChance ? up : down;
-            points_.AddGain(sums_.data(), game, teams_[game]);
+            points_.AddGain(kernel_, row, row, game, teams_[game]);
         }
-        tally.Add(points_.FinalTotals(sums_.data(), teams_, scratch_), weight);
+        return weight;
     }
 
-private:
     const OutlookField& field_;
     const OutlookPoints& points_;
+    const OutlookKernel& kernel_;
+    const SeedChances chances_;
     PositionTeams teams_;
-    std::vector<std::int16_t> sums_;
+    std::vector<std::int16_t> block_;
+    std::vector<double> weights_;
     std::vector<std::int16_t> scratch_;
 };
 
 }  // namespace
 
 std::optional<SimulatedTallies> SimulateTournaments(const OutlookField& field, const OutlookPoints& points,
-                                                    std::uint64_t tournaments, std::uint64_t seed, OutlookWork& work) {
+                                                    const OutlookKernel& kernel, std::uint64_t tournaments,
+                                                    std::uint64_t seed, OutlookWork& work) {
     // Batches are grouped into a fixed number of pieces of work, each with its own tallies.
     const std::uint64_t batches = (tournaments + kBatchSize - 1) / kBatchSize;
     const std::uint64_t pieces = std::min<std::uint64_t>(batches, kPieces);
     std::vector<std::optional<SimulatedTallies>> results(pieces);
     const bool finished = work.Run(pieces, [&](std::uint64_t piece) {
         SimulatedTallies tallies{OutlookTally(points.Participants()), OutlookTally(points.Participants())};
-        Simulation simulation(field, points);
+        Simulation simulation(field, points, kernel);
         for (std::uint64_t batch = piece * batches / pieces; batch < (piece + 1) * batches / pieces; ++batch) {
             const std::uint64_t first = batch * kBatchSize;
             const std::uint64_t count = std::min(kBatchSize, tournaments - first);
             // Distinct, well-mixed starting states per batch and model.
             Generator even(Generator(seed ^ (2 * first)).Next());
             Generator seeded(Generator(seed ^ (2 * first + 1)).Next());
-            for (std::uint64_t t = 0; t < count; ++t) {
-                simulation.Play(even, false, tallies.Even);
-                simulation.Play(seeded, true, tallies.Seeded);
-            }
+            simulation.Play(even, false, count, tallies.Even);
+            simulation.Play(seeded, true, count, tallies.Seeded);
             if (!work.Advance(2 * count)) return;
         }
         results[piece] = std::move(tallies);

@@ -38,7 +38,7 @@ bool UpperPicked(std::mt19937_64& random, int upperSeed, int lowerSeed) {
 
 OutlookPool MakePool(const PoolRecipe& recipe) {
     std::mt19937_64 random(recipe.seed);
-    const StartLinesArray start = DefaultStartLines();
+    const StartLinesArray& start = recipe.start;
     OutlookPool pool;
     pool.Seeds = SlotSeeds(start);
     pool.Points = PointsPerPosition(recipe.roundPoints);
@@ -63,9 +63,9 @@ OutlookPool MakePool(const PoolRecipe& recipe) {
         OutlookEntrant entrant;
         entrant.FileName = "P" + std::to_string(i) + ".BKS";
         entrant.PlayerName = "Player " + std::to_string(i) + ", P" + std::to_string(i);
-        if (i >= 2 && i % 4 == 0) {
+        if (recipe.copies && i >= 2 && i % 4 == 0) {
             entrant.Picks = pool.Entrants[i - 1].Picks;  // the same bracket twice
-        } else if (i >= 2 && i % 4 == 1) {
+        } else if (recipe.copies && i >= 2 && i % 4 == 1) {
             entrant.Picks = pool.Entrants[i - 2].Picks;  // one game picked the other way
             const int p = GamePosition(std::uniform_int_distribution<int>(0, kGameCount - 1)(random));
             const auto [upper, lower] = FeedingPositions(p);

@@ -16,6 +16,8 @@ struct PoolRecipe {
     bool scattered = false;  // clear games anywhere, leaving later results standing above them
     bool damaged = false;    // blank, mis-cased and foreign picks; a later result naming no team
     std::array<std::int16_t, 6> roundPoints{1, 2, 4, 8, 16, 32};
+    bool copies = true;      // a quarter of the brackets copies, a quarter copies but for one game
+    StartLinesArray start = DefaultStartLines();
 };
 
 OutlookPool MakePool(const PoolRecipe& recipe);

@@ -1,0 +1,39 @@
+#include "outlook/rules/OutlookKernel.h"
+
+#include <cstddef>
+#include <cstring>
+
+// The vector helpers never leave this file, so how other compiler versions pass 32-byte vectors
+// between functions does not matter here.
+#pragma GCC diagnostic ignored "-Wpsabi"
+
+namespace brackwell {
+
+namespace portable {
+#include "outlook/rules/OutlookKernelBody.inc"
+}  // namespace portable
+
+#if defined(__x86_64__) && defined(__GNUC__)
+#pragma GCC push_options
+#pragma GCC target("avx2")
+namespace avx2 {
+#include "outlook/rules/OutlookKernelBody.inc"
+}  // namespace avx2
+#pragma GCC pop_options
+#endif
+
+const OutlookKernel& PortableKernel() {
+    static const OutlookKernel kernel{"portable", portable::Add, portable::Top, portable::Find, portable::CountAbove,
+                                      portable::Bounds};
+    return kernel;
+}
+
+const OutlookKernel& FastestKernel() {
+#if defined(__x86_64__) && defined(__GNUC__)
+    static const OutlookKernel kernel{"avx2", avx2::Add, avx2::Top, avx2::Find, avx2::CountAbove, avx2::Bounds};
+    if (__builtin_cpu_supports("avx2")) return kernel;
+#endif
+    return PortableKernel();
+}
+
+}  // namespace brackwell

@@ -1,0 +1,33 @@
+#pragma once
+// The inner loops of the outlook over rows of 16-bit totals, one lane per participant, rows a
+// whole number of OutlookPoints::kLaneBlock lanes long. Padding lanes hold kPaddingTotal, which
+// no real total reaches.
+//
+// Each kernel exists twice: built for AVX2, picked at run time where the processor has it, and
+// built for the x86-64 baseline (or any other processor) as the portable fallback.
+
+#include <cstdint>
+
+namespace brackwell {
+
+inline constexpr std::int16_t kPaddingTotal = -32768;
+
+struct OutlookKernel {
+    const char* Name;
+    // out = a + b, lane by lane.
+    void (*Add)(std::int16_t* out, const std::int16_t* a, const std::int16_t* b, int lanes);
+    // The highest total of the row; `tied` gets how many lanes hold it.
+    std::int16_t (*Top)(const std::int16_t* row, int lanes, int& tied);
+    // The first lane holding the value.
+    int (*Find)(const std::int16_t* row, int lanes, std::int16_t value);
+    // The number of lanes above the value.
+    int (*CountAbove)(const std::int16_t* row, int lanes, std::int16_t value);
+    // low/high = the lowest/highest total of each lane over `rows` consecutive rows.
+    void (*Bounds)(const std::int16_t* rows, int count, int lanes, std::int16_t* low, std::int16_t* high);
+};
+
+// The fastest kernel this processor runs.
+const OutlookKernel& FastestKernel();
+const OutlookKernel& PortableKernel();
+
+}  // namespace brackwell
