@@ -99,16 +99,17 @@ tab-separated as for score (percentages with two decimals, a point before them):
   PlayerName     the player's name, ", " and initials
   Score          points earned so far
   MaxScore       the most the selection can still reach
-  BestPlace      the best final place still possible (1 = first; a tie shares it)
+  BestPlace      the best final place still possible (1 = first; ties share it)
   WorstPlace     the worst final place still possible
-  FirstOutright  outcomes (or simulated tournaments) in which the player alone is first
-  FirstShared    the same with a tie for first among k players counting 1/k, to six
-                 decimals
+  FirstOutright  outcomes (or simulated tournaments) the player wins alone
+  FirstShared    the same, a tie for first among k players counting 1/k, to
+                 six decimals
   FirstShare     FirstShared as a percentage of all outcomes
-  ChanceSeeded   the chance of finishing first, in percent, when the better seed is
-                 favoured in every game as past tournaments favour it
+  ChanceSeeded   the chance of finishing first, in percent, when the better
+                 seed is favoured in every game as past tournaments favour it
   ChanceEven     the same when every game is a coin toss
-  Method         "exact", or "estimate +-X%" with the 95% margin in percentage points
+  Method         "exact", or "estimate +-X%" with X the 95% margin in
+                 percentage points
 )";
 }
 
