@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "app/AnsiQt.h"
+#include "app/BusyCursor.h"
 #include "app/TrappedCommand.h"
 #include "outlook/rules/OutlookExplanation.h"
 #include "outlook/rules/OutlookPool.h"
@@ -120,7 +121,11 @@ void frmPoolOutlook::showEvent(QShowEvent* event) {
 
 // The reader may show its messages, so the pool is read here; only the counting moves on.
 void frmPoolOutlook::Start() {
-    std::optional<OutlookPool> pool = ReadOutlookPool(model_.AppFolder, platform_.dialogs);
+    std::optional<OutlookPool> pool;
+    {
+        const BusyCursor busy;  // hundreds of selection files take a moment
+        pool = ReadOutlookPool(model_.AppFolder, platform_.dialogs);
+    }
     if (!pool) {
         lblStatus_->setText(QString::fromLatin1(kOutlookNoResults));
         return;
