@@ -64,6 +64,7 @@ std::optional<OutlookResult> ComputeOutlook(const OutlookPool& pool, const Outlo
         OutlookWork work(result.Outcomes, progress);
         const std::optional<OutlookTally> tally = CountOutcomes(field, points, FastestKernel(), work);
         if (!tally || !work.Finish()) return std::nullopt;
+        result.Outcomes = tally->Outcomes();
         FillCounts(result.Rows, *tally);
         for (std::size_t i = 0; i < result.Rows.size(); ++i)
             result.Rows[i].ChanceSeeded = Percent(tally->SeededShared(static_cast<int>(i)), tally->Weight());

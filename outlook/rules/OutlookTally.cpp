@@ -24,9 +24,7 @@ void OutlookTally::Add(const std::int16_t* totals, double weight) {
     const auto tiedAtTop = static_cast<int>(sorted_.end() - std::lower_bound(sorted_.begin(), sorted_.end(), top));
     const double share = 1.0 / tiedAtTop;
     for (int i = 0; i < participants_; ++i) {
-        const auto higher = static_cast<int>(sorted_.end() - std::upper_bound(sorted_.begin(), sorted_.end(), totals[i]));
-        best_[i] = std::min(best_[i], higher + 1);
-        worst_[i] = std::max(worst_[i], higher + 1);
+        PlaceAt(i, totals[i]);
         if (totals[i] != top) continue;
         shared_[i] += share;
         seeded_[i] += share * weight;
@@ -34,52 +32,106 @@ void OutlookTally::Add(const std::int16_t* totals, double weight) {
     }
 }
 
+void OutlookTally::SeePlaces(const std::int16_t* totals) {
+    if (participants_ == 0) return;
+    std::copy(totals, totals + participants_, sorted_.begin());
+    std::sort(sorted_.begin(), sorted_.end());
+    for (int i = 0; i < participants_; ++i) PlaceAt(i, totals[i]);
+}
+
+// With sorted_ holding the outcome's totals in ascending order.
+void OutlookTally::PlaceAt(int i, std::int16_t total) {
+    const auto higher = static_cast<int>(sorted_.end() - std::upper_bound(sorted_.begin(), sorted_.end(), total));
+    best_[i] = std::min(best_[i], higher + 1);
+    worst_[i] = std::max(worst_[i], higher + 1);
+}
+
+void OutlookTally::TakePlaces(const OutlookTally& other) {
+    best_ = other.best_;
+    worst_ = other.worst_;
+}
+
 void OutlookTally::AddBlock(const OutlookKernel& kernel, const std::int16_t* rows, const double* weights, int count,
                             int lanes) {
     if (participants_ == 0 || count == 0) return;
     outcomes_ += static_cast<std::uint64_t>(count);
-    for (int r = 0; r < count; ++r) {
-        const std::int16_t* row = rows + static_cast<std::ptrdiff_t>(r) * lanes;
-        weight_ += weights[r];
-        int tied = 0;
-        const std::int16_t top = kernel.Top(row, lanes, tied);
-        if (tied == 1) {
-            const int winner = kernel.Find(row, lanes, top);
-            ++outright_[winner];
-            shared_[winner] += 1.0;
-            seeded_[winner] += weights[r];
-            continue;
-        }
-        const double share = 1.0 / tied;
-        for (int i = 0; i < participants_; ++i) {
-            if (row[i] != top) continue;
-            shared_[i] += share;
-            seeded_[i] += share * weights[r];
-        }
-    }
-
     low_.resize(lanes);
     high_.resize(lanes);
     kernel.Bounds(rows, count, lanes, low_.data(), high_.data());
-    // A participant's place in the block is at least 1 + the others whose lowest total beats its
-    // highest, and at most 1 + those whose highest beats its lowest. With the bounds in
-    // descending order, whether that leaves room below the best or above the worst place seen
-    // is one comparison.
-    lowDown_.assign(low_.begin(), low_.begin() + participants_);
-    highDown_.assign(high_.begin(), high_.begin() + participants_);
-    std::sort(lowDown_.begin(), lowDown_.end(), std::greater<>());
-    std::sort(highDown_.begin(), highDown_.end(), std::greater<>());
-    for (int i = 0; i < participants_; ++i) {
-        const bool bestOpen = best_[i] > 1 && (best_[i] == INT_MAX || lowDown_[best_[i] - 2] <= high_[i]);
-        const bool worstOpen = worst_[i] < participants_ && (worst_[i] == 0 || highDown_[worst_[i] - 1] > low_[i]);
-        if (!bestOpen && !worstOpen) continue;
+    // When one participant's lowest total beats everyone else's highest, it wins every row.
+    int tiedLow = 0;
+    const std::int16_t leaderLow = kernel.Top(low_.data(), lanes, tiedLow);
+    if (tiedLow == 1 && kernel.CountAbove(high_.data(), lanes, static_cast<std::int16_t>(leaderLow - 1)) == 1) {
+        const int leader = kernel.Find(low_.data(), lanes, leaderLow);
+        double weight = 0;
+        for (int r = 0; r < count; ++r) weight += weights[r];
+        weight_ += weight;
+        outright_[leader] += static_cast<std::uint64_t>(count);
+        shared_[leader] += count;
+        seeded_[leader] += weight;
+    } else {
         for (int r = 0; r < count; ++r) {
             const std::int16_t* row = rows + static_cast<std::ptrdiff_t>(r) * lanes;
+            weight_ += weights[r];
+            int tied = 0;
+            const std::int16_t top = kernel.Top(row, lanes, tied);
+            if (tied == 1) {
+                const int winner = kernel.Find(row, lanes, top);
+                ++outright_[winner];
+                shared_[winner] += 1.0;
+                seeded_[winner] += weights[r];
+                continue;
+            }
+            const double share = 1.0 / tied;
+            for (int i = 0; i < participants_; ++i) {
+                if (row[i] != top) continue;
+                shared_[i] += share;
+                seeded_[i] += share * weights[r];
+            }
+        }
+    }
+
+    // A participant's place in the block is at least 1 + the others whose lowest total beats its
+    // total, and at most 1 + those whose highest does. So only a row where its total reaches
+    // `better` can improve its best place, and only one where it stays below `worse` its worst;
+    // most blocks have neither for most participants.
+    lowAbove_.Count(low_.data(), participants_);
+    highAbove_.Count(high_.data(), participants_);
+    for (int i = 0; i < participants_; ++i) {
+        const int better = best_[i] > 1 ? lowAbove_.LowestWithAtMost(std::min(best_[i], participants_ + 1) - 2) : 32768;
+        const int worse = worst_[i] < participants_ ? highAbove_.LowestWithAtMost(worst_[i] - 1) : -32769;
+        if (high_[i] < better && low_[i] >= worse) continue;
+        for (int r = 0; r < count; ++r) {
+            const std::int16_t* row = rows + static_cast<std::ptrdiff_t>(r) * lanes;
+            if (row[i] < better && row[i] >= worse) continue;
             const int place = 1 + kernel.CountAbove(row, lanes, row[i]);
             best_[i] = std::min(best_[i], place);
             worst_[i] = std::max(worst_[i], place);
         }
     }
+}
+
+void OutlookTally::CountsAbove::Count(const std::int16_t* values, int n) {
+    const auto [lowest, highest] = std::minmax_element(values, values + n);
+    base_ = *lowest;
+    all_ = n;
+    above_.assign(static_cast<std::size_t>(*highest - *lowest) + 1, 0);
+    for (int i = 0; i < n; ++i) ++above_[values[i] - base_];
+    // From a count per value to the number of values above each.
+    int running = 0;
+    for (std::size_t k = above_.size(); k-- > 0;) {
+        const int here = above_[k];
+        above_[k] = running;
+        running += here;
+    }
+}
+
+int OutlookTally::CountsAbove::LowestWithAtMost(int most) const {
+    if (most >= all_) return -32769;
+    if (most < 0) return 32768;
+    // above_ does not increase: the first entry at most `most`.
+    const auto at = std::lower_bound(above_.begin(), above_.end(), most, std::greater<>());
+    return base_ + static_cast<int>(at - above_.begin());
 }
 
 void OutlookTally::Merge(const OutlookTally& other) {

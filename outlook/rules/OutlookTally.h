@@ -19,6 +19,11 @@ public:
     // kPaddingTotal). Places are looked at only for participants whose best or worst place the
     // block can still change, judged by the lowest and highest total each reaches in it.
     void AddBlock(const OutlookKernel& kernel, const std::int16_t* rows, const double* weights, int count, int lanes);
+    // The places of an outcome counted elsewhere (or counted again): a good first guess at the
+    // best and worst places lets blocks skip looking at them.
+    void SeePlaces(const std::int16_t* totals);
+    // The best and worst places seen by another tally, and nothing else of it.
+    void TakePlaces(const OutlookTally& other);
     // The outcomes of another tally (merging in a fixed order gives the same sums every run).
     void Merge(const OutlookTally& other);
 
@@ -31,6 +36,8 @@ public:
     int WorstPlace(int i) const { return worst_[i]; }
 
 private:
+    void PlaceAt(int i, std::int16_t total);
+
     int participants_;
     std::uint64_t outcomes_ = 0;
     double weight_ = 0;
@@ -42,8 +49,21 @@ private:
     std::vector<std::int16_t> sorted_;
     std::vector<std::int16_t> low_;
     std::vector<std::int16_t> high_;
-    std::vector<std::int16_t> lowDown_;
-    std::vector<std::int16_t> highDown_;
+    // How many of a set of totals lie above any value.
+    class CountsAbove {
+    public:
+        void Count(const std::int16_t* values, int n);
+        // The lowest value that at most `most` of the totals lie above (beyond the 16-bit
+        // range when every value or none qualifies).
+        int LowestWithAtMost(int most) const;
+
+    private:
+        int base_ = 0;
+        int all_ = 0;
+        std::vector<int> above_;  // [k]: the values above base_ + k
+    };
+    CountsAbove lowAbove_;
+    CountsAbove highAbove_;
 };
 
 }  // namespace brackwell

@@ -56,7 +56,8 @@ void OutlookWork::Report(bool force) {
     if (force) lock.lock();
     else if (!lock.try_lock()) return;
     const auto now = std::chrono::steady_clock::now();
-    if (!force && now - lastReport_ < kReportInterval) return;
+    // Another thread may have cancelled while this one waited for its turn.
+    if (Cancelled() || (!force && now - lastReport_ < kReportInterval)) return;
     lastReport_ = now;
     const std::uint64_t done = force ? total_ : std::min(done_.load(std::memory_order_relaxed), total_);
     if (!progress_(done, total_)) cancelled_ = true;
