@@ -14,6 +14,7 @@
 #include "core/FileSystem.h"
 #include "core/StartFile.h"
 #include "participants/frmPoolNames.h"
+#include "outlook/frmPoolOutlook.h"
 #include "reports/frmPoolReports.h"
 #include "setup/frmPoolEntry.h"
 #include "standings/frmPoolMisc.h"
@@ -87,6 +88,7 @@ BracketWindowHooks AppSession::BracketHooks() {
     hooks.openSetup = SetupHook();
     hooks.openStandings = StandingsHook();
     hooks.openReports = ReportsHook();
+    hooks.openOutlook = [this] { ShowOutlookWindow(); };
     hooks.editRoster = RosterHook();
     hooks.reload = [this] { ReloadBracketWindow(); };
     return hooks;
@@ -164,6 +166,13 @@ void AppSession::ShowReportsWindow() {
         if (frmPoolMain* bracket = bracketWindow()) bracket->EnableReports();
     };
     frame_.ShowChild(new frmPoolReports(model_, platform_, hooks));
+}
+void AppSession::ShowOutlookWindow() {
+    if (outlookFrame_ != nullptr) {
+        frame_.mdiArea()->setActiveSubWindow(outlookFrame_);
+        return;
+    }
+    outlookFrame_ = frame_.ShowChild(new frmPoolOutlook(model_, platform_));
 }
 std::function<void()> AppSession::RosterHook() {
     return [this] {

@@ -58,6 +58,8 @@ private:
     // The standings over the results the bracket window shows; a second call only raises them.
     void ShowStandingsWindow();
     void ShowReportsWindow();
+    // Who can still win; a second call only raises the window.
+    void ShowOutlookWindow();
 
     // The windows other parts of the program provide. Each stays empty, and its menu entry
     // disabled, until that window is part of the program.
@@ -73,6 +75,7 @@ private:
     QPointer<QMdiSubWindow> bracketFrame_;
     QPointer<QMdiSubWindow> setupFrame_;
     QPointer<QMdiSubWindow> standingsFrame_;
+    QPointer<QMdiSubWindow> outlookFrame_;
     // The receiver of the windows' signals. Declared last, so it goes first and no signal of a
     // window deleted with the frame reaches a session half taken down.
     QObject signalGuard_;

@@ -279,6 +279,11 @@ void frmPoolMain::BuildMenu() {
             hooks_.openReports();
         });
     });
+    // Beside the reports: who can still win, in a window of its own that changes nothing here.
+    mnuRptOutlook = mnuOptions->addAction(QStringLiteral("Pool Outlook"));
+    mnuRptOutlook->setObjectName(QStringLiteral("mnuRptOutlook"));
+    connect(mnuRptOutlook, &QAction::triggered, this,
+            [this] { RunCommand("mnuRptOutlook_Click", [this] { hooks_.openOutlook(); }); });
     mnuOptions->addSeparator();
     mnuEditNames = mnuOptions->addAction(QStringLiteral("Edit Names File"));
     mnuEditNames->setObjectName(QStringLiteral("mnuEditNames"));
@@ -436,6 +441,7 @@ void frmPoolMain::ApplyMenuState() {
     mnuGameResults->setEnabled(menu_.gameResults);
     mnuScoreSelections->setEnabled(menu_.scoreSelections && (!model_.ResultsMode || hooks_.openStandings));
     mnuReports->setEnabled(menu_.reports && hooks_.openReports);
+    mnuRptOutlook->setEnabled(menu_.outlook && hooks_.openOutlook);
     mnuEditNames->setEnabled(static_cast<bool>(hooks_.editRoster));
     mnuDemo->menuAction()->setEnabled(menu_.demoMenu);
     mnuDemoSet->setEnabled(menu_.demoSet && hooks_.reload);

@@ -77,6 +77,7 @@ public:
     QAction* mnuGameResults;
     QAction* mnuScoreSelections;
     QAction* mnuReports;
+    QAction* mnuRptOutlook;
     QAction* mnuEditNames;
     QMenu* mnuDemo;
     QAction* mnuDemoSet;

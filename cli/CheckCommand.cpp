@@ -7,7 +7,7 @@
 #include "cli/CommandLine.h"
 #include "cli/FolderCommand.h"
 #include "cli/DefaultAppFolder.h"
-#include "cli/OutputText.h"
+#include "core/OutputText.h"
 #include "core/FileSystem.h"
 #include "core/Model.h"
 #include "core/RosterFile.h"

@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include "cli/CheckCommand.h"
+#include "cli/OutlookCommand.h"
 #include "cli/QuillonCommand.h"
 #include "cli/ReportCommand.h"
 #include "cli/ScoreCommand.h"
@@ -12,6 +13,7 @@ const char* UsageText() {
        brackwell-cli check [--folder DIR]
        brackwell-cli quillon [--folder DIR]
        brackwell-cli report [--folder DIR] [--title TEXT] REPORT... | --all
+       brackwell-cli outlook [--folder DIR] [--sims N] [--seed N]
        brackwell-cli --help
 
 score   Scores selection files against the game results, as the standings window
@@ -58,6 +60,15 @@ report  Writes reports of the report window to their files, as its "File"
         written or skipped itself; 1 when one failed or the folder is missing;
         2 for a wrong command line.
 
+outlook Tells who can still win the pool: every way the games not yet played can
+        still go, given the results of "BRACKWELL.BKT", with each selection file
+        scored as the standings score it. Counted exactly while 31 games or
+        fewer are open; before that estimated from N simulated tournaments
+        (--sims, 1000000 when not given; --seed N picks the random sequence,
+        so the same seed gives the same estimate). One line per selection file,
+        in the standings' order (see "Output of outlook" below). Exit status as
+        for score.
+
 Options:
   --folder DIR   use DIR as the application folder
   --help, -h     show this help
@@ -84,6 +95,24 @@ Messages about faulty files go to standard error; such a file is still scored
 with what could be read of it. Exit status: 0 when done; 1 when the folder or
 "BRACKWELL.BKT" is missing or the output cannot be written; 2 for a wrong
 command line.
+
+Output of outlook on standard output: a header line, then one line per file,
+tab-separated as for score (percentages with two decimals, a point before them):
+  FileName       the selection file's name
+  PlayerName     the player's name, ", " and initials
+  Score          points earned so far
+  MaxScore       the most the selection can still reach
+  BestPlace      the best final place still possible (1 = first; ties share it)
+  WorstPlace     the worst final place still possible
+  FirstOutright  outcomes (or simulated tournaments) the player wins alone
+  FirstShared    the same, a tie for first among k players counting 1/k, to
+                 six decimals
+  FirstShare     FirstShared as a percentage of all outcomes
+  ChanceSeeded   the chance of finishing first, in percent, when the better
+                 seed is favoured in every game as past tournaments favour it
+  ChanceEven     the same when every game is a coin toss
+  Method         "exact", or "estimate +-X%" with X the 95% margin in
+                 percentage points
 )";
 }
 
@@ -99,6 +128,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     }
     if (command == "score") return RunScoreCommand({args.begin() + 1, args.end()}, out, err);
     if (command == "report") return RunReportCommand({args.begin() + 1, args.end()}, out, err);
+    if (command == "outlook") return RunOutlookCommand({args.begin() + 1, args.end()}, out, err);
     if (command == "check") return RunCheckCommand({args.begin() + 1, args.end()}, out, err);
     if (command == "quillon") return RunQuillonCommand({args.begin() + 1, args.end()}, out, err);
     err << kProgramName << ": unknown command \"" << command << "\"; see " << kProgramName << " --help\n";

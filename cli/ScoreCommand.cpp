@@ -6,14 +6,11 @@
 #include "cli/FolderCommand.h"
 #include "cli/ConsoleDialogs.h"
 #include "cli/DefaultAppFolder.h"
-#include "cli/OutputText.h"
+#include "core/OutputText.h"
 #include "core/BracketView.h"
-#include "core/FileSystem.h"
 #include "core/FolderScoring.h"
 #include "core/Model.h"
 #include "core/Scoring.h"
-#include "core/SelectionFile.h"
-#include "core/StartFile.h"
 
 namespace brackwell::cli {
 
@@ -74,16 +71,8 @@ void AppendRow(std::string& table, const ScoreRecord& record) {
 std::optional<std::string> ScoreFolder(const std::string& folder, const std::vector<std::string>& files,
                                        Dialogs& dialogs) {
     modBrackwell model(folder);
-    ReadStartFile(model, dialogs);
-    const std::string resultsPath = model.AppFilePath(kResultsFileName);
-    if (!FileExists(resultsPath)) {
-        ReportMissingResultsFile(dialogs);
-        return std::nullopt;
-    }
-    ReadSelections(model, dialogs, resultsPath);
     PlainBracketView results;
-    ShowStartingField(model, results);
-    SelectionToWindow(model, results);
+    if (!ShowFolderResults(model, results, dialogs)) return std::nullopt;
 
     std::string table = "FileName\tPlayerName\tScore\tMaxScore\tCorrect\tWrong\tChampion\tRunnerUp\tTieBreak\n";
     ScoreSelectionFiles(model, results, dialogs, files.empty() ? SelectionFileNames(folder) : files,

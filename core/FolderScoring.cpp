@@ -1,11 +1,26 @@
 #include "core/FolderScoring.h"
 
 #include "core/FileSystem.h"
+#include "core/SelectionFile.h"
+#include "core/StartFile.h"
 
 namespace brackwell {
 
 std::vector<std::string> SelectionFileNames(const std::string& folder) {
     return ListFilesWithExtension(folder, kSelectionExtension);
+}
+
+bool ShowFolderResults(modBrackwell& model, PlainBracketView& results, Dialogs& dialogs) {
+    ReadStartFile(model, dialogs);
+    const std::string resultsPath = model.AppFilePath(kResultsFileName);
+    if (!FileExists(resultsPath)) {
+        ReportMissingResultsFile(dialogs);
+        return false;
+    }
+    ReadSelections(model, dialogs, resultsPath);
+    ShowStartingField(model, results);
+    SelectionToWindow(model, results);
+    return true;
 }
 
 void ScoreSelectionFiles(modBrackwell& model, const BracketView& results, Dialogs& dialogs,

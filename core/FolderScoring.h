@@ -19,6 +19,11 @@ inline constexpr const char* kSelectionExtension = ".BKS";
 // The selection files ("*.BKS", any case) of the folder, in the order a file list shows them.
 std::vector<std::string> SelectionFileNames(const std::string& folder);
 
+// The folder's start field read into the model and its results file shown on results, as the
+// bracket window shows them to the standings after "Enter Game Results"; false, after the
+// scoring's message, when the folder has no results file.
+bool ShowFolderResults(modBrackwell& model, PlainBracketView& results, Dialogs& dialogs);
+
 // Scores each file named (in the model's application folder) in the standings context, handing
 // over the records in order, each with its index, as they are made.
 void ScoreSelectionFiles(modBrackwell& model, const BracketView& results, Dialogs& dialogs,

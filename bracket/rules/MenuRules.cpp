@@ -9,7 +9,7 @@ bool IsFinalized(const std::string& setupFinalized) { return setupFinalized == "
 void ApplyLoadRules(MenuState& state, const MenuFlags& flags) {
     if (!IsFinalized(flags.setupFinalized)) {
         state.scoreSelections = state.gameResults = state.newSelection = false;
-        state.openSelection = state.saveSelection = state.reports = false;
+        state.openSelection = state.saveSelection = state.reports = state.outlook = false;
         state.picsTest = state.picsPrint = state.picsEmail = false;
     } else {
         if (!flags.demoMode) {
@@ -18,7 +18,7 @@ void ApplyLoadRules(MenuState& state, const MenuFlags& flags) {
             state.picsTest = state.picsPrint = state.picsEmail = true;
         }
         state.scoreSelections = flags.resultsFileExists;
-        state.reports = true;
+        state.reports = state.outlook = true;
     }
     if (flags.demoMode) {
         state.demoReset = true;

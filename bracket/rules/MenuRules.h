@@ -17,6 +17,7 @@ struct MenuState {
     bool gameResults = true;
     bool scoreSelections = false;
     bool reports = false;
+    bool outlook = false;  // "Pool Outlook": with the reports once the setup is final, never switched off by them
     bool demoMenu = true;
     bool demoSet = false;
     bool demoReset = false;

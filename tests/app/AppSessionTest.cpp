@@ -5,6 +5,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
+#include <QTest>
 #include <QLineEdit>
 
 #include <gtest/gtest.h>
@@ -14,10 +15,13 @@
 
 #include "app/AnsiQt.h"
 #include "bracket/frmPoolMain.h"
+#include "core/SelectionFile.h"
+#include "outlook/frmPoolOutlook.h"
 #include "core/RosterFile.h"
 #include "core/StartFile.h"
 #include "tests/app/ScopedEnv.h"
 #include "tests/support/PlatformDoubles.h"
+#include "tests/support/SampleBrackets.h"
 #include "tests/support/TempFolder.h"
 
 namespace brackwell {
@@ -170,6 +174,32 @@ TEST(AppSession, TheBracketWindowFitsTheFrameOnASmallScreen) {
     ASSERT_NE(view, nullptr);
     EXPECT_LE(view->minimumSizeHint().width(), 1330);
     EXPECT_LE(view->minimumSizeHint().height(), 640);
+}
+
+TEST(AppSession, PoolOutlookOpensOneWindowBesideTheBracketAndLeavesTheModelAlone) {
+    TempFolder home;
+    home.Write(kStartFileName, StartFileContents(SampleField()));
+    SelLinesArray results = testing::UpperTeamsWin(SampleField());
+    results[127].clear();
+    home.Write(kResultsFileName, testing::SelectionFileBytes(results));
+    home.Write("Smith_TM.BKS", testing::SelectionFileBytes(testing::UpperTeamsWin(SampleField())));
+    testing::TestPlatform platform;
+    AppSession session(home.path(), platform.platform);
+    session.Start();
+    const SelLinesArray before = session.model().SelLines;
+    frmPoolMain* bracket = session.bracketWindow();
+    ASSERT_NE(bracket, nullptr);
+    bracket->mnuRptOutlook->trigger();
+    bracket->mnuRptOutlook->trigger();  // raises the window already open
+    const QList<QMdiSubWindow*> windows = session.frame().mdiArea()->subWindowList();
+    ASSERT_EQ(windows.size(), 2u);
+    auto* outlook = qobject_cast<frmPoolOutlook*>(windows.back()->widget());
+    ASSERT_NE(outlook, nullptr);
+    EXPECT_EQ(session.frame().mdiArea()->activeSubWindow(), windows.back());
+    ASSERT_TRUE(QTest::qWaitFor([outlook] { return !outlook->Computing(); }, 20000));
+    EXPECT_NE(outlook->GridText().find("Smith_TM.BKS\t"), std::string::npos);
+    EXPECT_EQ(session.model().SelLines, before);
+    EXPECT_TRUE(bracket->isEnabled());
 }
 
 TEST(ProgramPlaces, ComeFromTheEnvironmentAndTheProgramsFolder) {

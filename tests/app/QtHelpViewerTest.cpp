@@ -53,7 +53,8 @@ TEST(QtHelpViewer, ShowsTheShippedHelpInOneModelessWindowWithWorkingLinks) {
     EXPECT_FALSE(window->isModal());
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Brackwell Help"));
     const QString text = window->browser()->toPlainText();
-    for (const char* topic : {"PLAYERNAMES.TXT", "brackwell-cli quillon", "DEMO-Reset", "Enter Game Results"})
+    for (const char* topic : {"PLAYERNAMES.TXT", "brackwell-cli quillon", "DEMO-Reset", "Enter Game Results",
+                              "Pool Outlook"})
         EXPECT_TRUE(text.contains(QLatin1String(topic))) << topic;
 
     const Links links = LinksOf(*window->browser()->document());

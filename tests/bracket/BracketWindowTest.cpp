@@ -42,7 +42,7 @@ struct Window {
     TempFolder folder;
     TestPlatform platform;
     modBrackwell model{folder.path()};
-    int setupShown = 0, standingsShown = 0, reportsShown = 0, reloads = 0;
+    int setupShown = 0, standingsShown = 0, reportsShown = 0, outlookShown = 0, reloads = 0;
     std::vector<modBrackwell::RosterHandOverValues> rosterShown;
     std::unique_ptr<frmPoolMain> window;
 
@@ -53,6 +53,7 @@ struct Window {
         hooks.openSetup = [this] { ++setupShown; };
         hooks.openStandings = [this] { ++standingsShown; };
         hooks.openReports = [this] { ++reportsShown; };
+        hooks.openOutlook = [this] { ++outlookShown; };
         hooks.editRoster = [this] { rosterShown.push_back(model.RosterHandOver); };
         hooks.reload = [this] { ++reloads; };
         return hooks;
@@ -141,6 +142,7 @@ TEST(BracketWindow, TheMenuHasItsCaptionsAndShortcuts) {
         {"mnuGameResults", "Enter Game Results", {}},
         {"mnuScoreSelections", "Score Selections", {}},
         {"mnuReports", "Report Options", {}},
+        {"mnuRptOutlook", "Pool Outlook", {}},
         {"mnuEditNames", "Edit Names File", {}},
         {"mnuDemoSet", "DEMO-Start", {}},
         {"mnuDemoReset", "DEMO-Reset", {}},
@@ -193,6 +195,7 @@ TEST(BracketWindow, MenuStatesFollowTheSetupTheResultsDemoModeAndTheHooks) {
         EXPECT_EQ(w.Action("mnuScoreSelections")->isEnabled(), row.score);
         EXPECT_EQ(w.Action("mnuSetup")->isEnabled(), row.setup);
         EXPECT_EQ(w.Action("mnuReports")->isEnabled(), row.reports);
+        EXPECT_EQ(w.Action("mnuRptOutlook")->isEnabled(), row.reports);
         EXPECT_EQ(w.Find<QMenu>(QStringLiteral("mnuDemo"))->menuAction()->isEnabled(), row.demoMenu);
         EXPECT_EQ(w.Action("mnuDemoSet")->isEnabled(), row.demoSet);
         EXPECT_EQ(w.Action("mnuDemoReset")->isEnabled(), row.demoReset);
@@ -519,6 +522,12 @@ TEST(BracketWindow, TheFrameWindowsOpenThroughTheirHooks) {
     w.Trigger("mnuReports");
     EXPECT_EQ(w.reportsShown, 1);
     EXPECT_FALSE(w.Action("mnuReports")->isEnabled());
+    // The outlook follows the report entry and stays available while the report window is open.
+    const QList<QAction*> options = w.Find<QMenu>(QStringLiteral("mnuOptions"))->actions();
+    EXPECT_EQ(options.indexOf(w.Action("mnuRptOutlook")), options.indexOf(w.Action("mnuReports")) + 1);
+    w.Trigger("mnuRptOutlook");
+    EXPECT_EQ(w.outlookShown, 1);
+    EXPECT_TRUE(w.Action("mnuRptOutlook")->isEnabled());
     w.window->EnableReports();  // the report window closed
     EXPECT_TRUE(w.Action("mnuReports")->isEnabled());
     w.Trigger("mnuGameResults");

@@ -8,6 +8,7 @@
 #include "core/AnsiText.h"
 #include "core/Numeric.h"
 #include "core/TextHelpers.h"
+#include "tests/support/DecimalCommaLocale.h"
 #include "tests/support/TempFolder.h"
 
 namespace brackwell {
@@ -78,24 +79,11 @@ TEST(Numbers, TheLongestNumberAtTheStartOrZero) {
     EXPECT_DOUBLE_EQ(NumericValue(std::string(5000, '9').substr(0, 20)), 99999999999999999999.0);
 }
 
-// A locale with a decimal comma: an installed one, or one compiled for the test (the window
-// library sets the locale from the environment, so a German desktop is an ordinary case).
-bool SwitchToDecimalCommaLocale(const testing::TempFolder& folder) {
-    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8"})
-        if (std::setlocale(LC_NUMERIC, name) != nullptr) return true;
-    const std::string compile = "localedef -i de_DE -f UTF-8 " + folder.File("de_DE.UTF-8") + " >/dev/null 2>&1";
-    if (std::system(compile.c_str()) != 0) return false;
-    setenv("LOCPATH", folder.path().c_str(), 1);
-    const bool switched = std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr;
-    unsetenv("LOCPATH");
-    return switched;
-}
-
 TEST(Numbers, TheDecimalPointIsAPointWhateverTheLocale) {
     const char* previous = std::setlocale(LC_NUMERIC, nullptr);
     const std::string saved = previous != nullptr ? previous : "C";
     const testing::TempFolder folder;
-    const bool switched = SwitchToDecimalCommaLocale(folder);
+    const bool switched = testing::SwitchToDecimalCommaLocale(folder);
     const double value = NumericValue("1.5");
     std::setlocale(LC_NUMERIC, saved.c_str());
     if (!switched) GTEST_SKIP() << "no locale with a decimal comma could be installed or compiled";

@@ -38,6 +38,7 @@ TEST(MenuRules, LoadRulesFollowTheSetupTheResultsAndDemoMode) {
         EXPECT_EQ(s.gameResults, row.gameResults);
         EXPECT_EQ(s.scoreSelections, row.score);
         EXPECT_EQ(s.reports, row.reports);
+        EXPECT_EQ(s.outlook, row.reports);  // the outlook comes with the reports
         EXPECT_EQ(s.setup, row.setup);
         EXPECT_EQ(s.demoMenu, row.demoMenu);
         EXPECT_EQ(s.demoSet, row.demoSet);

@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-namespace brackwell::cli {
+namespace brackwell {
 
 // text with a CR LF pair as one blank and every other control character as a blank.
 std::string OutputField(std::string_view text);
 
-}  // namespace brackwell::cli
+}  // namespace brackwell

@@ -1,8 +1,8 @@
-#include "cli/OutputText.h"
+#include "core/OutputText.h"
 
 #include "core/TextHelpers.h"
 
-namespace brackwell::cli {
+namespace brackwell {
 
 std::string OutputField(std::string_view text) {
     std::string field = ReplaceLineBreaks(text, ' ');
@@ -13,4 +13,4 @@ std::string OutputField(std::string_view text) {
     return field;
 }
 
-}  // namespace brackwell::cli
+}  // namespace brackwell
