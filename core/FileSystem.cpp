@@ -195,8 +195,8 @@ std::string ReplacementTarget(const std::string& path) {
     return target;
 }
 
-bool ReplaceFile(const std::string& path, std::string_view contents) {
-    return ReplaceExactFile(ReplacementTarget(path), contents, Durability::Synced);
+bool ReplaceFile(const std::string& path, std::string_view contents, Durability durability) {
+    return ReplaceExactFile(ReplacementTarget(path), contents, durability);
 }
 
 bool ReplaceExactFile(const std::string& target, std::string_view contents, Durability durability) {

@@ -45,17 +45,19 @@ private:
     int fd_;
 };
 
-// Writes contents to a temporary file beside path and renames it over path (over the existing
-// name when one matches without regard to case). The data and then the folder are synced, so
-// the new file survives a power cut once this returns. A temporary left by a crashed writer of
-// the same name is removed. On failure the old file is untouched and false is returned.
-bool ReplaceFile(const std::string& path, std::string_view contents);
-
-// How far ReplaceExactFile waits for the disk.
+// How far a replacement waits for the disk.
 enum class Durability {
     Synced,    // the data and the folder are synced before it returns
-    Deferred,  // the caller syncs once after many files (SyncFileSystem)
+    Deferred,  // left to the caller: one SyncFileSystem after many files, or none for scratch
 };
+
+// Writes contents to a temporary file beside path and renames it over path (over the existing
+// name when one matches without regard to case). Synced, the data and then the folder reach the
+// disk, so the new file survives a power cut once this returns; a scratch file that is made
+// again at will need not wait for that. A temporary left by a crashed writer of the same name is
+// removed. On failure the old file is untouched and false is returned.
+bool ReplaceFile(const std::string& path, std::string_view contents, Durability durability = Durability::Synced);
+
 // ReplaceFile for a path already resolved to the name it is to have (no case look-up, no sweep
 // of stale temporaries): for callers that keep their own index of the folder.
 bool ReplaceExactFile(const std::string& path, std::string_view contents, Durability durability);

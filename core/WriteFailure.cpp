@@ -5,8 +5,9 @@
 
 namespace brackwell {
 
-bool ReplaceFileOrReport(Dialogs& dialogs, const std::string& path, std::string_view contents) {
-    if (ReplaceFile(path, contents)) return true;
+bool ReplaceFileOrReport(Dialogs& dialogs, const std::string& path, std::string_view contents,
+                         Durability durability) {
+    if (ReplaceFile(path, contents, durability)) return true;
     ReportWriteFailure(dialogs, path);
     return false;
 }

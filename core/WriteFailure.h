@@ -6,12 +6,14 @@
 #include <string_view>
 
 #include "core/Dialogs.h"
+#include "core/FileSystem.h"
 
 namespace brackwell {
 
 // Writes contents to path atomically (the old file stays whole on failure). On failure shows
 // "** ERROR IN WRITING FILE **" naming path and returns false.
-bool ReplaceFileOrReport(Dialogs& dialogs, const std::string& path, std::string_view contents);
+bool ReplaceFileOrReport(Dialogs& dialogs, const std::string& path, std::string_view contents,
+                         Durability durability = Durability::Synced);
 // The message alone, for a write that failed otherwise.
 void ReportWriteFailure(Dialogs& dialogs, const std::string& path);
 

@@ -52,8 +52,9 @@ void ReportText::HeaderBlock(const std::string& title, std::string_view reportNa
     Line(" ");
 }
 
+// The work file is made again by every report, so it does not wait for the disk.
 bool WriteWorkFile(const modBrackwell& model, Dialogs& dialogs, const ReportText& report) {
-    return ReplaceFileOrReport(dialogs, model.AppFilePath(kWorkFileName), report.text());
+    return ReplaceFileOrReport(dialogs, model.AppFilePath(kWorkFileName), report.text(), Durability::Deferred);
 }
 
 }  // namespace brackwell::reports
