@@ -8,7 +8,7 @@ namespace brackwell {
 OutlookTally::OutlookTally(int participants)
     : participants_(participants),
       outright_(participants, 0),
-      shared_(participants, 0),
+      ties_(participants),
       seeded_(participants, 0),
       best_(participants, INT_MAX),
       worst_(participants, 0),
@@ -26,10 +26,34 @@ void OutlookTally::Add(const std::int16_t* totals, double weight) {
     for (int i = 0; i < participants_; ++i) {
         PlaceAt(i, totals[i]);
         if (totals[i] != top) continue;
-        shared_[i] += share;
         seeded_[i] += share * weight;
-        if (tiedAtTop == 1) ++outright_[i];
+        if (tiedAtTop == 1)
+            ++outright_[i];
+        else
+            AddTies(i, tiedAtTop, 1);
     }
+}
+
+void OutlookTally::AddTies(int i, int tied, std::uint64_t count) {
+    // Few tie sizes occur for any one participant: a short list searched from the front.
+    for (Ties& ties : ties_[i])
+        if (ties.tied == tied) {
+            ties.count += count;
+            return;
+        }
+    ties_[i].push_back({tied, count});
+}
+
+double OutlookTally::FirstShared(int i) const {
+    // Whole outcomes in integers; only the remainders, each below 1, as fractions.
+    std::uint64_t whole = outright_[i];
+    long double fraction = 0;
+    for (const Ties& ties : ties_[i]) {
+        const auto tied = static_cast<std::uint64_t>(ties.tied);
+        whole += ties.count / tied;
+        fraction += static_cast<long double>(ties.count % tied) / static_cast<long double>(tied);
+    }
+    return static_cast<double>(static_cast<long double>(whole) + fraction);
 }
 
 void OutlookTally::SeePlaces(const std::int16_t* totals) {
@@ -67,7 +91,6 @@ void OutlookTally::AddBlock(const OutlookKernel& kernel, const std::int16_t* row
         for (int r = 0; r < count; ++r) weight += weights[r];
         weight_ += weight;
         outright_[leader] += static_cast<std::uint64_t>(count);
-        shared_[leader] += count;
         seeded_[leader] += weight;
     } else {
         for (int r = 0; r < count; ++r) {
@@ -78,14 +101,13 @@ void OutlookTally::AddBlock(const OutlookKernel& kernel, const std::int16_t* row
             if (tied == 1) {
                 const int winner = kernel.Find(row, lanes, top);
                 ++outright_[winner];
-                shared_[winner] += 1.0;
                 seeded_[winner] += weights[r];
                 continue;
             }
             const double share = 1.0 / tied;
             for (int i = 0; i < participants_; ++i) {
                 if (row[i] != top) continue;
-                shared_[i] += share;
+                AddTies(i, tied, 1);
                 seeded_[i] += share * weights[r];
             }
         }
@@ -139,7 +161,7 @@ void OutlookTally::Merge(const OutlookTally& other) {
     weight_ += other.weight_;
     for (int i = 0; i < participants_; ++i) {
         outright_[i] += other.outright_[i];
-        shared_[i] += other.shared_[i];
+        for (const Ties& ties : other.ties_[i]) AddTies(i, ties.tied, ties.count);
         seeded_[i] += other.seeded_[i];
         best_[i] = std::min(best_[i], other.best_[i]);
         worst_[i] = std::max(worst_[i], other.worst_[i]);

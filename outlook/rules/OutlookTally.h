@@ -30,19 +30,28 @@ public:
     std::uint64_t Outcomes() const { return outcomes_; }
     double Weight() const { return weight_; }
     std::uint64_t FirstOutright(int i) const { return outright_[i]; }
-    double FirstShared(int i) const { return shared_[i]; }
+    // The outcomes won alone plus, for each tie for first among k, 1/k: counted in integers per
+    // k and divided once here, so that millions of thirds add up to the last printed decimal.
+    double FirstShared(int i) const;
     double SeededShared(int i) const { return seeded_[i]; }
     int BestPlace(int i) const { return best_[i]; }
     int WorstPlace(int i) const { return worst_[i]; }
 
 private:
     void PlaceAt(int i, std::int16_t total);
+    // `count` more ties for first among `tied` (2 or more) that include participant i.
+    void AddTies(int i, int tied, std::uint64_t count);
 
     int participants_;
     std::uint64_t outcomes_ = 0;
     double weight_ = 0;
     std::vector<std::uint64_t> outright_;
-    std::vector<double> shared_;
+    // Per participant: how many ties for first among k it shared, for the k that occurred.
+    struct Ties {
+        int tied;
+        std::uint64_t count;
+    };
+    std::vector<std::vector<Ties>> ties_;
     std::vector<double> seeded_;
     std::vector<int> best_;
     std::vector<int> worst_;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "outlook/rules/OutlookTable.h"
+
 #include "tests/outlook/rules/OutlookPools.h"
 
 namespace brackwell::testing {
@@ -36,6 +38,24 @@ TEST(OutlookCounting, SameTalliesWhateverKernelAndThreads) {
     ASSERT_TRUE(simulatedPortable && simulatedFastest);
     ExpectSameTally(simulatedPortable->Even, simulatedFastest->Even, 37);
     ExpectSameTally(simulatedPortable->Seeded, simulatedFastest->Seeded, 37);
+}
+
+// Millions of ties for first, three and seven ways, still share exactly: added up one by one in
+// doubles they would drift into the printed decimals.
+TEST(OutlookCounting, SharedFirstPlacesDoNotDrift) {
+    constexpr int kRows = 1024, kBlocks = 8192;
+    std::vector<std::int16_t> rows(static_cast<std::size_t>(kRows) * OutlookPoints::kLaneBlock, kPaddingTotal);
+    for (int r = 0; r < kRows; ++r)
+        for (int i = 0; i < 8; ++i) rows[static_cast<std::size_t>(r) * OutlookPoints::kLaneBlock + i] = i < 3 || r % 2 ? 9 : 1;
+    const std::vector<double> weights(kRows, 1.0);
+    OutlookTally tally(8);
+    for (int b = 0; b < kBlocks; ++b) tally.AddBlock(FastestKernel(), rows.data(), weights.data(), kRows, OutlookPoints::kLaneBlock);
+    // Half the rows tie three ways, half eight ways; 2^22 of each.
+    constexpr std::uint64_t kHalf = std::uint64_t{kRows} * kBlocks / 2;
+    static_assert(kHalf == 1 << 22);
+    // 4194304/3 + 4194304/8 = 1398101.333333 + 524288 for the three; 524288 for the others.
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(FixedDecimals(tally.FirstShared(i), 6), i < 3 ? "1922389.333333" : "524288.000000") << i;
 }
 
 }  // namespace

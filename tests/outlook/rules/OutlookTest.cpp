@@ -6,6 +6,7 @@
 #include <chrono>
 #include <numeric>
 
+#include "outlook/rules/OutlookTable.h"
 #include "tests/outlook/rules/BruteForce.h"
 #include "tests/outlook/rules/OutlookPools.h"
 
@@ -127,6 +128,26 @@ TEST(Outlook, EstimateAgreesWithTheExactCountWithinItsMargin) {
         ComputeOutlook(pool, OutlookOptions{.ExactLimit = 19, .Simulations = 200'000, .RandomSeed = 7});
     ASSERT_TRUE(again);
     for (std::size_t i = 0; i < exact->Rows.size(); ++i) EXPECT_EQ(again->Rows[i].ChanceSeeded, estimate->Rows[i].ChanceSeeded);
+}
+
+// Identical selections tie in every outcome: each shares exactly a third of them, to the last
+// printed decimal however many outcomes are added up.
+TEST(Outlook, SharedFirstPlacesAreExact) {
+    for (const int undecided : {19, 20}) {
+        OutlookPool pool = MakePool({.seed = 15, .undecided = undecided, .participants = 4, .copies = false});
+        pool.Entrants[1].Picks = pool.Entrants[2].Picks = pool.Entrants[3].Picks = pool.Entrants[0].Picks;
+        const std::optional<OutlookResult> outlook = ComputeOutlook(pool, OutlookOptions{});
+        ASSERT_TRUE(outlook);
+        const std::uint64_t outcomes = std::uint64_t{1} << undecided;
+        const std::string quarter = std::to_string(outcomes / 4) + ".000000";
+        for (const OutlookRow& row : outlook->Rows) EXPECT_EQ(FixedDecimals(row.FirstShared, kSharedDecimals), quarter);
+
+        pool.Entrants.pop_back();
+        const std::optional<OutlookResult> three = ComputeOutlook(pool, OutlookOptions{});
+        ASSERT_TRUE(three);
+        const std::string third = std::to_string(outcomes / 3) + (outcomes % 3 == 1 ? ".333333" : ".666667");
+        for (const OutlookRow& row : three->Rows) EXPECT_EQ(FixedDecimals(row.FirstShared, kSharedDecimals), third);
+    }
 }
 
 TEST(Outlook, CancelStopsPromptly) {
