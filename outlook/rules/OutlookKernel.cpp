@@ -9,11 +9,13 @@
 
 namespace brackwell {
 
+// The AVX2 copy needs GCC's target pragmas; other compilers (the fuzzing build's) take the
+// portable one.
 namespace portable {
 #include "outlook/rules/OutlookKernelBody.inc"
 }  // namespace portable
 
-#if defined(__x86_64__) && defined(__GNUC__)
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
 #pragma GCC push_options
 #pragma GCC target("avx2")
 namespace avx2 {
@@ -29,7 +31,7 @@ const OutlookKernel& PortableKernel() {
 }
 
 const OutlookKernel& FastestKernel() {
-#if defined(__x86_64__) && defined(__GNUC__)
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
     static const OutlookKernel kernel{"avx2", avx2::Add, avx2::Top, avx2::Find, avx2::CountAbove, avx2::Bounds};
     if (__builtin_cpu_supports("avx2")) return kernel;
 #endif
