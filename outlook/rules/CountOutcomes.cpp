@@ -1,15 +1,16 @@
-// Every outcome of the open games, reached from the top of the bracket down: first who wins the
-// title, then who loses the final, and so on down to the first open round. A team that wins a
-// game has won every game below on its way, so those are not chosen again; any other game goes
-// to one of the teams that can reach it. Deciding the games worth most first keeps the totals
-// within a subtree close together, which is what lets a block of outcomes at the bottom be
-// tallied without looking at every participant's place in each.
+// Every outcome of the open games, in the order of the plan (OutlookPlan.h). Deciding the games
+// worth most first keeps the totals within a subtree close together: above the bottom levels a
+// subtree is settled at once when the bounds show one participant winning all of it, and only
+// the participants who can still come first are carried further down.
 
 #include <algorithm>
-#include <bitset>
 #include <vector>
 
+#include "outlook/rules/AgreeingChance.h"
+#include "outlook/rules/OutlookBounds.h"
 #include "outlook/rules/OutlookCounting.h"
+#include "outlook/rules/OutlookPlan.h"
+#include "outlook/rules/PlaceSearch.h"
 #include "outlook/rules/SeedModel.h"
 
 namespace brackwell {
@@ -23,47 +24,23 @@ constexpr std::size_t kPieces = 256;
 // Blocks of at most 2^kBlockLevels outcomes, and small enough to stay in the processor's cache.
 constexpr int kBlockLevels = 10;
 constexpr int kBlockBytes = 256 * 1024;
+// Above the blocks, subtrees of at least 2^kSettleFrom outcomes are looked at as a whole, and
+// those of at least 2^kGatherFrom are worth gathering the lanes of who can still come first.
+constexpr int kSettleFrom = 6;
+constexpr int kGatherFrom = 6;
 // Outcomes between two progress reports of a piece.
 constexpr std::uint64_t kReportEvery = 1 << 14;
 
-// What every piece shares: the open games from the top down and who can reach each.
-struct Plan {
-    struct Step {
-        int game = 0;
-        int above = 0;              // the game its winner plays next, 0 after the final
-        bool aboveOpen = false;     // that game is open too
-        bool aboveChance = false;   // that game's chance counts: open, or settled by a later result
-        int known[2] = {0, 0};      // teams certain at its feeders (0: an open feeder)
-    };
-
-    explicit Plan(const OutlookField& field) {
-        for (int game : field.UndecidedGames)
-            if (field.Team[game] != 0) settled.set(game);
-        for (auto p = field.OpenGames.rbegin(); p != field.OpenGames.rend(); ++p) {
-            Step step;
-            step.game = *p;
-            step.above = NextPosition(*p);
-            step.aboveOpen = step.above != 0 && field.Team[step.above] == 0;
-            step.aboveChance = step.aboveOpen || (step.above != 0 && settled[step.above]);
-            const auto [upper, lower] = FeedingPositions(*p);
-            step.known[0] = field.Team[upper];
-            step.known[1] = field.Team[lower];
-            steps.push_back(step);
-            for (int team : field.Contenders[*p]) reaches[*p].set(team);
-        }
-    }
-    std::vector<Step> steps;  // descending positions: every game before the games that feed it
-    std::array<std::bitset<kPositionCount + 1>, kPositionCount + 1> reaches;
-    std::bitset<kPositionCount + 1> settled;  // open lines settled by a later result
-};
-
 class Enumeration {
 public:
-    Enumeration(const OutlookField& field, const Plan& plan, const OutlookPoints& points, const OutlookKernel& kernel,
-                OutlookWork& work)
+    // `bounds`: none unless totals are plain sums. `blockStart`: the level of the bottom blocks,
+    // when another enumeration has set it.
+    Enumeration(const OutlookField& field, const OutlookPlan& plan, const OutlookPoints& points,
+                const OutlookBounds* bounds, const OutlookKernel& kernel, OutlookWork& work, int blockStart = -1)
         : field_(field),
           plan_(plan),
           points_(points),
+          bounds_(bounds),
           kernel_(kernel),
           work_(work),
           tally_(points.Participants()),
@@ -75,9 +52,14 @@ public:
         if (points.PlainSums()) {
             int blockLevels = std::min(kBlockLevels, levels_);
             while (blockLevels > 0 && (stride * 2 << blockLevels) > kBlockBytes) --blockLevels;
-            blockStart_ = levels_ - blockLevels;
+            blockStart_ = blockStart >= 0 ? blockStart : levels_ - blockLevels;
+            blockLevels = levels_ - blockStart_;
             block_.resize(static_cast<std::size_t>(stride) << blockLevels);
             blockWeights_.resize(std::size_t{1} << blockLevels);
+        }
+        if (bounds_ != nullptr && blockStart_ > 0) {
+            walk_.emplace(*bounds_, blockStart_);
+            walk_->Start(0, bounds_->Low(), bounds_->High(), static_cast<int>(field.OpenGames.size()));
         }
     }
 
@@ -114,24 +96,26 @@ public:
         for (std::size_t level = 0; level < prefix.size(); ++level)
             weight *= Decide(static_cast<int>(level), prefix[level]);
         Visit(static_cast<int>(prefix.size()), weight);
-        work_.Advance(sinceReport_);
-        sinceReport_ = 0;
+        Flush();
     }
 
     OutlookTally& Tally() { return tally_; }
 
 private:
-    // The winner of the game above when it comes through the game of the level, which then is
-    // not chosen again; 0 when any team that can reach the game may win it.
-    int ForcedTeam(int level) const {
-        const Plan::Step& step = plan_.steps[level];
-        if (step.aboveOpen && plan_.reaches[step.game][teams_[step.above]]) return teams_[step.above];
-        return 0;
+    // The subtree below the level of another enumeration, with its teams, of the participants
+    // of these points alone (whose Certain() holds their totals there).
+    void Continue(int level, const PositionTeams& teams, int open, double weight) {
+        teams_ = teams;
+        std::copy(points_.Certain(), points_.Certain() + points_.Stride(),
+                  sums_.begin() + static_cast<std::ptrdiff_t>(level) * points_.Stride());
+        walk_->Start(level, bounds_->Low(), bounds_->High(), open);
+        Visit(level, weight);
+        Flush();
     }
 
     template <typename Next>
     void ForEachChoice(int level, Next next) {
-        if (const int forced = ForcedTeam(level)) {
+        if (const int forced = plan_.ForcedTeam(level, teams_)) {
             next(forced);
             return;
         }
@@ -142,7 +126,9 @@ private:
     // above lost to this team's conqueror, and this game won against a team already known.
     // The totals go to the next level's row, or to `out` when given.
     double Decide(int level, int team, std::int16_t* out = nullptr) {
-        const Plan::Step& step = plan_.steps[level];
+        const OutlookPlan::Step& step = plan_.steps[level];
+        if (walk_ && level < blockStart_)
+            walk_->Narrow(kernel_, level, step.game, team, plan_.ForcedTeam(level, teams_) != 0);
         teams_[step.game] = team;
         const int stride = points_.Stride();
         const std::int16_t* sums = sums_.data() + static_cast<std::size_t>(level) * stride;
@@ -156,8 +142,40 @@ private:
         return chance;
     }
 
+    // The whole subtree at once when the bounds show one participant winning all of it; the rest
+    // of it with only the participants who can still come first, when they fill fewer lanes.
+    bool Narrowed(int level, double weight) {
+        const std::int16_t* low = walk_->Low(level);
+        const std::int16_t* high = walk_->High(level);
+        const int stride = points_.Stride();
+        if (const int leader = tally_.ClearLeader(kernel_, low, high, stride); leader >= 0) {
+            PositionTeams winners = field_.Team;
+            for (int l = 0; l < level; ++l) winners[plan_.steps[l].game] = teams_[plan_.steps[l].game];
+            const std::uint64_t outcomes = std::uint64_t{1} << walk_->Open(level);
+            tally_.AddWon(leader, outcomes, AgreeingChance(field_, winners, chances_));
+            Report(outcomes);
+            return true;
+        }
+        if (walk_->Open(level) < kGatherFrom) return false;
+        int tied = 0;
+        const std::int16_t leading = kernel_.Top(low, stride, tied);
+        if (kernel_.CountAbove(high, stride, static_cast<std::int16_t>(leading - 1)) + OutlookPoints::kLaneBlock > stride)
+            return false;
+        std::vector<int> lanes;
+        for (int i = 0; i < points_.Participants(); ++i)
+            if (high[i] >= leading) lanes.push_back(i);
+        const std::int16_t* sums = sums_.data() + static_cast<std::size_t>(level) * stride;
+        const OutlookPoints points = points_.Gathered(lanes, sums);
+        const OutlookBounds bounds(*bounds_, lanes, low, high);
+        Enumeration part(field_, plan_, points, &bounds, kernel_, work_, blockStart_);
+        part.Continue(level, teams_, walk_->Open(level), weight);
+        tally_.MergeLanes(part.Tally(), lanes);
+        return true;
+    }
+
     void Visit(int level, double weight) {
         if (work_.Cancelled()) return;
+        if (walk_ && level < blockStart_ && walk_->Open(level) >= kSettleFrom && Narrowed(level, weight)) return;
         if (!gathering_ && points_.PlainSums() && level == blockStart_) {
             gathering_ = true;
             blockFill_ = 0;
@@ -197,13 +215,18 @@ private:
     void Report(std::uint64_t outcomes) {
         sinceReport_ += outcomes;
         if (sinceReport_ < kReportEvery) return;
+        Flush();
+    }
+
+    void Flush() {
         work_.Advance(sinceReport_);
         sinceReport_ = 0;
     }
 
     const OutlookField& field_;
-    const Plan& plan_;
+    const OutlookPlan& plan_;
     const OutlookPoints& points_;
+    const OutlookBounds* bounds_;
     const OutlookKernel& kernel_;
     OutlookWork& work_;
     OutlookTally tally_;
@@ -217,45 +240,22 @@ private:
     int blockFill_ = 0;
     std::vector<std::int16_t> block_;
     std::vector<double> blockWeights_;
+    std::optional<LevelBounds> walk_;  // per level above the blocks, what each total can still reach
     std::uint64_t sinceReport_ = 0;
 };
-
-// For each participant the outcome that follows its picks wherever it can and the one that goes
-// against them: their places are close to the participant's best and worst.
-OutlookTally PlacesToStartFrom(const OutlookField& field, const Plan& plan, const OutlookPoints& points,
-                               const OutlookKernel& kernel) {
-    OutlookTally places(points.Participants());
-    std::vector<std::int16_t> sums(points.Stride()), scratch;
-    for (int i = 0; i < points.Participants(); ++i)
-        for (const bool favoured : {true, false}) {
-            PositionTeams teams = field.Team;
-            std::copy(points.Certain(), points.Certain() + points.Stride(), sums.begin());
-            for (const Plan::Step& step : plan.steps) {
-                const bool forced = step.aboveOpen && plan.reaches[step.game][teams[step.above]];
-                int team = forced ? teams[step.above] : field.Contenders[step.game].front();
-                if (!forced)
-                    for (int contender : field.Contenders[step.game]) {
-                        const int gain = points.Gain(step.game, contender)[i];
-                        const int kept = points.Gain(step.game, team)[i];
-                        if (favoured ? gain > kept : gain < kept) team = contender;
-                    }
-                teams[step.game] = team;
-                points.AddGain(kernel, sums.data(), sums.data(), step.game, team);
-            }
-            places.SeePlaces(points.FinalTotals(sums.data(), teams, scratch));
-        }
-    return places;
-}
 
 }  // namespace
 
 std::optional<OutlookTally> CountOutcomes(const OutlookField& field, const OutlookPoints& points,
                                           const OutlookKernel& kernel, OutlookWork& work) {
-    const Plan plan(field);
+    const OutlookPlan plan(field);
+    std::optional<OutlookBounds> bounds;
+    if (points.PlainSums()) bounds.emplace(field, points);
+    const OutlookBounds* reach = bounds ? &*bounds : nullptr;
     std::vector<std::vector<int>> prefixes;
     double settledChance = 1.0;
     {
-        Enumeration top(field, plan, points, kernel, work);
+        Enumeration top(field, plan, points, reach, kernel, work);
         settledChance = top.SettledChance();
         for (int levels = 0; levels <= static_cast<int>(plan.steps.size()); ++levels) {
             std::vector<int> chosen;
@@ -264,17 +264,21 @@ std::optional<OutlookTally> CountOutcomes(const OutlookField& field, const Outlo
             if (prefixes.size() >= kPieces) break;
         }
     }
-    const OutlookTally places = PlacesToStartFrom(field, plan, points, kernel);
     std::vector<std::optional<OutlookTally>> tallies(prefixes.size());
     const bool finished = work.Run(prefixes.size(), [&](std::uint64_t piece) {
-        Enumeration enumeration(field, plan, points, kernel, work);
-        enumeration.Tally().TakePlaces(places);
+        Enumeration enumeration(field, plan, points, reach, kernel, work);
         enumeration.Run(prefixes[piece], settledChance);
         tallies[piece] = std::move(enumeration.Tally());
     });
     if (!finished) return std::nullopt;
     OutlookTally total(points.Participants());
     for (const auto& tally : tallies) total.Merge(*tally);
+    if (points.PlainSums()) {
+        // Otherwise each outcome's places were seen as it was counted.
+        const std::optional<std::vector<PlaceRange>> places = SearchPlaces(field, plan, points, kernel, work);
+        if (!places) return std::nullopt;
+        for (int i = 0; i < points.Participants(); ++i) total.SetPlaces(i, (*places)[i].best, (*places)[i].worst);
+    }
     return total;
 }
 

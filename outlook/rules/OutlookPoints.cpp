@@ -23,7 +23,7 @@ OutlookPoints::OutlookPoints(const OutlookPool& pool, const OutlookField& field)
     stride_ = (participants_ + kLaneBlock - 1) / kLaneBlock * kLaneBlock;
     int magnitude = 0;
     for (int p = 1; p <= kPositionCount; ++p) magnitude += std::abs(pool.Points[p]);
-    plainSums_ = magnitude <= 32767;
+    plainSums_ = magnitude <= 16383;
 
     certain_.assign(stride_, kPaddingTotal);
     for (int i = 0; i < participants_; ++i) {
@@ -43,6 +43,30 @@ OutlookPoints::OutlookPoints(const OutlookPool& pool, const OutlookField& field)
             for (int i = 0; i < participants_; ++i) row[i] = Earned(pool, i, p, team);
         }
     }
+}
+
+OutlookPoints OutlookPoints::Gathered(const std::vector<int>& lanes, const std::int16_t* sums) const {
+    OutlookPoints part(pool_);
+    part.participants_ = static_cast<int>(lanes.size());
+    part.stride_ = (part.participants_ + kLaneBlock - 1) / kLaneBlock * kLaneBlock;
+    part.gainRow_ = gainRow_;
+    part.certain_.assign(part.stride_, kPaddingTotal);
+    const std::size_t rows = gains_.size() / stride_;
+    part.gains_.assign(rows * part.stride_, 0);
+    for (std::size_t k = 0; k < lanes.size(); ++k) {
+        part.certain_[k] = sums[lanes[k]];
+        for (std::size_t r = 0; r < rows; ++r) part.gains_[r * part.stride_ + k] = gains_[r * stride_ + lanes[k]];
+    }
+    return part;
+}
+
+OutlookPoints OutlookPoints::Differences(int participant) const {
+    OutlookPoints ahead(*this);
+    for (int i = 0; i < participants_; ++i) ahead.certain_[i] = static_cast<std::int16_t>(certain_[i] - certain_[participant]);
+    for (std::size_t r = 0; r < gains_.size(); r += stride_)
+        for (int i = 0; i < participants_; ++i)
+            ahead.gains_[r + i] = static_cast<std::int16_t>(gains_[r + i] - gains_[r + participant]);
+    return ahead;
 }
 
 const std::int16_t* OutlookPoints::FinalTotals(const std::int16_t* sums, const PositionTeams& teams,

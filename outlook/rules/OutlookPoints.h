@@ -19,10 +19,18 @@ public:
 
     OutlookPoints(const OutlookPool& pool, const OutlookField& field);
 
+    // The same points for some participants only, lane k holding participant lanes[k], with
+    // `sums` (totals of every participant) in place of Certain(). Plain sums only.
+    OutlookPoints Gathered(const std::vector<int>& lanes, const std::int16_t* sums) const;
+    // Every participant's points less those of one participant, so that a total says how far
+    // ahead of it the participant is. Plain sums only, which keeps every difference in range.
+    OutlookPoints Differences(int participant) const;
+
     int Participants() const { return participants_; }
     int Stride() const { return stride_; }
-    // True when no total can leave the 16-bit range part way through the positions; a total is
-    // then the plain sum of its points, in any order. Otherwise only Total() gives it exactly.
+    // True when no total, nor the difference of two, can leave the 16-bit range part way through
+    // the positions; a total is then the plain sum of its points, in any order. Otherwise only
+    // FinalTotals() gives it exactly.
     bool PlainSums() const { return plainSums_; }
     // The points of the positions whose winner is certain, per participant (plain sums only),
     // padding lanes at kPaddingTotal.
@@ -42,6 +50,8 @@ public:
                                     std::vector<std::int16_t>& scratch) const;
 
 private:
+    explicit OutlookPoints(const OutlookPool& pool) : pool_(pool) {}
+
     int participants_ = 0;
     int stride_ = 0;
     bool plainSums_ = true;

@@ -56,13 +56,6 @@ double OutlookTally::FirstShared(int i) const {
     return static_cast<double>(static_cast<long double>(whole) + fraction);
 }
 
-void OutlookTally::SeePlaces(const std::int16_t* totals) {
-    if (participants_ == 0) return;
-    std::copy(totals, totals + participants_, sorted_.begin());
-    std::sort(sorted_.begin(), sorted_.end());
-    for (int i = 0; i < participants_; ++i) PlaceAt(i, totals[i]);
-}
-
 // With sorted_ holding the outcome's totals in ascending order.
 void OutlookTally::PlaceAt(int i, std::int16_t total) {
     const auto higher = static_cast<int>(sorted_.end() - std::upper_bound(sorted_.begin(), sorted_.end(), total));
@@ -70,49 +63,60 @@ void OutlookTally::PlaceAt(int i, std::int16_t total) {
     worst_[i] = std::max(worst_[i], higher + 1);
 }
 
-void OutlookTally::TakePlaces(const OutlookTally& other) {
-    best_ = other.best_;
-    worst_ = other.worst_;
+int OutlookTally::ClearLeader(const OutlookKernel& kernel, const std::int16_t* low, const std::int16_t* high,
+                              int lanes) const {
+    if (participants_ == 0) return -1;
+    int tiedLow = 0;
+    const std::int16_t leaderLow = kernel.Top(low, lanes, tiedLow);
+    if (tiedLow != 1 || kernel.CountAbove(high, lanes, static_cast<std::int16_t>(leaderLow - 1)) != 1) return -1;
+    return kernel.Find(low, lanes, leaderLow);
+}
+
+void OutlookTally::AddWon(int leader, std::uint64_t count, double weight) {
+    outcomes_ += count;
+    weight_ += weight;
+    outright_[leader] += count;
+    seeded_[leader] += weight;
 }
 
 void OutlookTally::AddBlock(const OutlookKernel& kernel, const std::int16_t* rows, const double* weights, int count,
                             int lanes) {
     if (participants_ == 0 || count == 0) return;
-    outcomes_ += static_cast<std::uint64_t>(count);
     low_.resize(lanes);
     high_.resize(lanes);
     kernel.Bounds(rows, count, lanes, low_.data(), high_.data());
-    // When one participant's lowest total beats everyone else's highest, it wins every row.
-    int tiedLow = 0;
-    const std::int16_t leaderLow = kernel.Top(low_.data(), lanes, tiedLow);
-    if (tiedLow == 1 && kernel.CountAbove(high_.data(), lanes, static_cast<std::int16_t>(leaderLow - 1)) == 1) {
-        const int leader = kernel.Find(low_.data(), lanes, leaderLow);
+    if (const int leader = ClearLeader(kernel, low_.data(), high_.data(), lanes); leader >= 0) {
         double weight = 0;
         for (int r = 0; r < count; ++r) weight += weights[r];
-        weight_ += weight;
-        outright_[leader] += static_cast<std::uint64_t>(count);
-        seeded_[leader] += weight;
-    } else {
-        for (int r = 0; r < count; ++r) {
-            const std::int16_t* row = rows + static_cast<std::ptrdiff_t>(r) * lanes;
-            weight_ += weights[r];
-            int tied = 0;
-            const std::int16_t top = kernel.Top(row, lanes, tied);
-            if (tied == 1) {
-                const int winner = kernel.Find(row, lanes, top);
-                ++outright_[winner];
-                seeded_[winner] += weights[r];
-                continue;
-            }
-            const double share = 1.0 / tied;
-            for (int i = 0; i < participants_; ++i) {
-                if (row[i] != top) continue;
-                AddTies(i, tied, 1);
-                seeded_[i] += share * weights[r];
-            }
+        AddWon(leader, static_cast<std::uint64_t>(count), weight);
+        return;
+    }
+    outcomes_ += static_cast<std::uint64_t>(count);
+    for (int r = 0; r < count; ++r) {
+        const std::int16_t* row = rows + static_cast<std::ptrdiff_t>(r) * lanes;
+        weight_ += weights[r];
+        int tied = 0;
+        const std::int16_t top = kernel.Top(row, lanes, tied);
+        if (tied == 1) {
+            const int winner = kernel.Find(row, lanes, top);
+            ++outright_[winner];
+            seeded_[winner] += weights[r];
+            continue;
+        }
+        const double share = 1.0 / tied;
+        for (int i = 0; i < participants_; ++i) {
+            if (row[i] != top) continue;
+            AddTies(i, tied, 1);
+            seeded_[i] += share * weights[r];
         }
     }
+}
 
+void OutlookTally::SeeBlockPlaces(const OutlookKernel& kernel, const std::int16_t* rows, int count, int lanes) {
+    if (participants_ == 0 || count == 0) return;
+    low_.resize(lanes);
+    high_.resize(lanes);
+    kernel.Bounds(rows, count, lanes, low_.data(), high_.data());
     // A participant's place in the block is at least 1 + the others whose lowest total beats its
     // total, and at most 1 + those whose highest does. So only a row where its total reaches
     // `better` can improve its best place, and only one where it stays below `worse` its worst;
@@ -154,6 +158,22 @@ int OutlookTally::CountsAbove::LowestWithAtMost(int most) const {
     // above_ does not increase: the first entry at most `most`.
     const auto at = std::lower_bound(above_.begin(), above_.end(), most, std::greater<>());
     return base_ + static_cast<int>(at - above_.begin());
+}
+
+void OutlookTally::SetPlaces(int i, int best, int worst) {
+    best_[i] = best;
+    worst_[i] = worst;
+}
+
+void OutlookTally::MergeLanes(const OutlookTally& part, const std::vector<int>& lanes) {
+    outcomes_ += part.outcomes_;
+    weight_ += part.weight_;
+    for (std::size_t k = 0; k < lanes.size(); ++k) {
+        const int i = lanes[k];
+        outright_[i] += part.outright_[k];
+        for (const Ties& ties : part.ties_[k]) AddTies(i, ties.tied, ties.count);
+        seeded_[i] += part.seeded_[k];
+    }
 }
 
 void OutlookTally::Merge(const OutlookTally& other) {

@@ -16,16 +16,21 @@ public:
     // One outcome with these final totals, weighted `weight` for the seeded chance.
     void Add(const std::int16_t* totals, double weight);
     // `count` outcomes at once, their totals in consecutive rows of `lanes` (padding lanes at
-    // kPaddingTotal). Places are looked at only for participants whose best or worst place the
-    // block can still change, judged by the lowest and highest total each reaches in it.
+    // kPaddingTotal). First places only.
     void AddBlock(const OutlookKernel& kernel, const std::int16_t* rows, const double* weights, int count, int lanes);
-    // The places of an outcome counted elsewhere (or counted again): a good first guess at the
-    // best and worst places lets blocks skip looking at them.
-    void SeePlaces(const std::int16_t* totals);
-    // The best and worst places seen by another tally, and nothing else of it.
-    void TakePlaces(const OutlookTally& other);
+    // The places of such a block. Places are looked at only for participants whose best or worst
+    // place the block can still change, judged by the lowest and highest total each reaches in it.
+    void SeeBlockPlaces(const OutlookKernel& kernel, const std::int16_t* rows, int count, int lanes);
+    // The participant whose lowest total beats every other's highest, or -1.
+    int ClearLeader(const OutlookKernel& kernel, const std::int16_t* low, const std::int16_t* high, int lanes) const;
+    // `count` outcomes won by the participant alone, weighing `weight` in all.
+    void AddWon(int leader, std::uint64_t count, double weight);
+    // Places found elsewhere.
+    void SetPlaces(int i, int best, int worst);
     // The outcomes of another tally (merging in a fixed order gives the same sums every run).
     void Merge(const OutlookTally& other);
+    // The first places of a tally of some participants only, its participant k being lanes[k].
+    void MergeLanes(const OutlookTally& part, const std::vector<int>& lanes);
 
     std::uint64_t Outcomes() const { return outcomes_; }
     double Weight() const { return weight_; }

@@ -53,14 +53,19 @@ public:
             if (!points_.PlainSums()) {
                 tally.Add(points_.FinalTotals(row, teams_, scratch_), weights_[rows]);
             } else if (++rows == kBlockRows) {
-                tally.AddBlock(kernel_, block_.data(), weights_.data(), rows, stride);
+                Tally(rows, tally);
                 rows = 0;
             }
         }
-        tally.AddBlock(kernel_, block_.data(), weights_.data(), rows, stride);
+        Tally(rows, tally);
     }
 
 private:
+    void Tally(int rows, OutlookTally& tally) const {
+        tally.AddBlock(kernel_, block_.data(), weights_.data(), rows, points_.Stride());
+        tally.SeeBlockPlaces(kernel_, block_.data(), rows, points_.Stride());
+    }
+
     // One tournament's totals into the row; its weight. An outcome that a later entered result
     // settles is weighed by the chance of the settled games.
     double Draw(Generator& generator, bool seeded, std::int16_t* row) {

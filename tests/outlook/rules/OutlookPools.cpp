@@ -45,9 +45,11 @@ OutlookPool MakePool(const PoolRecipe& recipe) {
 
     pool.Results = FieldOnly(start);
     PlayOut(pool.Results, pool.Seeds, [&](int up, int down) { return UpperPicked(random, up, down); });
+    // The games in the order they are played, the latest first: the final, the semi-finals, ...
     std::vector<int> games;
-    for (int p = kPositionCount; p >= 1; --p)
-        if (!IsStartingSlot(p)) games.push_back(p);
+    for (int round = 6; round >= 1; --round)
+        for (int p = kPositionCount; p >= 1; --p)
+            if (RoundOfPosition(p) == round) games.push_back(p);
     if (recipe.scattered) std::shuffle(games.begin(), games.end(), random);
     for (int g = 0; g < recipe.undecided; ++g) pool.Results[games[g]].clear();
     if (recipe.damaged) {

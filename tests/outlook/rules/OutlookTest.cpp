@@ -85,6 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
         BruteCase{"OneParticipant", {.seed = 3, .undecided = 6, .participants = 1}},
         BruteCase{"FinalFourOn", {.seed = 4, .undecided = 7, .participants = 9, .roundPoints = kUsualPoints}},
         BruteCase{"SweetSixteenOn", {.seed = 5, .undecided = 15, .participants = 10}},
+        BruteCase{"ManyParticipants", {.seed = 12, .undecided = 15, .participants = 40, .roundPoints = kUsualPoints, .copies = false}},
         BruteCase{"ManyTies", {.seed = 6, .undecided = 12, .participants = 12, .roundPoints = {1, 1, 1, 1, 1, 1}}},
         BruteCase{"NoPoints", {.seed = 7, .undecided = 5, .participants = 4, .roundPoints = {0, 0, 0, 0, 0, 0}}},
         BruteCase{"LaterResultsStand", {.seed = 8, .undecided = 13, .participants = 8, .scattered = true}},
