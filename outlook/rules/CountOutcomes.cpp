@@ -56,6 +56,10 @@ public:
             blockLevels = levels_ - blockStart_;
             block_.resize(static_cast<std::size_t>(stride) << blockLevels);
             blockWeights_.resize(std::size_t{1} << blockLevels);
+            independentFrom_ = levels_;
+            while (independentFrom_ > 0 && plan.steps[independentFrom_ - 1].known[0] != 0 &&
+                   plan.steps[independentFrom_ - 1].known[1] != 0)
+                --independentFrom_;
         }
         if (bounds_ != nullptr && blockStart_ > 0) {
             walk_.emplace(*bounds_, blockStart_);
@@ -134,12 +138,56 @@ private:
         const std::int16_t* sums = sums_.data() + static_cast<std::size_t>(level) * stride;
         points_.AddGain(kernel_, out != nullptr ? out : sums_.data() + static_cast<std::size_t>(level + 1) * stride, sums,
                         step.game, team);
+        return ChanceOf(level, team);
+    }
+
+    double ChanceOf(int level, int team) const {
+        const OutlookPlan::Step& step = plan_.steps[level];
         const int seed = field_.Seed[team];
         double chance = 1.0;
         if (step.aboveChance && teams_[step.above] != team) chance *= chances_(field_.Seed[teams_[step.above]], seed);
         for (int known : step.known)
             if (known != 0 && known != team) chance *= chances_(seed, field_.Seed[known]);
         return chance;
+    }
+
+    // From the level on, every game is between two teams known from the start, and the games
+    // above them are decided: the games are independent, each outcome a choice per game. Their
+    // totals are built by doubling the rows game by game, when they fit in the block.
+    bool Independent(int level, double weight) {
+        const int stride = points_.Stride();
+        int free = 0;
+        for (int l = level; l < levels_; ++l) free += plan_.ForcedTeam(l, teams_) == 0;
+        if ((std::size_t{1} << free) > blockWeights_.size()) return false;
+        std::int16_t* rows = block_.data();
+        double* weights = blockWeights_.data();
+        std::copy_n(sums_.data() + static_cast<std::size_t>(level) * stride, stride, rows);
+        weights[0] = weight;
+        for (int l = level; l < levels_; ++l)
+            if (const int forced = plan_.ForcedTeam(l, teams_)) {
+                points_.AddGain(kernel_, rows, rows, plan_.steps[l].game, forced);
+                weights[0] *= ChanceOf(l, forced);
+            }
+        std::size_t count = 1;
+        for (int l = level; l < levels_; ++l) {
+            if (plan_.ForcedTeam(l, teams_) != 0) continue;
+            const int game = plan_.steps[l].game;
+            const int first = plan_.steps[l].known[0];
+            const int second = plan_.steps[l].known[1];
+            const double firstChance = ChanceOf(l, first);
+            const double secondChance = ChanceOf(l, second);
+            for (std::size_t r = 0; r < count; ++r) {
+                std::int16_t* row = rows + r * stride;
+                points_.AddGain(kernel_, row + count * stride, row, game, second);
+                points_.AddGain(kernel_, row, row, game, first);
+                weights[count + r] = weights[r] * secondChance;
+                weights[r] *= firstChance;
+            }
+            count *= 2;
+        }
+        tally_.AddBlock(kernel_, rows, weights, static_cast<int>(count), stride);
+        Report(count);
+        return true;
     }
 
     // The whole subtree at once when the bounds show one participant winning all of it; the rest
@@ -166,7 +214,7 @@ private:
             if (high[i] >= leading) lanes.push_back(i);
         const std::int16_t* sums = sums_.data() + static_cast<std::size_t>(level) * stride;
         const OutlookPoints points = points_.Gathered(lanes, sums);
-        const OutlookBounds bounds(*bounds_, lanes, low, high);
+        const OutlookBounds bounds(*bounds_, points, lanes, low, high);
         Enumeration part(field_, plan_, points, &bounds, kernel_, work_, blockStart_);
         part.Continue(level, teams_, walk_->Open(level), weight);
         tally_.MergeLanes(part.Tally(), lanes);
@@ -176,6 +224,7 @@ private:
     void Visit(int level, double weight) {
         if (work_.Cancelled()) return;
         if (walk_ && level < blockStart_ && walk_->Open(level) >= kSettleFrom && Narrowed(level, weight)) return;
+        if (!gathering_ && level >= independentFrom_ && Independent(level, weight)) return;
         if (!gathering_ && points_.PlainSums() && level == blockStart_) {
             gathering_ = true;
             blockFill_ = 0;
@@ -230,13 +279,14 @@ private:
     const OutlookKernel& kernel_;
     OutlookWork& work_;
     OutlookTally tally_;
-    const SeedChances chances_;
+    const SeedChances& chances_ = SeedChances::Shared();
     PositionTeams teams_;
     int levels_;
     std::vector<std::int16_t> sums_;  // per level: the totals with the games before it decided
     std::vector<std::int16_t> scratch_;
     bool gathering_ = false;
     int blockStart_ = -1;
+    int independentFrom_ = 1 << 30;  // the first level of the independent games at the bottom
     int blockFill_ = 0;
     std::vector<std::int16_t> block_;
     std::vector<double> blockWeights_;

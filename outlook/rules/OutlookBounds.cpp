@@ -13,7 +13,8 @@ bool Contends(const OutlookField& field, int position, int team) {
 
 }  // namespace
 
-OutlookBounds::OutlookBounds(const OutlookField& field, const OutlookPoints& points) : stride_(points.Stride()) {
+OutlookBounds::OutlookBounds(const OutlookField& field, const OutlookPoints& points)
+    : points_(points), stride_(points.Stride()) {
     const int participants = points.Participants();
     // Per open game, the least and the most of each participant over its contenders.
     std::array<std::vector<std::int16_t>, kPositionCount + 1> least, most;
@@ -36,14 +37,11 @@ OutlookBounds::OutlookBounds(const OutlookField& field, const OutlookPoints& poi
         }
     }
 
-    settles_.push_back(0);  // entry 0: no change
-    changes_.assign(static_cast<std::size_t>(2) * stride_, 0);
+    settles_.assign(points.Rows(), 0);
+    changes_.assign(static_cast<std::size_t>(2) * stride_ * points.Rows(), 0);
     for (int game : field.OpenGames)
         for (int team : field.Contenders[game]) {
-            index_[game][team] = static_cast<std::uint16_t>(settles_.size());
-            const std::size_t at = changes_.size();
-            changes_.resize(at + static_cast<std::size_t>(2) * stride_, 0);
-            std::int16_t* low = changes_.data() + at;
+            std::int16_t* low = changes_.data() + static_cast<std::size_t>(points.Row(game, team)) * 2 * stride_;
             std::int16_t* high = low + stride_;
             int settled = 0;
             for (int p = game; p != 0 && field.Team[p] == 0 && Contends(field, p, team);) {
@@ -56,16 +54,13 @@ OutlookBounds::OutlookBounds(const OutlookField& field, const OutlookPoints& poi
                 const auto [upper, lower] = FeedingPositions(p);
                 p = Contends(field, upper, team) ? upper : lower;
             }
-            settles_.push_back(settled);
+            settles_[points.Row(game, team)] = settled;
         }
 }
 
-OutlookBounds::OutlookBounds(const OutlookBounds& whole, const std::vector<int>& lanes, const std::int16_t* low,
-                             const std::int16_t* high)
-    : stride_(static_cast<int>((lanes.size() + OutlookPoints::kLaneBlock - 1) / OutlookPoints::kLaneBlock *
-                               OutlookPoints::kLaneBlock)),
-      settles_(whole.settles_),
-      index_(whole.index_) {
+OutlookBounds::OutlookBounds(const OutlookBounds& whole, const OutlookPoints& part, const std::vector<int>& lanes,
+                             const std::int16_t* low, const std::int16_t* high)
+    : points_(part), stride_(part.Stride()), settles_(whole.settles_) {
     start_.assign(static_cast<std::size_t>(2) * stride_, kPaddingTotal);
     const std::size_t rows = whole.changes_.size() / whole.stride_;
     changes_.assign(rows * stride_, 0);

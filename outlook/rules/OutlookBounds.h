@@ -21,10 +21,10 @@ class OutlookBounds {
 public:
     // Plain sums only (see OutlookPoints::PlainSums).
     OutlookBounds(const OutlookField& field, const OutlookPoints& points);
-    // The same for some participants only (see OutlookPoints::Gathered), starting from `low`
-    // and `high` (bounds of every participant) in place of Low() and High().
-    OutlookBounds(const OutlookBounds& whole, const std::vector<int>& lanes, const std::int16_t* low,
-                  const std::int16_t* high);
+    // The same for some participants only, with their points `part` (see OutlookPoints::Gathered),
+    // starting from `low` and `high` (bounds of every participant) in place of Low() and High().
+    OutlookBounds(const OutlookBounds& whole, const OutlookPoints& part, const std::vector<int>& lanes,
+                  const std::int16_t* low, const std::int16_t* high);
 
     int Stride() const { return stride_; }
     // With no open game decided, padding lanes at kPaddingTotal.
@@ -34,18 +34,18 @@ public:
     const std::int16_t* LowChange(int position, int team) const { return Row(position, team); }
     const std::int16_t* HighChange(int position, int team) const { return Row(position, team) + stride_; }
     // The open games that decision settles: the game and those on the team's way there.
-    int Settles(int position, int team) const { return settles_[index_[position][team]]; }
+    int Settles(int position, int team) const { return settles_[points_.Row(position, team)]; }
 
 private:
     const std::int16_t* Row(int position, int team) const {
-        return changes_.data() + static_cast<std::size_t>(index_[position][team]) * 2 * stride_;
+        return changes_.data() + static_cast<std::size_t>(points_.Row(position, team)) * 2 * stride_;
     }
 
+    const OutlookPoints& points_;
     int stride_;
     std::vector<std::int16_t> start_;    // Low() then High()
-    std::vector<std::int16_t> changes_;  // per (game, team): the low change, then the high change
-    std::vector<int> settles_;
-    std::array<std::array<std::uint16_t, kPositionCount + 1>, kPositionCount + 1> index_{};
+    std::vector<std::int16_t> changes_;  // per row of the points: the low change, then the high change
+    std::vector<int> settles_;           // per row of the points
 };
 
 // The bounds at each level of a walk down the plan of the open games.

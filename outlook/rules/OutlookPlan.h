@@ -1,6 +1,6 @@
 #pragma once
 // The order in which the open games are decided, from the top of the bracket down: first who
-// wins the title, then who loses the final, and so on down to the first open round. A team that
+// wins the title, then who loses the final, and so on round by round down to the first open one. A team that
 // wins a game has won every game below on its way, so those are not chosen again; any other game
 // goes to one of the teams that can reach it.
 
@@ -30,7 +30,7 @@ struct OutlookPlan {
         return 0;
     }
 
-    std::vector<Step> steps;  // descending positions: every game before the games that feed it
+    std::vector<Step> steps;  // every game before the games that feed it
     std::array<std::bitset<kPositionCount + 1>, kPositionCount + 1> reaches;
     std::bitset<kPositionCount + 1> settled;  // open lines settled by a later result
 };

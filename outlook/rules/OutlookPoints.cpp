@@ -34,22 +34,24 @@ OutlookPoints::OutlookPoints(const OutlookPool& pool, const OutlookField& field)
     }
 
     gains_.assign(stride_, 0);  // row 0: nothing earned
+    auto index = std::make_shared<RowIndex>();
     std::uint16_t rows = 1;
     for (int p : field.OpenGames) {
         for (int team : field.Contenders[p]) {
-            gainRow_[p][team] = rows++;
+            (*index)[p][team] = rows++;
             gains_.resize(static_cast<std::size_t>(rows) * stride_, 0);
             std::int16_t* row = gains_.data() + static_cast<std::size_t>(rows - 1) * stride_;
             for (int i = 0; i < participants_; ++i) row[i] = Earned(pool, i, p, team);
         }
     }
+    rows_ = std::move(index);
 }
 
 OutlookPoints OutlookPoints::Gathered(const std::vector<int>& lanes, const std::int16_t* sums) const {
     OutlookPoints part(pool_);
     part.participants_ = static_cast<int>(lanes.size());
     part.stride_ = (part.participants_ + kLaneBlock - 1) / kLaneBlock * kLaneBlock;
-    part.gainRow_ = gainRow_;
+    part.rows_ = rows_;
     part.certain_.assign(part.stride_, kPaddingTotal);
     const std::size_t rows = gains_.size() / stride_;
     part.gains_.assign(rows * part.stride_, 0);

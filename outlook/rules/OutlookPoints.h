@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "outlook/rules/Outlook.h"
@@ -37,8 +38,11 @@ public:
     const std::int16_t* Certain() const { return certain_.data(); }
     // The points of an open game won by the team, per participant.
     const std::int16_t* Gain(int position, int team) const {
-        return gains_.data() + static_cast<std::size_t>(gainRow_[position][team]) * stride_;
+        return gains_.data() + static_cast<std::size_t>(Row(position, team)) * stride_;
     }
+    // Each (open game, contender) has a row, from 1 on; 0 is no open game.
+    int Row(int position, int team) const { return (*rows_)[position][team]; }
+    int Rows() const { return static_cast<int>(gains_.size() / stride_); }
     // out = totals + the points of the open game won by the team.
     void AddGain(const OutlookKernel& kernel, std::int16_t* out, const std::int16_t* totals, int position, int team) const {
         kernel.Add(out, totals, Gain(position, team), stride_);
@@ -57,8 +61,10 @@ private:
     bool plainSums_ = true;
     std::vector<std::int16_t> certain_;
     std::vector<std::int16_t> gains_;
-    // Row of gains_ per (position, team); 0 is a row of zeros.
-    std::array<std::array<std::uint16_t, kPositionCount + 1>, kPositionCount + 1> gainRow_{};
+    // Row of gains_ per (position, team), shared with the tables gathered from this one; row 0
+    // is a row of zeros.
+    using RowIndex = std::array<std::array<std::uint16_t, kPositionCount + 1>, kPositionCount + 1>;
+    std::shared_ptr<const RowIndex> rows_;
     const OutlookPool& pool_;
 };
 

@@ -9,6 +9,11 @@ double SeedWinChance(int seed, int opponentSeed) {
     return 1.0 / (1.0 + std::exp(-kSeedModelSlope * (opponentSeed - seed)));
 }
 
+const SeedChances& SeedChances::Shared() {
+    static const SeedChances table;
+    return table;
+}
+
 SeedChances::SeedChances() {
     for (int a = 0; a < kSeeds; ++a)
         for (int b = 0; b < kSeeds; ++b) table_[a][b] = SeedWinChance(a, b);

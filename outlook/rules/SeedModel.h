@@ -25,6 +25,9 @@ public:
         return table_[seed][opponentSeed];
     }
 
+    // One table for the whole program.
+    static const SeedChances& Shared();
+
 private:
     static constexpr int kSeeds = 33;
     double table_[kSeeds][kSeeds];

@@ -89,7 +89,7 @@ private:
     const OutlookField& field_;
     const OutlookPoints& points_;
     const OutlookKernel& kernel_;
-    const SeedChances chances_;
+    const SeedChances& chances_ = SeedChances::Shared();
     PositionTeams teams_;
     std::vector<std::int16_t> block_;
     std::vector<double> weights_;
