@@ -1,16 +1,17 @@
 #include "outlook/rules/AgreeingChance.h"
 
 #include <algorithm>
-#include <vector>
 
 namespace brackwell {
 
 namespace {
 
-// The teams that can hold a position in the agreeing outcomes, with the chance of each.
+// The teams that can hold a position in the agreeing outcomes, with the chance of each: at most
+// the 64 that start below it.
 struct Holders {
-    std::vector<int> teams;
-    std::vector<double> chances;
+    int count = 0;
+    int teams[64];
+    double chances[64];
 };
 
 }  // namespace
@@ -24,29 +25,27 @@ double AgreeingChance(const OutlookField& field, PositionTeams winners, const Se
             winners[*p] = winners[above];
     }
 
-    std::vector<bool> undecided(kPositionCount + 1, false);
+    std::array<bool, kPositionCount + 1> undecided{};
     for (int game : field.UndecidedGames) undecided[game] = true;
-    // Feeders come before the games they feed.
+    // Feeders come before the games they feed; a position of no undecided game holds its team.
     std::array<Holders, kPositionCount + 1> holders;
-    for (int p = 1; p <= kPositionCount; ++p) {
-        Holders& here = holders[p];
-        if (!undecided[p]) {
-            here.teams = {field.Team[p]};
-            here.chances = {1.0};
-            continue;
-        }
-        const auto [upper, lower] = FeedingPositions(p);
+    for (int game : field.UndecidedGames) {
+        Holders& here = holders[game];
+        const auto [upper, lower] = FeedingPositions(game);
         for (const auto& [from, against] : {std::pair{upper, lower}, std::pair{lower, upper}}) {
-            const Holders& mine = holders[from];
-            const Holders& theirs = holders[against];
-            for (std::size_t k = 0; k < mine.teams.size(); ++k) {
-                const int team = mine.teams[k];
-                if (winners[p] != 0 && winners[p] != team) continue;
+            const int fromCount = undecided[from] ? holders[from].count : 1;
+            const int againstCount = undecided[against] ? holders[against].count : 1;
+            for (int k = 0; k < fromCount; ++k) {
+                const int team = undecided[from] ? holders[from].teams[k] : field.Team[from];
+                if (winners[game] != 0 && winners[game] != team) continue;
                 double beaten = 0;
-                for (std::size_t m = 0; m < theirs.teams.size(); ++m)
-                    beaten += theirs.chances[m] * chances(field.Seed[team], field.Seed[theirs.teams[m]]);
-                here.teams.push_back(team);
-                here.chances.push_back(mine.chances[k] * beaten);
+                for (int m = 0; m < againstCount; ++m) {
+                    const int opponent = undecided[against] ? holders[against].teams[m] : field.Team[against];
+                    const double reached = undecided[against] ? holders[against].chances[m] : 1.0;
+                    beaten += reached * chances(field.Seed[team], field.Seed[opponent]);
+                }
+                here.teams[here.count] = team;
+                here.chances[here.count++] = (undecided[from] ? holders[from].chances[k] : 1.0) * beaten;
             }
         }
     }
@@ -56,7 +55,7 @@ double AgreeingChance(const OutlookField& field, PositionTeams winners, const Se
         const int above = NextPosition(game);
         if (above != 0 && undecided[above]) continue;
         double sum = 0;
-        for (double chance : holders[game].chances) sum += chance;
+        for (int k = 0; k < holders[game].count; ++k) sum += holders[game].chances[k];
         total *= sum;
     }
     return total;

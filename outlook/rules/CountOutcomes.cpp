@@ -4,6 +4,7 @@
 // the participants who can still come first are carried further down.
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 #include "outlook/rules/AgreeingChance.h"
@@ -109,6 +110,7 @@ private:
     // The subtree below the level of another enumeration, with its teams, of the participants
     // of these points alone (whose Certain() holds their totals there).
     void Continue(int level, const PositionTeams& teams, int open, double weight) {
+        tally_.Reset(points_.Participants());
         teams_ = teams;
         std::copy(points_.Certain(), points_.Certain() + points_.Stride(),
                   sums_.begin() + static_cast<std::ptrdiff_t>(level) * points_.Stride());
@@ -209,16 +211,35 @@ private:
         const std::int16_t leading = kernel_.Top(low, stride, tied);
         if (kernel_.CountAbove(high, stride, static_cast<std::int16_t>(leading - 1)) + OutlookPoints::kLaneBlock > stride)
             return false;
-        std::vector<int> lanes;
+        lanes_.clear();
         for (int i = 0; i < points_.Participants(); ++i)
-            if (high[i] >= leading) lanes.push_back(i);
-        const std::int16_t* sums = sums_.data() + static_cast<std::size_t>(level) * stride;
-        const OutlookPoints points = points_.Gathered(lanes, sums);
-        const OutlookBounds bounds(*bounds_, points, lanes, low, high);
-        Enumeration part(field_, plan_, points, &bounds, kernel_, work_, blockStart_);
-        part.Continue(level, teams_, walk_->Open(level), weight);
-        tally_.MergeLanes(part.Tally(), lanes);
+            if (high[i] >= leading) lanes_.push_back(i);
+        Part& part = PartFor(static_cast<int>(lanes_.size()));
+        points_.Gather(part.points, lanes_, sums_.data() + static_cast<std::size_t>(level) * stride);
+        part.bounds.Gather(*bounds_, lanes_, low, high);
+        part.enumeration->Continue(level, teams_, walk_->Open(level), weight);
+        tally_.MergeLanes(part.enumeration->Tally(), lanes_);
         return true;
+    }
+
+    // The participants who can still come first, in fewer lanes: their points, bounds and
+    // enumeration, kept for the next subtree that needs as many lanes.
+    struct Part {
+        Part(const Enumeration& whole, int stride)
+            : points(OutlookPoints::Empty(whole.points_.Pool(), stride)), bounds(points) {
+            enumeration = std::make_unique<Enumeration>(whole.field_, whole.plan_, points, &bounds, whole.kernel_,
+                                                        whole.work_, whole.blockStart_);
+        }
+        OutlookPoints points;
+        OutlookBounds bounds;
+        std::unique_ptr<Enumeration> enumeration;
+    };
+
+    Part& PartFor(int participants) {
+        const int blocks = (participants + OutlookPoints::kLaneBlock - 1) / OutlookPoints::kLaneBlock;
+        if (static_cast<int>(parts_.size()) <= blocks) parts_.resize(blocks + 1);
+        if (!parts_[blocks]) parts_[blocks] = std::make_unique<Part>(*this, blocks * OutlookPoints::kLaneBlock);
+        return *parts_[blocks];
     }
 
     void Visit(int level, double weight) {
@@ -291,6 +312,8 @@ private:
     std::vector<std::int16_t> block_;
     std::vector<double> blockWeights_;
     std::optional<LevelBounds> walk_;  // per level above the blocks, what each total can still reach
+    std::vector<int> lanes_;
+    std::vector<std::unique_ptr<Part>> parts_;  // by the lane blocks they take
     std::uint64_t sinceReport_ = 0;
 };
 

@@ -58,17 +58,18 @@ OutlookBounds::OutlookBounds(const OutlookField& field, const OutlookPoints& poi
         }
 }
 
-OutlookBounds::OutlookBounds(const OutlookBounds& whole, const OutlookPoints& part, const std::vector<int>& lanes,
-                             const std::int16_t* low, const std::int16_t* high)
-    : points_(part), stride_(part.Stride()), settles_(whole.settles_) {
+void OutlookBounds::Gather(const OutlookBounds& whole, const std::vector<int>& lanes, const std::int16_t* low,
+                           const std::int16_t* high) {
+    settles_ = whole.settles_;
     start_.assign(static_cast<std::size_t>(2) * stride_, kPaddingTotal);
     const std::size_t rows = whole.changes_.size() / whole.stride_;
     changes_.assign(rows * stride_, 0);
     for (std::size_t k = 0; k < lanes.size(); ++k) {
         start_[k] = low[lanes[k]];
         start_[stride_ + k] = high[lanes[k]];
-        for (std::size_t r = 0; r < rows; ++r) changes_[r * stride_ + k] = whole.changes_[r * whole.stride_ + lanes[k]];
     }
+    for (std::size_t r = 0; r < rows; ++r)
+        for (std::size_t k = 0; k < lanes.size(); ++k) changes_[r * stride_ + k] = whole.changes_[r * whole.stride_ + lanes[k]];
 }
 
 LevelBounds::LevelBounds(const OutlookBounds& bounds, int levels)

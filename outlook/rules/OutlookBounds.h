@@ -21,10 +21,14 @@ class OutlookBounds {
 public:
     // Plain sums only (see OutlookPoints::PlainSums).
     OutlookBounds(const OutlookField& field, const OutlookPoints& points);
-    // The same for some participants only, with their points `part` (see OutlookPoints::Gathered),
-    // starting from `low` and `high` (bounds of every participant) in place of Low() and High().
-    OutlookBounds(const OutlookBounds& whole, const OutlookPoints& part, const std::vector<int>& lanes,
-                  const std::int16_t* low, const std::int16_t* high);
+    // Bounds of no participant yet, for points gathered into `part`.
+    explicit OutlookBounds(const OutlookPoints& part)
+        : points_(part), stride_(part.Stride()), start_(static_cast<std::size_t>(2) * stride_, kPaddingTotal) {}
+    // These become the bounds of some participants only, those of the points gathered into
+    // `part`, starting from `low` and `high` (bounds of every participant) in place of Low()
+    // and High().
+    void Gather(const OutlookBounds& whole, const std::vector<int>& lanes, const std::int16_t* low,
+                const std::int16_t* high);
 
     int Stride() const { return stride_; }
     // With no open game decided, padding lanes at kPaddingTotal.

@@ -47,19 +47,17 @@ OutlookPoints::OutlookPoints(const OutlookPool& pool, const OutlookField& field)
     rows_ = std::move(index);
 }
 
-OutlookPoints OutlookPoints::Gathered(const std::vector<int>& lanes, const std::int16_t* sums) const {
-    OutlookPoints part(pool_);
+OutlookPoints OutlookPoints::Empty(const OutlookPool& pool, int stride) { return OutlookPoints(pool, stride); }
+
+void OutlookPoints::Gather(OutlookPoints& part, const std::vector<int>& lanes, const std::int16_t* sums) const {
     part.participants_ = static_cast<int>(lanes.size());
-    part.stride_ = (part.participants_ + kLaneBlock - 1) / kLaneBlock * kLaneBlock;
-    part.rows_ = rows_;
+    if (part.rows_ != rows_) part.rows_ = rows_;
     part.certain_.assign(part.stride_, kPaddingTotal);
     const std::size_t rows = gains_.size() / stride_;
     part.gains_.assign(rows * part.stride_, 0);
-    for (std::size_t k = 0; k < lanes.size(); ++k) {
-        part.certain_[k] = sums[lanes[k]];
-        for (std::size_t r = 0; r < rows; ++r) part.gains_[r * part.stride_ + k] = gains_[r * stride_ + lanes[k]];
-    }
-    return part;
+    for (std::size_t k = 0; k < lanes.size(); ++k) part.certain_[k] = sums[lanes[k]];
+    for (std::size_t r = 0; r < rows; ++r)
+        for (std::size_t k = 0; k < lanes.size(); ++k) part.gains_[r * part.stride_ + k] = gains_[r * stride_ + lanes[k]];
 }
 
 OutlookPoints OutlookPoints::Differences(int participant) const {

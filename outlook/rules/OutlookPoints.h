@@ -20,14 +20,18 @@ public:
 
     OutlookPoints(const OutlookPool& pool, const OutlookField& field);
 
-    // The same points for some participants only, lane k holding participant lanes[k], with
-    // `sums` (totals of every participant) in place of Certain(). Plain sums only.
-    OutlookPoints Gathered(const std::vector<int>& lanes, const std::int16_t* sums) const;
+    // `part` becomes the same points for some participants only, lane k holding participant
+    // lanes[k], with `sums` (totals of every participant) in place of Certain(). Plain sums only;
+    // the stride must be what those lanes take.
+    void Gather(OutlookPoints& part, const std::vector<int>& lanes, const std::int16_t* sums) const;
+    // Points of no participant, laid out `stride` lanes wide, to gather into.
+    static OutlookPoints Empty(const OutlookPool& pool, int stride);
     // Every participant's points less those of one participant, so that a total says how far
     // ahead of it the participant is. Plain sums only, which keeps every difference in range.
     OutlookPoints Differences(int participant) const;
 
     int Participants() const { return participants_; }
+    const OutlookPool& Pool() const { return pool_; }
     int Stride() const { return stride_; }
     // True when no total, nor the difference of two, can leave the 16-bit range part way through
     // the positions; a total is then the plain sum of its points, in any order. Otherwise only
@@ -54,7 +58,8 @@ public:
                                     std::vector<std::int16_t>& scratch) const;
 
 private:
-    explicit OutlookPoints(const OutlookPool& pool) : pool_(pool) {}
+    OutlookPoints(const OutlookPool& pool, int stride)
+        : stride_(stride), certain_(stride, kPaddingTotal), gains_(stride, 0), pool_(pool) {}
 
     int participants_ = 0;
     int stride_ = 0;

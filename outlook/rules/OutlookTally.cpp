@@ -5,14 +5,20 @@
 
 namespace brackwell {
 
-OutlookTally::OutlookTally(int participants)
-    : participants_(participants),
-      outright_(participants, 0),
-      ties_(participants),
-      seeded_(participants, 0),
-      best_(participants, INT_MAX),
-      worst_(participants, 0),
-      sorted_(participants) {}
+OutlookTally::OutlookTally(int participants) { Reset(participants); }
+
+void OutlookTally::Reset(int participants) {
+    participants_ = participants;
+    outcomes_ = 0;
+    weight_ = 0;
+    outright_.assign(participants, 0);
+    ties_.resize(participants);
+    for (auto& ties : ties_) ties.clear();
+    seeded_.assign(participants, 0);
+    best_.assign(participants, INT_MAX);
+    worst_.assign(participants, 0);
+    sorted_.resize(participants);
+}
 
 void OutlookTally::Add(const std::int16_t* totals, double weight) {
     if (participants_ == 0) return;
@@ -92,13 +98,35 @@ void OutlookTally::AddBlock(const OutlookKernel& kernel, const std::int16_t* row
         return;
     }
     outcomes_ += static_cast<std::uint64_t>(count);
+    // Only a participant whose highest total reaches the best lowest one can come first in a row;
+    // when few can, their totals alone are compared.
+    int tiedLow = 0;
+    const std::int16_t bestLow = kernel.Top(low_.data(), lanes, tiedLow);
+    candidates_.clear();
+    for (int i = 0; i < participants_ && candidates_.size() <= kFewCandidates; ++i)
+        if (high_[i] >= bestLow) candidates_.push_back(i);
+    const bool few = candidates_.size() <= kFewCandidates;
     for (int r = 0; r < count; ++r) {
         const std::int16_t* row = rows + static_cast<std::ptrdiff_t>(r) * lanes;
         weight_ += weights[r];
         int tied = 0;
-        const std::int16_t top = kernel.Top(row, lanes, tied);
+        std::int16_t top = 0;
+        int winner = -1;
+        if (few) {
+            top = kPaddingTotal;
+            for (int i : candidates_) {
+                if (row[i] > top) {
+                    top = row[i];
+                    tied = 0;
+                    winner = i;
+                }
+                tied += row[i] == top;
+            }
+        } else {
+            top = kernel.Top(row, lanes, tied);
+            if (tied == 1) winner = kernel.Find(row, lanes, top);
+        }
         if (tied == 1) {
-            const int winner = kernel.Find(row, lanes, top);
             ++outright_[winner];
             seeded_[winner] += weights[r];
             continue;

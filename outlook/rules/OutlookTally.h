@@ -12,6 +12,8 @@ namespace brackwell {
 class OutlookTally {
 public:
     explicit OutlookTally(int participants = 0);
+    // Empty again, for this many participants; what it holds keeps its room.
+    void Reset(int participants);
 
     // One outcome with these final totals, weighted `weight` for the seeded chance.
     void Add(const std::int16_t* totals, double weight);
@@ -61,6 +63,8 @@ private:
     std::vector<int> best_;
     std::vector<int> worst_;
     std::vector<std::int16_t> sorted_;
+    static constexpr std::size_t kFewCandidates = 6;
+    std::vector<int> candidates_;  // of a block, who can come first in some row
     std::vector<std::int16_t> low_;
     std::vector<std::int16_t> high_;
     // How many of a set of totals lie above any value.
