@@ -61,6 +61,8 @@ struct BruteCase {
     PoolRecipe recipe;
 };
 
+void PrintTo(const BruteCase& c, std::ostream* os) { *os << c.name; }
+
 class AgainstBruteForce : public ::testing::TestWithParam<BruteCase> {};
 
 TEST_P(AgainstBruteForce, CountsEveryOutcomeAsScoringWould) {
