@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/outlook/rules/OutlookPools.h"
+#include "tests/outlook/rules/NamedPool.h"
 
 namespace brackwell::testing {
 namespace {
@@ -24,14 +24,7 @@ double Chance(const OutlookField& field, const PositionTeams& teams) {
     return chance;
 }
 
-struct Case {
-    const char* name;
-    PoolRecipe recipe;
-};
-
-void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
-
-class AgreeingChanceOf : public ::testing::TestWithParam<Case> {};
+class AgreeingChanceOf : public ::testing::TestWithParam<NamedPool> {};
 
 // Winners taken from one outcome at some of the open games; every outcome that has them adds
 // its chance.
@@ -58,10 +51,10 @@ TEST_P(AgreeingChanceOf, IsTheSumOfTheChancesOfTheOutcomesThatAgree) {
 
 INSTANTIATE_TEST_SUITE_P(
     Pools, AgreeingChanceOf,
-    ::testing::Values(Case{"RoundOf16On", {.seed = 31, .undecided = 12}},
-                      Case{"LaterResultsStand", {.seed = 32, .undecided = 14, .scattered = true}},
-                      Case{"ResultNoTeamCanReach", {.seed = 33, .undecided = 13, .scattered = true, .damaged = true}}),
-    [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+    ::testing::Values(NamedPool{"RoundOf16On", {.seed = 31, .undecided = 12}},
+                      NamedPool{"LaterResultsStand", {.seed = 32, .undecided = 14, .scattered = true}},
+                      NamedPool{"ResultNoTeamCanReach", {.seed = 33, .undecided = 13, .scattered = true, .damaged = true}}),
+    PoolName);
 
 }  // namespace
 }  // namespace brackwell::testing

@@ -8,7 +8,7 @@
 
 #include "outlook/rules/OutlookTable.h"
 #include "tests/outlook/rules/BruteForce.h"
-#include "tests/outlook/rules/OutlookPools.h"
+#include "tests/outlook/rules/NamedPool.h"
 
 namespace brackwell::testing {
 namespace {
@@ -56,14 +56,7 @@ void ExpectConsistent(const OutlookResult& outlook) {
     EXPECT_NEAR(seeded, 100.0, 1e-6);
 }
 
-struct BruteCase {
-    const char* name;
-    PoolRecipe recipe;
-};
-
-void PrintTo(const BruteCase& c, std::ostream* os) { *os << c.name; }
-
-class AgainstBruteForce : public ::testing::TestWithParam<BruteCase> {};
+class AgainstBruteForce : public ::testing::TestWithParam<NamedPool> {};
 
 TEST_P(AgainstBruteForce, CountsEveryOutcomeAsScoringWould) {
     const OutlookPool pool = MakePool(GetParam().recipe);
@@ -82,20 +75,20 @@ constexpr std::array<std::int16_t, 6> kHugePoints{-3, 5000, 9000, 20000, 30000, 
 INSTANTIATE_TEST_SUITE_P(
     RandomPools, AgainstBruteForce,
     ::testing::Values(
-        BruteCase{"AllPlayed", {.seed = 1, .undecided = 0, .participants = 5}},
-        BruteCase{"OneLeft", {.seed = 2, .undecided = 1, .participants = 3}},
-        BruteCase{"OneParticipant", {.seed = 3, .undecided = 6, .participants = 1}},
-        BruteCase{"FinalFourOn", {.seed = 4, .undecided = 7, .participants = 9, .roundPoints = kUsualPoints}},
-        BruteCase{"SweetSixteenOn", {.seed = 5, .undecided = 15, .participants = 10}},
-        BruteCase{"ManyParticipants", {.seed = 12, .undecided = 15, .participants = 40, .roundPoints = kUsualPoints, .copies = false}},
-        BruteCase{"ManyTies", {.seed = 6, .undecided = 12, .participants = 12, .roundPoints = {1, 1, 1, 1, 1, 1}}},
-        BruteCase{"NoPoints", {.seed = 7, .undecided = 5, .participants = 4, .roundPoints = {0, 0, 0, 0, 0, 0}}},
-        BruteCase{"LaterResultsStand", {.seed = 8, .undecided = 13, .participants = 8, .scattered = true}},
-        BruteCase{"DamagedPicks", {.seed = 9, .undecided = 11, .participants = 9, .damaged = true}},
-        BruteCase{"ResultNoTeamCanReach",
+        NamedPool{"AllPlayed", {.seed = 1, .undecided = 0, .participants = 5}},
+        NamedPool{"OneLeft", {.seed = 2, .undecided = 1, .participants = 3}},
+        NamedPool{"OneParticipant", {.seed = 3, .undecided = 6, .participants = 1}},
+        NamedPool{"FinalFourOn", {.seed = 4, .undecided = 7, .participants = 9, .roundPoints = kUsualPoints}},
+        NamedPool{"SweetSixteenOn", {.seed = 5, .undecided = 15, .participants = 10}},
+        NamedPool{"ManyParticipants", {.seed = 12, .undecided = 15, .participants = 40, .roundPoints = kUsualPoints, .copies = false}},
+        NamedPool{"ManyTies", {.seed = 6, .undecided = 12, .participants = 12, .roundPoints = {1, 1, 1, 1, 1, 1}}},
+        NamedPool{"NoPoints", {.seed = 7, .undecided = 5, .participants = 4, .roundPoints = {0, 0, 0, 0, 0, 0}}},
+        NamedPool{"LaterResultsStand", {.seed = 8, .undecided = 13, .participants = 8, .scattered = true}},
+        NamedPool{"DamagedPicks", {.seed = 9, .undecided = 11, .participants = 9, .damaged = true}},
+        NamedPool{"ResultNoTeamCanReach",
                   {.seed = 10, .undecided = 14, .participants = 7, .scattered = true, .damaged = true}},
-        BruteCase{"TotalsAtTheLimit", {.seed = 11, .undecided = 8, .participants = 5, .roundPoints = kHugePoints}}),
-    [](const ::testing::TestParamInfo<BruteCase>& info) { return std::string(info.param.name); });
+        NamedPool{"TotalsAtTheLimit", {.seed = 11, .undecided = 8, .participants = 5, .roundPoints = kHugePoints}}),
+    PoolName);
 
 TEST(Outlook, NoEntrantsGiveNoRows) {
     OutlookPool pool = MakePool({.seed = 12, .undecided = 5, .participants = 0});
