@@ -25,10 +25,9 @@ constexpr std::size_t kPieces = 256;
 // Blocks of at most 2^kBlockLevels outcomes, and small enough to stay in the processor's cache.
 constexpr int kBlockLevels = 10;
 constexpr int kBlockBytes = 256 * 1024;
-// Above the blocks, subtrees of at least 2^kSettleFrom outcomes are looked at as a whole, and
-// those of at least 2^kGatherFrom are worth gathering the lanes of who can still come first.
-constexpr int kSettleFrom = 6;
-constexpr int kGatherFrom = 6;
+// Above the blocks, subtrees of at least 2^kWholeFrom outcomes are looked at as a whole: settled
+// at once, or carried on with only who can still come first.
+constexpr int kWholeFrom = 6;
 // Outcomes between two progress reports of a piece.
 constexpr std::uint64_t kReportEvery = 1 << 14;
 
@@ -206,7 +205,6 @@ private:
             Report(outcomes);
             return true;
         }
-        if (walk_->Open(level) < kGatherFrom) return false;
         int tied = 0;
         const std::int16_t leading = kernel_.Top(low, stride, tied);
         if (kernel_.CountAbove(high, stride, static_cast<std::int16_t>(leading - 1)) + OutlookPoints::kLaneBlock > stride)
@@ -244,7 +242,7 @@ private:
 
     void Visit(int level, double weight) {
         if (work_.Cancelled()) return;
-        if (walk_ && level < blockStart_ && walk_->Open(level) >= kSettleFrom && Narrowed(level, weight)) return;
+        if (walk_ && level < blockStart_ && walk_->Open(level) >= kWholeFrom && Narrowed(level, weight)) return;
         if (!gathering_ && level >= independentFrom_ && Independent(level, weight)) return;
         if (!gathering_ && points_.PlainSums() && level == blockStart_) {
             gathering_ = true;

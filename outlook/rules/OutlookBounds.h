@@ -7,7 +7,6 @@
 // A participant's bounds are exact when its picks form a bracket; what they never are is joint:
 // one participant's highest and another's lowest may need different outcomes.
 
-#include <array>
 #include <cstdint>
 #include <vector>
 
