@@ -7,12 +7,13 @@
 #include <filesystem>
 #include <utility>
 
-#include "app/AnsiQt.h"
+#include "desktop/AnsiQt.h"
 #include "app/CloseWatcher.h"
 #include "bracket/frmPoolMain.h"
 #include "core/DemoSet.h"
 #include "core/FileSystem.h"
 #include "core/StartFile.h"
+#include "participants/frmPoolEMail.h"
 #include "participants/frmPoolNames.h"
 #include "outlook/frmPoolOutlook.h"
 #include "reports/frmPoolReports.h"
@@ -164,6 +165,10 @@ void AppSession::ShowReportsWindow() {
     };
     hooks.closed = [this] {
         if (frmPoolMain* bracket = bracketWindow()) bracket->EnableReports();
+    };
+    hooks.showMailWindow = [this](bool emailAll) {
+        frmPoolEMail window(model_, platform_.dialogs, emailAll, frame_.mdiArea()->activeSubWindow());
+        window.exec();
     };
     frame_.ShowChild(new frmPoolReports(model_, platform_, hooks));
 }

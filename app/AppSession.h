@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "app/frmPoolMIDI.h"
+#include "desktop/frmPoolMIDI.h"
 #include "bracket/BracketWindowHooks.h"
 #include "setup/SetupWindowHooks.h"
 #include "core/AppFolder.h"

@@ -1,7 +1,7 @@
 #include <QApplication>
 
 #include "app/AppSession.h"
-#include "app/QtPlatform.h"
+#include "desktop/QtPlatform.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "app/QtPlatform.h"
+#include "desktop/QtPlatform.h"
 #include "bench/support/BenchPool.h"
 #include "bench/support/RatioReporter.h"
 #include "bench/support/SilentDialogs.h"

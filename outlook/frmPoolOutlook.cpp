@@ -13,9 +13,9 @@
 #include <chrono>
 #include <utility>
 
-#include "app/AnsiQt.h"
-#include "app/BusyCursor.h"
-#include "app/TrappedCommand.h"
+#include "desktop/AnsiQt.h"
+#include "desktop/BusyCursor.h"
+#include "desktop/TrappedCommand.h"
 #include "outlook/rules/OutlookExplanation.h"
 #include "outlook/rules/OutlookPool.h"
 #include "outlook/rules/OutlookTable.h"

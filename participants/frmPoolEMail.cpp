@@ -11,9 +11,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/AnsiQt.h"
-#include "app/TrappedCommand.h"
-#include "setup/TeamBoxTypeAhead.h"
+#include "desktop/AnsiQt.h"
+#include "desktop/TrappedCommand.h"
+#include "desktop/TeamBoxTypeAhead.h"
 
 namespace brackwell {
 

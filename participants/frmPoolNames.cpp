@@ -12,8 +12,8 @@
 
 #include <exception>
 
-#include "app/AnsiQt.h"
-#include "app/TrappedCommand.h"
+#include "desktop/AnsiQt.h"
+#include "desktop/TrappedCommand.h"
 #include "core/RosterFile.h"
 
 namespace brackwell {

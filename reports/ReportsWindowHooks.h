@@ -1,5 +1,5 @@
 #pragma once
-// What the report window asks of the bracket and standings windows.
+// What the report window asks of the bracket, standings and mail windows.
 
 #include <functional>
 #include <string>
@@ -11,6 +11,7 @@ struct ReportsWindowHooks {
     std::function<void()> printResultsSheet;      // printout 1: the bracket window's Enter Game Results, then Print Form
     std::function<void()> gotoCustomReporting;    // the bracket window to results display and the standings window shown
     std::function<void()> closed;                 // the bracket window re-enables "Report Options"
+    std::function<void(bool emailAll)> showMailWindow;  // the mail window, modal, with every participant ticked when emailAll
 };
 
 }  // namespace brackwell

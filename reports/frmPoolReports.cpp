@@ -16,13 +16,12 @@
 #include <optional>
 #include <utility>
 
-#include "app/AnsiQt.h"
-#include "app/BusyCursor.h"
-#include "app/TrappedCommand.h"
-#include "app/frmPoolMIDI.h"
+#include "desktop/AnsiQt.h"
+#include "desktop/BusyCursor.h"
+#include "desktop/TrappedCommand.h"
+#include "desktop/frmPoolMIDI.h"
 #include "core/FileSystem.h"
 #include "core/FolderScoring.h"
-#include "participants/frmPoolEMail.h"
 #include "reports/rules/SelectedPrintout.h"
 
 namespace brackwell {
@@ -198,8 +197,7 @@ void frmPoolReports::cmdPrintSelections_Click() {
 }
 
 void frmPoolReports::ShowMailWindow() {
-    frmPoolEMail window(model_, platform_.dialogs, selectEMailAll_, this);
-    window.exec();
+    if (hooks_.showMailWindow) hooks_.showMailWindow(selectEMailAll_);
 }
 
 void frmPoolReports::cmdDefaultPrinter_Click() {

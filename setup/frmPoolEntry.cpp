@@ -13,9 +13,9 @@
 #include <algorithm>
 #include <climits>
 
-#include "app/AnsiQt.h"
-#include "app/TrappedCommand.h"
-#include "app/frmPoolMIDI.h"
+#include "desktop/AnsiQt.h"
+#include "desktop/TrappedCommand.h"
+#include "desktop/frmPoolMIDI.h"
 #include "core/DemoSet.h"
 #include "core/Numeric.h"
 #include "core/Settings.h"

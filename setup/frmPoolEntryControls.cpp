@@ -13,7 +13,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/AnsiQt.h"
+#include "desktop/AnsiQt.h"
 #include "setup/frmPoolEntry.h"
 #include "setup/rules/TeamNameEdits.h"
 

@@ -9,8 +9,8 @@
 
 #include <algorithm>
 
-#include "app/AnsiQt.h"
-#include "setup/TeamBoxTypeAhead.h"
+#include "desktop/AnsiQt.h"
+#include "desktop/TeamBoxTypeAhead.h"
 #include "setup/frmPoolEntry.h"
 #include "setup/rules/TeamNameEdits.h"
 

@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/AnsiQt.h"
-#include "app/TrappedCommand.h"
+#include "desktop/AnsiQt.h"
+#include "desktop/TrappedCommand.h"
 
 namespace brackwell {
 

@@ -18,10 +18,10 @@
 #include <optional>
 #include <utility>
 
-#include "app/AnsiQt.h"
-#include "app/BusyCursor.h"
-#include "app/TrappedCommand.h"
-#include "app/frmPoolMIDI.h"
+#include "desktop/AnsiQt.h"
+#include "desktop/BusyCursor.h"
+#include "desktop/TrappedCommand.h"
+#include "desktop/frmPoolMIDI.h"
 #include "core/FolderScoring.h"
 #include "core/PrintSetup.h"
 #include "core/Scoring.h"

@@ -13,13 +13,13 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "app/AnsiQt.h"
+#include "desktop/AnsiQt.h"
 #include "bracket/frmPoolMain.h"
 #include "core/SelectionFile.h"
 #include "outlook/frmPoolOutlook.h"
 #include "core/RosterFile.h"
 #include "core/StartFile.h"
-#include "tests/app/ScopedEnv.h"
+#include "tests/support/ScopedEnv.h"
 #include "tests/support/PlatformDoubles.h"
 #include "tests/support/SampleBrackets.h"
 #include "tests/support/TempFolder.h"

@@ -19,7 +19,7 @@
 #include "setup/frmPoolEntry.h"
 #include "standings/frmPoolMisc.h"
 #include "core/StartFile.h"
-#include "tests/app/ScopedEnv.h"
+#include "tests/support/ScopedEnv.h"
 #include "tests/support/PlatformDoubles.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/qt/ModalDialog.h"

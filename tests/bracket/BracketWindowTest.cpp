@@ -13,7 +13,7 @@
 
 #include <memory>
 
-#include "app/AnsiQt.h"
+#include "desktop/AnsiQt.h"
 #include "core/DemoSet.h"
 #include "core/Scoring.h"
 #include "core/SelectionFile.h"

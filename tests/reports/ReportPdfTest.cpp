@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <string>
 
-#include "app/AnsiQt.h"
-#include "app/PrinterSession.h"
-#include "app/QtPrintDevice.h"
+#include "desktop/AnsiQt.h"
+#include "desktop/PrinterSession.h"
+#include "desktop/QtPrintDevice.h"
 #include "reports/rules/ReportOutput.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempFolder.h"

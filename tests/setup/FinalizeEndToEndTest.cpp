@@ -11,7 +11,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "app/AnsiQt.h"
+#include "desktop/AnsiQt.h"
 #include "fieldblock/FieldAreaReader.h"
 #include "fieldblock/PickProgramBuilder.h"
 #include "pickapp/QuillonDialog.h"

@@ -7,7 +7,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-#include "app/frmPoolMIDI.h"
+#include "desktop/frmPoolMIDI.h"
 #include "core/StartFile.h"
 #include "tests/setup/SetupWindowFixture.h"
 

@@ -16,9 +16,9 @@
 #include <string>
 #include <vector>
 
-#include "app/AnsiQt.h"
-#include "app/PrinterSession.h"
-#include "app/QtPrintDevice.h"
+#include "desktop/AnsiQt.h"
+#include "desktop/PrinterSession.h"
+#include "desktop/QtPrintDevice.h"
 #include "core/SelectionFile.h"
 #include "core/StartFile.h"
 #include "standings/rules/PointSummary.h"

@@ -1,4 +1,4 @@
-#include "app/frmHelp.h"
+#include "desktop/frmHelp.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

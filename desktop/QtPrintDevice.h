@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "app/PrinterSession.h"
+#include "desktop/PrinterSession.h"
 #include "core/PrintDevice.h"
 
 namespace brackwell {

@@ -1,4 +1,4 @@
-#include "app/PrinterSession.h"
+#include "desktop/PrinterSession.h"
 
 namespace brackwell {
 

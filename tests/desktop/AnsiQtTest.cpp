@@ -1,4 +1,4 @@
-#include "app/AnsiQt.h"
+#include "desktop/AnsiQt.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "setup/TeamBoxTypeAhead.h"
+#include "desktop/TeamBoxTypeAhead.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 
-#include "app/AnsiQt.h"
+#include "desktop/AnsiQt.h"
 #include "core/BoxSearch.h"
 
 namespace brackwell {

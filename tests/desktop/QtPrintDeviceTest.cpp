@@ -1,4 +1,4 @@
-#include "app/QtPrintDevice.h"
+#include "desktop/QtPrintDevice.h"
 
 #include <QPrintDialog>
 #include <QWidget>
@@ -13,11 +13,11 @@
 #include <string>
 #include <vector>
 
-#include "app/AnsiQt.h"
-#include "app/QtDialogs.h"
-#include "app/WindowImages.h"
+#include "desktop/AnsiQt.h"
+#include "desktop/QtDialogs.h"
+#include "desktop/WindowImages.h"
 #include "tests/support/qt/ModalDialog.h"
-#include "tests/app/ScopedEnv.h"
+#include "tests/support/ScopedEnv.h"
 #include "tests/support/TempFolder.h"
 #include "tests/support/qt/Poppler.h"
 

@@ -1,4 +1,4 @@
-#include "app/QtDialogs.h"
+#include "desktop/QtDialogs.h"
 
 #include <QAbstractButton>
 #include <QFileDialog>
@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/AnsiQt.h"
+#include "desktop/AnsiQt.h"
 
 #include "tests/support/qt/ModalDialog.h"
 #include "tests/support/TempFolder.h"

@@ -1,4 +1,4 @@
-#include "app/frmPoolMIDI.h"
+#include "desktop/frmPoolMIDI.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -6,7 +6,7 @@
 #include <QMdiSubWindow>
 #include <QScreen>
 
-#include "app/AnsiQt.h"
+#include "desktop/AnsiQt.h"
 #include "core/Dialogs.h"
 
 namespace brackwell {

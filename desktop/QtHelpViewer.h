@@ -3,7 +3,7 @@
 
 #include <QPointer>
 
-#include "app/frmHelp.h"
+#include "desktop/frmHelp.h"
 #include "core/HelpViewer.h"
 
 namespace brackwell {

@@ -1,4 +1,4 @@
-#include "app/QtMailService.h"
+#include "desktop/QtMailService.h"
 
 #include <QFileInfo>
 #include <QProcess>
@@ -8,8 +8,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/AnsiQt.h"
-#include "app/BusyCursor.h"
+#include "desktop/AnsiQt.h"
+#include "desktop/BusyCursor.h"
 
 namespace brackwell {
 

@@ -1,9 +1,9 @@
-#include "app/QtProgramLauncher.h"
+#include "desktop/QtProgramLauncher.h"
 
 #include <QFileInfo>
 #include <QProcess>
 
-#include "app/AnsiQt.h"
+#include "desktop/AnsiQt.h"
 
 namespace brackwell {
 

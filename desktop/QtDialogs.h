@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "app/PrinterSession.h"
+#include "desktop/PrinterSession.h"
 #include "core/Dialogs.h"
 
 namespace brackwell {

@@ -1,4 +1,4 @@
-#include "app/QtProgramLauncher.h"
+#include "desktop/QtProgramLauncher.h"
 
 #include <QTest>
 
@@ -6,7 +6,7 @@
 
 #include <filesystem>
 
-#include "tests/app/ScriptFile.h"
+#include "tests/support/ScriptFile.h"
 #include "tests/support/TempFolder.h"
 
 namespace brackwell {

@@ -1,4 +1,4 @@
-#include "app/QtDialogs.h"
+#include "desktop/QtDialogs.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -9,8 +9,8 @@
 #include <QPrinter>
 #include <QStringList>
 
-#include "app/AnsiQt.h"
-#include "app/DialogParent.h"
+#include "desktop/AnsiQt.h"
+#include "desktop/DialogParent.h"
 
 namespace brackwell {
 

@@ -1,4 +1,4 @@
-#include "app/QtMailService.h"
+#include "desktop/QtMailService.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/app/ScopedEnv.h"
-#include "tests/app/ScriptFile.h"
+#include "tests/support/ScopedEnv.h"
+#include "tests/support/ScriptFile.h"
 #include "tests/support/TempFolder.h"
 
 namespace brackwell {

@@ -1,4 +1,4 @@
-#include "app/DialogParent.h"
+#include "desktop/DialogParent.h"
 
 #include <QApplication>
 #include <QMainWindow>

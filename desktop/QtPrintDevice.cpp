@@ -1,4 +1,4 @@
-#include "app/QtPrintDevice.h"
+#include "desktop/QtPrintDevice.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -10,8 +10,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "app/AnsiQt.h"
-#include "app/WindowImages.h"
+#include "desktop/AnsiQt.h"
+#include "desktop/WindowImages.h"
 #include "core/PrintSetup.h"
 
 namespace brackwell {

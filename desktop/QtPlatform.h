@@ -1,12 +1,12 @@
 #pragma once
 // The Qt implementations of every platform seam, and the Platform that hands them to the windows.
 
-#include "app/PrinterSession.h"
-#include "app/QtDialogs.h"
-#include "app/QtHelpViewer.h"
-#include "app/QtMailService.h"
-#include "app/QtPrintDevice.h"
-#include "app/QtProgramLauncher.h"
+#include "desktop/PrinterSession.h"
+#include "desktop/QtDialogs.h"
+#include "desktop/QtHelpViewer.h"
+#include "desktop/QtMailService.h"
+#include "desktop/QtPrintDevice.h"
+#include "desktop/QtProgramLauncher.h"
 #include "core/Platform.h"
 
 namespace brackwell {

@@ -1,12 +1,12 @@
-#include "app/QtHelpViewer.h"
+#include "desktop/QtHelpViewer.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QUrl>
 
-#include "app/AnsiQt.h"
-#include "app/DialogParent.h"
-#include "app/frmAbout.h"
+#include "desktop/AnsiQt.h"
+#include "desktop/DialogParent.h"
+#include "desktop/frmAbout.h"
 
 namespace brackwell {
 

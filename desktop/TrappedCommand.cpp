@@ -1,4 +1,4 @@
-#include "app/TrappedCommand.h"
+#include "desktop/TrappedCommand.h"
 
 #include <exception>
 

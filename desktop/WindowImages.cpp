@@ -1,4 +1,4 @@
-#include "app/WindowImages.h"
+#include "desktop/WindowImages.h"
 
 #include <QPixmap>
 #include <QWidget>

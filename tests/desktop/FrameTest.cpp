@@ -1,4 +1,4 @@
-#include "app/frmPoolMIDI.h"
+#include "desktop/frmPoolMIDI.h"
 
 #include <QCloseEvent>
 #include <QLabel>

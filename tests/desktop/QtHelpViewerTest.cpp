@@ -1,4 +1,4 @@
-#include "app/QtHelpViewer.h"
+#include "desktop/QtHelpViewer.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -15,7 +15,7 @@
 #include <set>
 #include <string>
 
-#include "app/AnsiQt.h"
+#include "desktop/AnsiQt.h"
 #include "tests/support/qt/ModalDialog.h"
 #include "tests/support/TempFolder.h"
 
