@@ -1,4 +1,5 @@
 # make run: set up, build and start Brackwell.   make test: set up, build and run every test.
+# make package: set up, build and write the Debian package $(BUILD)/brackwell_VERSION_ARCH.deb.
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -7,7 +8,7 @@ CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 WERROR ?=
 test: WERROR = ON
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test package bench clean
 
 all: build
 
@@ -25,6 +26,9 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+package: build
+	@cmake --build $(BUILD) --target package
 
 bench: build
 	@for b in $(BUILD)/bench/*_bench; do echo "== $$b"; $$b; done

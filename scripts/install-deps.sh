@@ -11,6 +11,7 @@ packages=(
   poppler-utils
   locales
   chromium
+  dpkg-dev file appstream desktop-file-utils
 )
 # Node and npm drive chromium in the pick form's browser test: Debian's, unless the machine has a
 # node with its own npm already (its nodejs package then conflicts with Debian's npm).
