@@ -36,15 +36,17 @@ bool CountWatch::Report(std::uint64_t done, std::uint64_t total) {
     const auto now = std::chrono::steady_clock::now();
     const double elapsed = std::chrono::duration<double>(now - start_).count();
     fraction_ = total > 0 ? static_cast<double>(done) / static_cast<double>(total) : 1.0;
-    if (timeLimit_ && done < total && elapsed >= static_cast<double>(*timeLimit_)) {
+    if (timeLimit_ && elapsed >= static_cast<double>(*timeLimit_)) {
         timedOut_ = true;
         return false;
     }
-    if (!terminal_ || done >= total || now - start_ < kQuietFor || now - lastShown_ < kShowEvery) return true;
+    if (!terminal_ || now - start_ < kQuietFor || now - lastShown_ < kShowEvery) return true;
     lastShown_ = now;
-    std::string line = std::string(kProgramName) + " outlook: " + Percent(fraction_) + " " + done_ + ", " +
-                       Duration(elapsed) + " so far";
-    if (fraction_ > 0) line += ", about " + Duration(elapsed * (1 - fraction_) / fraction_) + " to go";
+    std::string line = std::string(kProgramName) + " outlook: " + Percent(fraction_) + " " + done_ + ", ";
+    // Once every outcome is counted, the search for the best and worst places may still run.
+    if (done >= total) line += "finding the best and worst places, ";
+    line += Duration(elapsed) + " so far";
+    if (fraction_ > 0 && done < total) line += ", about " + Duration(elapsed * (1 - fraction_) / fraction_) + " to go";
     const std::size_t width = line.size();
     // Blanks over the end of a longer line shown before.
     if (width < shownWidth_) line += std::string(shownWidth_ - width, ' ');

@@ -187,7 +187,7 @@ int RunOutlookCommand(const std::vector<std::string>& args, std::ostream& out, s
             ComputeOutlookPartial(*pool, options.outlook, *options.part, watch.Progress());
         if (partial) text = OutlookPartialText(*partial);
     } else {
-        const std::optional<OutlookResult> result = partials ? MergeOutlookPartials(*pool, *partials, watch.Progress())
+        const std::optional<OutlookResult> result = partials ? MergeOutlookPartials(*pool, *partials)
                                                              : ComputeOutlook(*pool, options.outlook, watch.Progress());
         if (result) text = OutlookTableText(*result);
     }

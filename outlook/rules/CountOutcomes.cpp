@@ -357,19 +357,10 @@ std::optional<std::vector<std::optional<OutlookTally>>> CountOutcomePieces(const
     return tallies;
 }
 
-std::optional<OutlookTally> MergeCountedPieces(const OutlookField& field, const OutlookPoints& points,
-                                               const OutlookKernel& kernel, OutlookWork& work,
-                                               const std::vector<std::optional<OutlookTally>>& pieces) {
-    OutlookTally total(points.Participants());
+OutlookTally MergeCountedPieces(int participants, const std::vector<std::optional<OutlookTally>>& pieces) {
+    OutlookTally total(participants);
     for (const auto& tally : pieces)
         if (tally) total.Merge(*tally);
-    if (points.PlainSums()) {
-        // Otherwise each outcome's places were seen as it was counted.
-        const std::optional<std::vector<PlaceRange>> places =
-            SearchPlaces(field, OutlookPlan(field), points, kernel, work);
-        if (!places) return std::nullopt;
-        for (int i = 0; i < points.Participants(); ++i) total.SetPlaces(i, (*places)[i].best, (*places)[i].worst);
-    }
     return total;
 }
 
@@ -377,7 +368,14 @@ std::optional<OutlookTally> CountOutcomes(const OutlookField& field, const Outlo
                                           const OutlookKernel& kernel, OutlookWork& work) {
     const auto pieces = CountOutcomePieces(field, points, kernel, work, {});
     if (!pieces) return std::nullopt;
-    return MergeCountedPieces(field, points, kernel, work, *pieces);
+    OutlookTally total = MergeCountedPieces(points.Participants(), *pieces);
+    if (points.PlainSums()) {
+        // Otherwise each outcome's places were seen as it was counted.
+        const std::optional<std::vector<PlaceRange>> places = SearchPlaces(field, OutlookPlan(field), points, kernel, work);
+        if (!places) return std::nullopt;
+        for (int i = 0; i < points.Participants(); ++i) total.SetPlaces(i, (*places)[i].best, (*places)[i].worst);
+    }
+    return total;
 }
 
 }  // namespace brackwell

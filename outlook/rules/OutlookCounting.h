@@ -28,11 +28,9 @@ std::optional<std::vector<std::optional<OutlookTally>>> CountOutcomePieces(const
                                                                           const OutlookKernel& kernel,
                                                                           OutlookWork& work,
                                                                           const PieceFilter& counted);
-// The pieces' tallies merged, with the places over every outcome (a search of its own where the
-// pieces do not see them).
-std::optional<OutlookTally> MergeCountedPieces(const OutlookField& field, const OutlookPoints& points,
-                                               const OutlookKernel& kernel, OutlookWork& work,
-                                               const std::vector<std::optional<OutlookTally>>& pieces);
+// The pieces' tallies merged. Their places are those seen outcome by outcome, which the pieces
+// do only where the totals are not plain sums: otherwise the places come from SearchPlaces.
+OutlookTally MergeCountedPieces(int participants, const std::vector<std::optional<OutlookTally>>& pieces);
 
 struct SimulatedTallies {
     OutlookTally Even;    // every open game a coin toss

@@ -7,7 +7,9 @@
 #include <cmath>
 #include <set>
 
+#include "outlook/rules/OutlookPlan.h"
 #include "outlook/rules/OutlookResults.h"
+#include "outlook/rules/PlaceSearch.h"
 
 namespace brackwell {
 
@@ -137,9 +139,14 @@ public:
         while (true) {
             if (!lines_.Next(fields_) || !lines_.Ended()) return Damaged("it ends before its last line");
             if (fields_.size() == 2 && fields_[0] == "end") break;
+            if (fields_[0] == "place") {
+                if (!Place(partial.Places)) return Damaged();
+                continue;
+            }
             std::uint64_t number = 0;
             if (fields_.size() != 2 || fields_[0] != "piece" || !Decimal(fields_[1], number) ||
-                number >= partial.Pieces || (!partial.Counted.empty() && number <= partial.Counted.back().Number))
+                number >= partial.Pieces || (!partial.Counted.empty() && number <= partial.Counted.back().Number) ||
+                !partial.Places.empty())
                 return Damaged();
             OutlookPartial::Piece& piece = partial.Counted.emplace_back();
             piece.Number = number;
@@ -192,6 +199,15 @@ private:
         return true;
     }
 
+    // "place <participant> <best> <worst>", after the pieces and the places before it.
+    bool Place(std::vector<OutlookPartial::Place>& places) const {
+        OutlookPartial::Place place;
+        return fields_.size() == 4 && Decimal(fields_[1], place.Participant) && Decimal(fields_[2], place.Best) &&
+               Decimal(fields_[3], place.Worst) && place.Participant < participants_ &&
+               (places.empty() || place.Participant > places.back().Participant) && place.Best >= 1 &&
+               place.Best <= place.Worst && place.Worst <= participants_ && (places.push_back(place), true);
+    }
+
     std::string Damaged(const std::string& why = {}) const {
         return "damaged at line " + std::to_string(lines_.Number()) + (why.empty() ? "" : ": " + why);
     }
@@ -209,6 +225,11 @@ void WriteTally(std::string& text, const OutlookTally::Sums& sums) {
         for (const auto& [tied, count] : p.ties) text += " " + std::to_string(tied) + ":" + std::to_string(count);
         text += "\n";
     }
+}
+
+// Whether an exact count finds the places by a search of their own, not outcome by outcome.
+bool SearchesPlaces(const OutlookPool& pool, const OutlookField& field, bool exact) {
+    return exact && !pool.Entrants.empty() && OutlookPoints(pool, field).PlainSums();
 }
 
 PieceFilter SliceFilter(const OutlookSlice& slice) {
@@ -247,10 +268,18 @@ std::optional<OutlookPartial> ComputeOutlookPartial(const OutlookPool& pool, con
     if (start.Exact) {
         OutlookWork work(start.Outcomes, progress);
         const auto pieces = CountOutcomePieces(field, points, FastestKernel(), work, SliceFilter(slice));
-        if (!pieces || !work.Finish()) return std::nullopt;
+        if (!pieces) return std::nullopt;
         partial.Pieces = pieces->size();
         for (std::uint64_t n = 0; n < pieces->size(); ++n)
             if ((*pieces)[n]) partial.Counted.push_back({n, {(*pieces)[n]->Save()}});
+        if (points.PlainSums()) {
+            const auto searched = [&slice](int i) { return IsPieceOf(static_cast<std::uint64_t>(i), slice); };
+            const auto places = SearchPlaces(field, OutlookPlan(field), points, FastestKernel(), work, searched);
+            if (!places) return std::nullopt;
+            for (int i = 0; i < partial.Participants; ++i)
+                if (searched(i)) partial.Places.push_back({i, (*places)[i].best, (*places)[i].worst});
+        }
+        if (!work.Finish()) return std::nullopt;
         return partial;
     }
     OutlookWork work(2 * start.Outcomes, progress);
@@ -274,6 +303,9 @@ std::string OutlookPartialText(const OutlookPartial& partial) {
         text += "piece " + std::to_string(piece.Number) + "\n";
         for (const OutlookTally::Sums& sums : piece.Tallies) WriteTally(text, sums);
     }
+    for (const OutlookPartial::Place& place : partial.Places)
+        text += "place " + std::to_string(place.Participant) + " " + std::to_string(place.Best) + " " +
+                std::to_string(place.Worst) + "\n";
     Fingerprint bytes;
     bytes.Bytes(text);
     text += "end " + Hex(bytes.Value()) + "\n";
@@ -285,9 +317,11 @@ std::variant<OutlookPartial, std::string> ReadOutlookPartial(std::string_view te
 std::string CheckOutlookPartials(const OutlookPool& pool, const std::vector<NamedPartial>& partials) {
     if (partials.empty()) return "no partial outlooks to merge";
     const std::uint64_t fingerprint = OutlookPoolFingerprint(pool);
-    const auto undecided = static_cast<int>(ReadOutlookField(pool.Results, pool.Seeds).UndecidedGames.size());
+    const OutlookField field = ReadOutlookField(pool.Results, pool.Seeds);
+    const auto undecided = static_cast<int>(field.UndecidedGames.size());
     const NamedPartial& first = partials.front();
     const OutlookPartial& model = first.Partial;
+    const bool searchesPlaces = SearchesPlaces(pool, field, undecided <= model.Options.ExactLimit);
     std::vector<const NamedPartial*> byPart;
     for (const NamedPartial& named : partials) {
         const OutlookPartial& p = named.Partial;
@@ -305,6 +339,14 @@ std::string CheckOutlookPartials(const OutlookPool& pool, const std::vector<Name
         for (std::size_t k = 0; k < p.Counted.size() && ownPieces; ++k)
             ownPieces = p.Counted[k].Number == p.Slice.Part - 1 + k * p.Slice.Parts;
         if (!ownPieces) return named.Name + ": holds other pieces than slice " + SliceName(p.Slice);
+        // The places of the slice's participants, where the count searches for them.
+        bool ownPlaces = true;
+        std::size_t k = 0;
+        for (int i = 0; i < p.Participants && searchesPlaces && ownPlaces; ++i)
+            if (IsPieceOf(static_cast<std::uint64_t>(i), p.Slice))
+                ownPlaces = k < p.Places.size() && p.Places[k++].Participant == i;
+        if (!ownPlaces || k != p.Places.size())
+            return named.Name + ": holds the places of other participants than slice " + SliceName(p.Slice);
         byPart.push_back(&named);
     }
     std::sort(byPart.begin(), byPart.end(),
@@ -331,23 +373,23 @@ std::string CheckOutlookPartials(const OutlookPool& pool, const std::vector<Name
     return (absent == 1 ? "slice " : "slices ") + missing + (absent == 1 ? " is" : " are") + " missing";
 }
 
-std::optional<OutlookResult> MergeOutlookPartials(const OutlookPool& pool, const std::vector<NamedPartial>& partials,
-                                                  const OutlookProgress& progress) {
+OutlookResult MergeOutlookPartials(const OutlookPool& pool, const std::vector<NamedPartial>& partials) {
     const OutlookPartial& model = partials.front().Partial;
     const OutlookField field = ReadOutlookField(pool.Results, pool.Seeds);
     OutlookResult result = StartOutlook(pool, model.Options, field);
     if (result.Rows.empty()) return result;
 
-    const OutlookPoints points(pool, field);
-    OutlookWork work(1, progress);
+    const int participants = static_cast<int>(result.Rows.size());
     if (result.Exact) {
         std::vector<std::optional<OutlookTally>> pieces(model.Pieces);
         for (const NamedPartial& named : partials)
             for (const OutlookPartial::Piece& piece : named.Partial.Counted)
                 pieces[piece.Number] = OutlookTally::Restore(piece.Tallies[0]);
-        const std::optional<OutlookTally> tally = MergeCountedPieces(field, points, FastestKernel(), work, pieces);
-        if (!tally || !work.Finish()) return std::nullopt;
-        FillExact(result, *tally);
+        OutlookTally tally = MergeCountedPieces(participants, pieces);
+        for (const NamedPartial& named : partials)
+            for (const OutlookPartial::Place& place : named.Partial.Places)
+                tally.SetPlaces(place.Participant, place.Best, place.Worst);
+        FillExact(result, tally);
         return result;
     }
     std::vector<std::optional<SimulatedTallies>> pieces(model.Pieces);
@@ -355,8 +397,7 @@ std::optional<OutlookResult> MergeOutlookPartials(const OutlookPool& pool, const
         for (const OutlookPartial::Piece& piece : named.Partial.Counted)
             pieces[piece.Number] =
                 SimulatedTallies{OutlookTally::Restore(piece.Tallies[0]), OutlookTally::Restore(piece.Tallies[1])};
-    FillEstimate(result, MergeSimulatedPieces(points.Participants(), pieces));
-    if (!work.Finish()) return std::nullopt;
+    FillEstimate(result, MergeSimulatedPieces(participants, pieces));
     return result;
 }
 

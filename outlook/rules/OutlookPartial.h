@@ -8,9 +8,10 @@
 // - A slice keeps each of its pieces' tallies exactly, the seeded weights as the bits of their
 //   doubles, so that merging them in the order of the pieces adds the same numbers in the same
 //   order as the whole run does.
-// - Best and worst places that a search finds over every outcome (OutlookPoints::PlainSums) are
-//   found again by the merge from the pool, which takes a fraction of the count's time; where
-//   the pieces see them, they merge as the lowest best and the highest worst.
+// - Best and worst places that a search finds over every outcome (OutlookPoints::PlainSums, an
+//   exact count) are shared out the same way: slice K searches for the participants whose index
+//   leaves K - 1 when divided by N (the search can take longer than the count for a large
+//   pool). Where the pieces see the places, they merge as the lowest best and the highest worst.
 // - A partial names the pool it was counted for by a fingerprint of the results, the points,
 //   the seeds and every selection's file, player and picks, and carries the options that change
 //   the numbers: slices of another pool, other options or another split are refused.
@@ -30,6 +31,8 @@
 //     tally <outcomes> <weight bits>
 //     and P lines "<outright> <seeded bits> <best> <worst>" followed by " <tied>:<count>" for
 //     each size of tie for first the participant shared, in the order met
+//   then, where the slice searched for places, per participant of the slice in ascending order
+//     place <participant, from 0> <best> <worst>
 //   end <fingerprint of every byte before this line>
 
 #include <cstdint>
@@ -61,6 +64,12 @@ struct OutlookPartial {
         std::vector<OutlookTally::Sums> Tallies;
     };
     std::vector<Piece> Counted;  // in ascending order of their numbers
+    struct Place {
+        int Participant = 0;
+        int Best = 0;
+        int Worst = 0;
+    };
+    std::vector<Place> Places;  // in ascending order of the participants
 };
 
 std::uint64_t OutlookPoolFingerprint(const OutlookPool& pool);
@@ -80,9 +89,7 @@ struct NamedPartial {
 
 // Why the partials are not every slice of one run of the pool's outlook, or "" when they are.
 std::string CheckOutlookPartials(const OutlookPool& pool, const std::vector<NamedPartial>& partials);
-// The outlook of the slices together, as the whole run gives it (partials that passed the
-// check); nothing when progress cancelled it.
-std::optional<OutlookResult> MergeOutlookPartials(const OutlookPool& pool, const std::vector<NamedPartial>& partials,
-                                                  const OutlookProgress& progress = {});
+// The outlook of the slices together, as the whole run gives it (partials that passed the check).
+OutlookResult MergeOutlookPartials(const OutlookPool& pool, const std::vector<NamedPartial>& partials);
 
 }  // namespace brackwell

@@ -41,14 +41,13 @@ TEST_P(SlicesMerged, GiveTheTableOfTheWholeRun) {
     std::vector<NamedPartial> slices = Slices(pool, options, GetParam().parts);
     std::reverse(slices.begin(), slices.end());
     ASSERT_EQ(CheckOutlookPartials(pool, slices), "");
-    const std::optional<OutlookResult> merged = MergeOutlookPartials(pool, slices);
-    ASSERT_TRUE(merged);
-    EXPECT_EQ(OutlookTableText(*merged), OutlookTableText(*whole));
-    EXPECT_EQ(merged->Outcomes, whole->Outcomes);
+    const OutlookResult merged = MergeOutlookPartials(pool, slices);
+    EXPECT_EQ(OutlookTableText(merged), OutlookTableText(*whole));
+    EXPECT_EQ(merged.Outcomes, whole->Outcomes);
     // To the last bit, not only to the printed decimals.
     for (std::size_t i = 0; i < whole->Rows.size(); ++i) {
-        EXPECT_EQ(merged->Rows[i].FirstShared, whole->Rows[i].FirstShared) << i;
-        EXPECT_EQ(merged->Rows[i].ChanceSeeded, whole->Rows[i].ChanceSeeded) << i;
+        EXPECT_EQ(merged.Rows[i].FirstShared, whole->Rows[i].FirstShared) << i;
+        EXPECT_EQ(merged.Rows[i].ChanceSeeded, whole->Rows[i].ChanceSeeded) << i;
     }
 }
 
@@ -82,6 +81,11 @@ TEST(OutlookPartial, SlicesThatDoNotMakeOneRunAreRefused) {
     const std::vector<NamedPartial> inFour = Slices(pool, {}, 4);
     NamedPartial extraPiece = slices[1];
     extraPiece.Partial.Counted.push_back(slices[0].Partial.Counted[0]);
+    NamedPartial placesLeftOut = slices[2];
+    ASSERT_FALSE(placesLeftOut.Partial.Places.empty());
+    placesLeftOut.Partial.Places.pop_back();
+    NamedPartial placesOfAnother = slices[1];
+    placesOfAnother.Partial.Places = slices[0].Partial.Places;
     const struct {
         const char* name;
         const OutlookPool& pool;
@@ -95,6 +99,8 @@ TEST(OutlookPartial, SlicesThatDoNotMakeOneRunAreRefused) {
         {"other options", pool, {slices[0], otherSeed[1], slices[2]}, "part2: counted with other options than part1"},
         {"another split", pool, {slices[0], slices[1], inFour[2]}, "part3: slice 3/4 of a count split otherwise than part1"},
         {"pieces of another slice", pool, {slices[0], extraPiece, slices[2]}, "part2: holds other pieces than slice 2/3"},
+        {"places left out", pool, {slices[0], slices[1], placesLeftOut}, "part3: holds the places of other participants than slice 3/3"},
+        {"places of another slice", pool, {slices[0], placesOfAnother, slices[2]}, "part2: holds the places of other"},
         {"none", pool, {}, "no partial outlooks to merge"},
     };
     for (const auto& c : cases) EXPECT_EQ(CheckOutlookPartials(c.pool, c.partials).rfind(c.says, 0), 0u) << c.name;
