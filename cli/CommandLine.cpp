@@ -13,7 +13,9 @@ const char* UsageText() {
        brackwell-cli check [--folder DIR]
        brackwell-cli quillon [--folder DIR]
        brackwell-cli report [--folder DIR] [--title TEXT] REPORT... | --all
-       brackwell-cli outlook [--folder DIR] [--sims N] [--seed N]
+       brackwell-cli outlook [--folder DIR] [--sims N] [--seed N] [--part K/N]
+                             [--time-limit SECONDS]
+       brackwell-cli outlook [--folder DIR] [--time-limit SECONDS] --merge FILE...
        brackwell-cli --help
 
 score   Scores selection files against the game results, as the standings window
@@ -67,7 +69,17 @@ outlook Tells who can still win the pool: every way the games not yet played can
         (--sims, 1000000 when not given; --seed N picks the random sequence,
         so the same seed gives the same estimate). One line per selection file,
         in the standings' order (see "Output of outlook" below). Exit status as
-        for score.
+        for score. --sims takes 1 to 9007199254740992.
+        --part K/N counts only slice K of N (1 <= K <= N) and writes it to
+        standard output as a partial outlook, for running the slices on several
+        machines; --merge FILE... reads every slice's file, checks that they are
+        all the slices of one run of this folder's pool with the same options,
+        and prints the table of the whole run. A file that cannot be read or is
+        damaged gives exit status 1; a slice missing or given twice, or one of
+        another pool, other options or another N, gives 2.
+        On a terminal, a count running longer than a few seconds shows how far
+        it has got on standard error. --time-limit SECONDS stops a count still
+        running after that many seconds, with exit status 1.
 
 Options:
   --folder DIR   use DIR as the application folder

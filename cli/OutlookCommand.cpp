@@ -1,12 +1,19 @@
 #include "cli/OutlookCommand.h"
 
+#include <unistd.h>
+
 #include <charconv>
+#include <iostream>
 #include <optional>
 
 #include "cli/CommandLine.h"
 #include "cli/ConsoleDialogs.h"
+#include "cli/CountWatch.h"
 #include "cli/FolderCommand.h"
+#include "core/FileSystem.h"
 #include "outlook/rules/Outlook.h"
+#include "outlook/rules/OutlookField.h"
+#include "outlook/rules/OutlookPartial.h"
 #include "outlook/rules/OutlookPool.h"
 #include "outlook/rules/OutlookTable.h"
 
@@ -16,8 +23,27 @@ namespace {
 struct OutlookCommandOptions {
     std::optional<std::string> folder;
     OutlookOptions outlook;
+    std::optional<OutlookSlice> part;
+    bool merge = false;
+    std::vector<std::string> partials;  // the files to merge
+    std::optional<std::uint64_t> timeLimit;
     bool help = false;
 };
+
+// What the options say together, once each has been read.
+std::optional<std::string> CheckCombination(const OutlookCommandOptions& options) {
+    if (!options.merge) {
+        if (!options.partials.empty()) return "unknown option \"" + options.partials.front() + "\"";
+        return std::nullopt;
+    }
+    if (options.part) return std::string("--merge and --part do not go together");
+    const OutlookOptions defaults;
+    if (options.outlook.ExactLimit != defaults.ExactLimit || options.outlook.Simulations != defaults.Simulations ||
+        options.outlook.RandomSeed != defaults.RandomSeed)
+        return std::string("--merge takes the counting options from the partial outlooks; leave them out");
+    if (options.partials.empty()) return std::string("--merge needs the files of the partial outlooks");
+    return std::nullopt;
+}
 
 // Digits only: a sign, a blank or anything after the number makes it wrong.
 std::optional<std::uint64_t> WholeNumber(const std::string& text) {
@@ -26,6 +52,16 @@ std::optional<std::uint64_t> WholeNumber(const std::string& text) {
     const auto [stop, error] = std::from_chars(text.data(), end, value);
     if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
     return value;
+}
+
+// "K/N", a slice K of N slices.
+std::optional<OutlookSlice> SliceOption(const std::string& text) {
+    const std::size_t slash = text.find('/');
+    if (slash == std::string::npos) return std::nullopt;
+    const std::optional<std::uint64_t> part = WholeNumber(text.substr(0, slash));
+    const std::optional<std::uint64_t> parts = WholeNumber(text.substr(slash + 1));
+    if (!part || !parts || *part < 1 || *part > *parts) return std::nullopt;
+    return OutlookSlice{*part, *parts};
 }
 
 // The value of an option given as "--name VALUE" or "--name=VALUE"; nothing when arg is another.
@@ -55,18 +91,70 @@ std::optional<std::string> ParseOptions(const std::vector<std::string>& args, Ou
             options.folder = *folder;
         } else if (const auto sims = OptionValue(args, i, "--sims", complaint)) {
             const std::optional<std::uint64_t> value = WholeNumber(*sims);
-            if (value && *value > 0) options.outlook.Simulations = *value;
-            else if (!complaint) complaint = "--sims needs a number of simulated tournaments, 1 or more, not \"" + *sims + "\"";
+            if (value && *value > 0 && *value <= kMostSimulations) options.outlook.Simulations = *value;
+            else if (!complaint)
+                complaint = "--sims needs a number of simulated tournaments, 1 to " + std::to_string(kMostSimulations) +
+                            ", not \"" + *sims + "\"";
         } else if (const auto seed = OptionValue(args, i, "--seed", complaint)) {
             const std::optional<std::uint64_t> value = WholeNumber(*seed);
             if (value) options.outlook.RandomSeed = *value;
             else if (!complaint) complaint = "--seed needs a whole number, 0 or more, not \"" + *seed + "\"";
+        } else if (const auto part = OptionValue(args, i, "--part", complaint)) {
+            options.part = SliceOption(*part);
+            if (!options.part && !complaint)
+                complaint = "--part needs K/N, slice K of N slices (1 <= K <= N), not \"" + *part + "\"";
+        } else if (const auto limit = OptionValue(args, i, "--time-limit", complaint)) {
+            options.timeLimit = WholeNumber(*limit);
+            if ((!options.timeLimit || *options.timeLimit == 0) && !complaint)
+                complaint = "--time-limit needs a number of seconds, 1 or more, not \"" + *limit + "\"";
+        } else if (arg == "--merge") {
+            options.merge = true;
+        } else if (arg.empty() || arg[0] != '-') {
+            options.partials.push_back(arg);
         } else {
             complaint = "unknown option \"" + arg + "\"";
         }
     }
+    if (!complaint) complaint = CheckCombination(options);
     return complaint;
 }
+
+// Every file named, read and checked; nothing, with the reason on standard error, when one
+// cannot be read or is not a partial outlook.
+std::optional<std::vector<NamedPartial>> ReadPartials(const std::vector<std::string>& files, std::ostream& err) {
+    // Far above any partial outlook: a pool of thousands, in a few hundred pieces.
+    constexpr std::size_t kMostBytes = std::size_t{1} << 30;
+    std::vector<NamedPartial> partials;
+    for (const std::string& file : files) {
+        const FileHandle fd(OpenFileForReading(file));
+        std::string text;
+        const bool read = fd.get() >= 0 && ReadInChunks(fd.get(), [&](std::string_view chunk) {
+            text.append(chunk);
+            return text.size() <= kMostBytes;
+        });
+        if (!read || text.size() > kMostBytes) {
+            err << kProgramName << " outlook: \"" << file << "\" cannot be read"
+                << (read ? " (too large for a partial outlook)" : "") << "\n";
+            return std::nullopt;
+        }
+        auto partial = ReadOutlookPartial(text);
+        if (const std::string* why = std::get_if<std::string>(&partial)) {
+            err << kProgramName << " outlook: \"" << file << "\" is " << (why->rfind("damaged", 0) == 0 ? "" : "refused: ")
+                << *why << "\n";
+            return std::nullopt;
+        }
+        partials.push_back({file, std::get<OutlookPartial>(std::move(partial))});
+    }
+    return partials;
+}
+
+bool Write(const std::string& text, std::ostream& out, std::ostream& err) {
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    if (out.flush()) return true;
+    err << kProgramName << " outlook: the outlook could not be written to standard output\n";
+    return false;
+}
+
 }  // namespace
 
 int RunOutlookCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -78,18 +166,38 @@ int RunOutlookCommand(const std::vector<std::string>& args, std::ostream& out, s
     ConsoleDialogs dialogs(err);
     const std::optional<OutlookPool> pool = ReadOutlookPool(folder, dialogs);
     if (!pool) return kExitFailure;
-    const std::optional<OutlookResult> result = ComputeOutlook(*pool, options.outlook);
-    if (!result) {
-        err << kProgramName << " outlook: the outlook could not be computed\n";
+    std::optional<std::vector<NamedPartial>> partials;
+    if (options.merge) {
+        partials = ReadPartials(options.partials, err);
+        if (!partials) return kExitFailure;
+        if (const std::string why = CheckOutlookPartials(*pool, *partials); !why.empty()) {
+            err << kProgramName << " outlook: " << why << "\n";
+            return kExitUsage;
+        }
+    }
+    const bool exact = partials ? partials->front().Partial.Exact
+                                : static_cast<int>(ReadOutlookField(pool->Results, pool->Seeds).UndecidedGames.size()) <=
+                                      options.outlook.ExactLimit;
+    // Progress only where a person watches: standard error on a terminal.
+    CountWatch watch(err, &err == &std::cerr && isatty(STDERR_FILENO) == 1, options.timeLimit,
+                     exact ? "counted" : "simulated");
+    std::optional<std::string> text;
+    if (options.part) {
+        const std::optional<OutlookPartial> partial =
+            ComputeOutlookPartial(*pool, options.outlook, *options.part, watch.Progress());
+        if (partial) text = OutlookPartialText(*partial);
+    } else {
+        const std::optional<OutlookResult> result = partials ? MergeOutlookPartials(*pool, *partials)
+                                                             : ComputeOutlook(*pool, options.outlook, watch.Progress());
+        if (result) text = OutlookTableText(*result);
+    }
+    watch.Clear();
+    if (!text) {
+        if (watch.TimedOut()) err << watch.TimedOutMessage();
+        else err << kProgramName << " outlook: the outlook could not be computed\n";
         return kExitFailure;
     }
-    const std::string table = OutlookTableText(*result);
-    out.write(table.data(), static_cast<std::streamsize>(table.size()));
-    if (!out.flush()) {
-        err << kProgramName << " outlook: the outlook could not be written to standard output\n";
-        return kExitFailure;
-    }
-    return kExitOk;
+    return Write(*text, out, err) ? kExitOk : kExitFailure;
 }
 
 }  // namespace brackwell::cli

@@ -317,8 +317,11 @@ private:
 
 }  // namespace
 
-std::optional<OutlookTally> CountOutcomes(const OutlookField& field, const OutlookPoints& points,
-                                          const OutlookKernel& kernel, OutlookWork& work) {
+std::optional<std::vector<std::optional<OutlookTally>>> CountOutcomePieces(const OutlookField& field,
+                                                                          const OutlookPoints& points,
+                                                                          const OutlookKernel& kernel,
+                                                                          OutlookWork& work,
+                                                                          const PieceFilter& counted) {
     const OutlookPlan plan(field);
     std::optional<OutlookBounds> bounds;
     if (points.PlainSums()) bounds.emplace(field, points);
@@ -335,18 +338,40 @@ std::optional<OutlookTally> CountOutcomes(const OutlookField& field, const Outlo
             if (prefixes.size() >= kPieces) break;
         }
     }
+    const auto included = [&](std::uint64_t piece) { return !counted || counted(piece, prefixes.size()); };
+    if (counted) {
+        std::uint64_t pieces = 0;
+        for (std::uint64_t piece = 0; piece < prefixes.size(); ++piece) pieces += included(piece);
+        // The pieces' outcomes are not known beforehand: their share of the whole, for progress.
+        work.Expect(static_cast<std::uint64_t>(static_cast<long double>(work.Total()) * static_cast<long double>(pieces) /
+                                               static_cast<long double>(prefixes.size())));
+    }
     std::vector<std::optional<OutlookTally>> tallies(prefixes.size());
     const bool finished = work.Run(prefixes.size(), [&](std::uint64_t piece) {
+        if (!included(piece)) return;
         Enumeration enumeration(field, plan, points, reach, kernel, work);
         enumeration.Run(prefixes[piece], settledChance);
         tallies[piece] = std::move(enumeration.Tally());
     });
     if (!finished) return std::nullopt;
-    OutlookTally total(points.Participants());
-    for (const auto& tally : tallies) total.Merge(*tally);
+    return tallies;
+}
+
+OutlookTally MergeCountedPieces(int participants, const std::vector<std::optional<OutlookTally>>& pieces) {
+    OutlookTally total(participants);
+    for (const auto& tally : pieces)
+        if (tally) total.Merge(*tally);
+    return total;
+}
+
+std::optional<OutlookTally> CountOutcomes(const OutlookField& field, const OutlookPoints& points,
+                                          const OutlookKernel& kernel, OutlookWork& work) {
+    const auto pieces = CountOutcomePieces(field, points, kernel, work, {});
+    if (!pieces) return std::nullopt;
+    OutlookTally total = MergeCountedPieces(points.Participants(), *pieces);
     if (points.PlainSums()) {
         // Otherwise each outcome's places were seen as it was counted.
-        const std::optional<std::vector<PlaceRange>> places = SearchPlaces(field, plan, points, kernel, work);
+        const std::optional<std::vector<PlaceRange>> places = SearchPlaces(field, OutlookPlan(field), points, kernel, work);
         if (!places) return std::nullopt;
         for (int i = 0; i < points.Participants(); ++i) total.SetPlaces(i, (*places)[i].best, (*places)[i].worst);
     }

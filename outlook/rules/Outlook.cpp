@@ -1,62 +1,13 @@
 #include "outlook/rules/Outlook.h"
 
-#include <algorithm>
-#include <cmath>
-
-#include "outlook/rules/OutlookCounting.h"
+#include "outlook/rules/OutlookResults.h"
 
 namespace brackwell {
-
-namespace {
-
-double Percent(double part, double whole) { return whole > 0 ? 100.0 * part / whole : 0.0; }
-
-// The 95% margin of a share estimated from `samples` draws, in percentage points.
-double Margin(double percent, std::uint64_t samples) {
-    const double p = percent / 100.0;
-    return 100.0 * 1.96 * std::sqrt(std::max(0.0, p * (1.0 - p)) / static_cast<double>(samples));
-}
-
-std::vector<OutlookRow> ScoredRows(const OutlookPool& pool) {
-    std::vector<OutlookRow> rows;
-    rows.reserve(pool.Entrants.size());
-    for (const OutlookEntrant& entrant : pool.Entrants) {
-        const ScoredLines scored = ScoreLines(entrant.Picks, pool.Results, pool.Points);
-        OutlookRow row;
-        row.FileName = entrant.FileName;
-        row.PlayerName = entrant.PlayerName;
-        row.Score = scored.record.Score;
-        row.MaxScore = scored.record.MaxScore;
-        rows.push_back(std::move(row));
-    }
-    return rows;
-}
-
-void FillCounts(std::vector<OutlookRow>& rows, const OutlookTally& tally) {
-    const auto outcomes = static_cast<double>(tally.Outcomes());
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const int p = static_cast<int>(i);
-        rows[i].FirstOutright = tally.FirstOutright(p);
-        rows[i].FirstShared = tally.FirstShared(p);
-        rows[i].FirstShare = Percent(tally.FirstShared(p), outcomes);
-        rows[i].ChanceEven = rows[i].FirstShare;
-        rows[i].BestPlace = tally.BestPlace(p);
-        rows[i].WorstPlace = tally.WorstPlace(p);
-    }
-}
-
-}  // namespace
 
 std::optional<OutlookResult> ComputeOutlook(const OutlookPool& pool, const OutlookOptions& options,
                                             const OutlookProgress& progress) {
     const OutlookField field = ReadOutlookField(pool.Results, pool.Seeds);
-    OutlookResult result;
-    result.UndecidedGames = static_cast<int>(field.UndecidedGames.size());
-    result.Exact = result.UndecidedGames <= options.ExactLimit;
-    // An estimate needs at least one tournament.
-    const std::uint64_t tournaments = std::max<std::uint64_t>(options.Simulations, 1);
-    result.Outcomes = result.Exact ? std::uint64_t{1} << field.OpenGames.size() : tournaments;
-    result.Rows = ScoredRows(pool);
+    OutlookResult result = StartOutlook(pool, options, field);
     if (result.Rows.empty()) return result;
 
     const OutlookPoints points(pool, field);
@@ -64,27 +15,15 @@ std::optional<OutlookResult> ComputeOutlook(const OutlookPool& pool, const Outlo
         OutlookWork work(result.Outcomes, progress);
         const std::optional<OutlookTally> tally = CountOutcomes(field, points, FastestKernel(), work);
         if (!tally || !work.Finish()) return std::nullopt;
-        result.Outcomes = tally->Outcomes();
-        FillCounts(result.Rows, *tally);
-        for (std::size_t i = 0; i < result.Rows.size(); ++i)
-            result.Rows[i].ChanceSeeded = Percent(tally->SeededShared(static_cast<int>(i)), tally->Weight());
+        FillExact(result, *tally);
         return result;
     }
 
-    OutlookWork work(2 * tournaments, progress);
+    OutlookWork work(2 * result.Outcomes, progress);
     const std::optional<SimulatedTallies> tallies =
-        SimulateTournaments(field, points, FastestKernel(), tournaments, options.RandomSeed, work);
+        SimulateTournaments(field, points, FastestKernel(), result.Outcomes, options.RandomSeed, work);
     if (!tallies || !work.Finish()) return std::nullopt;
-    FillCounts(result.Rows, tallies->Even);
-    for (std::size_t i = 0; i < result.Rows.size(); ++i) {
-        const int p = static_cast<int>(i);
-        OutlookRow& row = result.Rows[i];
-        row.ChanceSeeded = Percent(tallies->Seeded.SeededShared(p), tallies->Seeded.Weight());
-        row.BestPlace = std::min(row.BestPlace, tallies->Seeded.BestPlace(p));
-        row.WorstPlace = std::max(row.WorstPlace, tallies->Seeded.WorstPlace(p));
-        result.MarginPercent =
-            std::max({result.MarginPercent, Margin(row.ChanceEven, tournaments), Margin(row.ChanceSeeded, tournaments)});
-    }
+    FillEstimate(result, *tallies);
     return result;
 }
 

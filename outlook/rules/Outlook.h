@@ -16,7 +16,8 @@
 // - Exact when UndecidedGames <= ExactLimit. An estimate draws Simulations tournaments of coin
 //   tosses (FirstOutright, FirstShared, FirstShare, ChanceEven) and as many under the seed model
 //   (ChanceSeeded); Best/WorstPlace are the best and worst seen in either; MarginPercent is the
-//   largest 95% margin of any row's ChanceEven or ChanceSeeded. Simulations 0 counts as 1.
+//   largest 95% margin of any row's ChanceEven or ChanceSeeded. Simulations 0 counts as 1, more
+//   than kMostSimulations as that many.
 // - With no entrants there are no rows; UndecidedGames and Outcomes still describe the bracket.
 
 #include <array>
@@ -45,6 +46,10 @@ struct OutlookPool {
     std::array<int, kPositionCount + 1> Seeds{};
     std::vector<OutlookEntrant> Entrants;  // in the standings' file order
 };
+
+// The most tournaments an estimate draws: every count stays exact in a double, and the
+// computation's own counts cannot overflow.
+inline constexpr std::uint64_t kMostSimulations = std::uint64_t{1} << 53;
 
 struct OutlookOptions {
     int ExactLimit = 31;                     // up to this many undecided games: exact

@@ -216,4 +216,32 @@ void OutlookTally::Merge(const OutlookTally& other) {
     }
 }
 
+OutlookTally::Sums OutlookTally::Save() const {
+    Sums sums{outcomes_, weight_, std::vector<Sums::Participant>(participants_)};
+    for (int i = 0; i < participants_; ++i) {
+        Sums::Participant& p = sums.participants[i];
+        p.outright = outright_[i];
+        for (const Ties& ties : ties_[i]) p.ties.emplace_back(ties.tied, ties.count);
+        p.seeded = seeded_[i];
+        p.best = best_[i];
+        p.worst = worst_[i];
+    }
+    return sums;
+}
+
+OutlookTally OutlookTally::Restore(const Sums& sums) {
+    OutlookTally tally(static_cast<int>(sums.participants.size()));
+    tally.outcomes_ = sums.outcomes;
+    tally.weight_ = sums.weight;
+    for (int i = 0; i < tally.participants_; ++i) {
+        const Sums::Participant& p = sums.participants[i];
+        tally.outright_[i] = p.outright;
+        for (const auto& [tied, count] : p.ties) tally.ties_[i].push_back({tied, count});
+        tally.seeded_[i] = p.seeded;
+        tally.best_[i] = p.best;
+        tally.worst_[i] = p.worst;
+    }
+    return tally;
+}
+
 }  // namespace brackwell

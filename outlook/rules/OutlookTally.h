@@ -3,6 +3,7 @@
 // and the best and worst place seen.
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "outlook/rules/OutlookKernel.h"
@@ -43,6 +44,23 @@ public:
     double SeededShared(int i) const { return seeded_[i]; }
     int BestPlace(int i) const { return best_[i]; }
     int WorstPlace(int i) const { return worst_[i]; }
+
+    // Everything a tally has added up, to be written out and read back exactly: a part of a
+    // count run elsewhere is merged as if it had been counted here.
+    struct Sums {
+        struct Participant {
+            std::uint64_t outright = 0;
+            std::vector<std::pair<int, std::uint64_t>> ties;  // (tied, count), in the order met
+            double seeded = 0;
+            int best = 0;
+            int worst = 0;
+        };
+        std::uint64_t outcomes = 0;
+        double weight = 0;
+        std::vector<Participant> participants;
+    };
+    Sums Save() const;
+    static OutlookTally Restore(const Sums& sums);
 
 private:
     void PlaceAt(int i, std::int16_t total);

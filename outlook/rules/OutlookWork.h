@@ -22,6 +22,9 @@ public:
     // Adds work done; false once the computation is cancelled (the caller then stops).
     bool Advance(std::uint64_t done);
     bool Cancelled() const { return cancelled_.load(std::memory_order_relaxed); }
+    // The whole, when it is known only once the work is split (before Run).
+    void Expect(std::uint64_t total) { total_ = total; }
+    std::uint64_t Total() const { return total_; }
     // The closing report of all the work done; false when it cancels.
     bool Finish();
 

@@ -96,11 +96,13 @@ private:
 
 std::optional<std::vector<PlaceRange>> SearchPlaces(const OutlookField& field, const OutlookPlan& plan,
                                                     const OutlookPoints& points, const OutlookKernel& kernel,
-                                                    OutlookWork& work) {
+                                                    OutlookWork& work, const std::function<bool(int)>& searched) {
     std::vector<PlaceRange> places(points.Participants());
     const bool finished = work.Run(places.size(), [&](std::uint64_t i) {
+        if (searched && !searched(static_cast<int>(i))) return;
         PlaceSearch search(field, plan, points, kernel, work, static_cast<int>(i));
         places[i] = {search.Best(), search.Worst()};
+        work.Advance(0);
     });
     if (!finished) return std::nullopt;
     return places;

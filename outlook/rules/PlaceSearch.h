@@ -4,6 +4,7 @@
 // participant's: whoever is ahead of it in every outcome of a subtree, or in none, shows from the
 // bounds, and a subtree that cannot beat the place already found is left out.
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -19,9 +20,12 @@ struct PlaceRange {
     int worst = 0;
 };
 
-// Plain sums only (see OutlookPoints::PlainSums); in entrant order, nothing when cancelled.
+// Plain sums only (see OutlookPoints::PlainSums); in entrant order, nothing when cancelled. Only
+// for the participants `searched` picks when given (the others' ranges stay 0, 0). Each
+// participant's search ends with a report of no work, so that progress can stop it.
 std::optional<std::vector<PlaceRange>> SearchPlaces(const OutlookField& field, const OutlookPlan& plan,
                                                     const OutlookPoints& points, const OutlookKernel& kernel,
-                                                    OutlookWork& work);
+                                                    OutlookWork& work,
+                                                    const std::function<bool(int participant)>& searched = {});
 
 }  // namespace brackwell

@@ -98,17 +98,30 @@ private:
 
 }  // namespace
 
-std::optional<SimulatedTallies> SimulateTournaments(const OutlookField& field, const OutlookPoints& points,
-                                                    const OutlookKernel& kernel, std::uint64_t tournaments,
-                                                    std::uint64_t seed, OutlookWork& work) {
+std::optional<std::vector<std::optional<SimulatedTallies>>> SimulatePieces(const OutlookField& field,
+                                                                          const OutlookPoints& points,
+                                                                          const OutlookKernel& kernel,
+                                                                          std::uint64_t tournaments,
+                                                                          std::uint64_t seed, OutlookWork& work,
+                                                                          const PieceFilter& played) {
     // Batches are grouped into a fixed number of pieces of work, each with its own tallies.
     const std::uint64_t batches = (tournaments + kBatchSize - 1) / kBatchSize;
     const std::uint64_t pieces = std::min<std::uint64_t>(batches, kPieces);
+    const auto firstBatch = [&](std::uint64_t piece) { return piece * batches / pieces; };
+    const auto included = [&](std::uint64_t piece) { return !played || played(piece, pieces); };
+    if (played) {
+        std::uint64_t draws = 0;
+        for (std::uint64_t piece = 0; piece < pieces; ++piece)
+            if (included(piece))
+                draws += 2 * (std::min(firstBatch(piece + 1) * kBatchSize, tournaments) - firstBatch(piece) * kBatchSize);
+        work.Expect(draws);
+    }
     std::vector<std::optional<SimulatedTallies>> results(pieces);
     const bool finished = work.Run(pieces, [&](std::uint64_t piece) {
+        if (!included(piece)) return;
         SimulatedTallies tallies{OutlookTally(points.Participants()), OutlookTally(points.Participants())};
         Simulation simulation(field, points, kernel);
-        for (std::uint64_t batch = piece * batches / pieces; batch < (piece + 1) * batches / pieces; ++batch) {
+        for (std::uint64_t batch = firstBatch(piece); batch < firstBatch(piece + 1); ++batch) {
             const std::uint64_t first = batch * kBatchSize;
             const std::uint64_t count = std::min(kBatchSize, tournaments - first);
             // Distinct, well-mixed starting states per batch and model.
@@ -121,12 +134,25 @@ std::optional<SimulatedTallies> SimulateTournaments(const OutlookField& field, c
         results[piece] = std::move(tallies);
     });
     if (!finished) return std::nullopt;
-    SimulatedTallies total{OutlookTally(points.Participants()), OutlookTally(points.Participants())};
-    for (const auto& piece : results) {
+    return results;
+}
+
+SimulatedTallies MergeSimulatedPieces(int participants, const std::vector<std::optional<SimulatedTallies>>& pieces) {
+    SimulatedTallies total{OutlookTally(participants), OutlookTally(participants)};
+    for (const auto& piece : pieces) {
+        if (!piece) continue;
         total.Even.Merge(piece->Even);
         total.Seeded.Merge(piece->Seeded);
     }
     return total;
+}
+
+std::optional<SimulatedTallies> SimulateTournaments(const OutlookField& field, const OutlookPoints& points,
+                                                    const OutlookKernel& kernel, std::uint64_t tournaments,
+                                                    std::uint64_t seed, OutlookWork& work) {
+    const auto pieces = SimulatePieces(field, points, kernel, tournaments, seed, work, {});
+    if (!pieces) return std::nullopt;
+    return MergeSimulatedPieces(points.Participants(), *pieces);
 }
 
 }  // namespace brackwell

@@ -77,7 +77,7 @@ TEST(OutlookCommand, AWrongCommandLineOrAMissingFileIsRefusedClearly) {
         std::string says;
     } cases[] = {
         {{"outlook", "--sims"}, 2, "--sims needs a value"},
-        {{"outlook", "--sims", "0"}, 2, "--sims needs a number of simulated tournaments, 1 or more, not \"0\""},
+        {{"outlook", "--sims", "0"}, 2, "--sims needs a number of simulated tournaments, 1 to 9007199254740992, not \"0\""},
         {{"outlook", "--sims=-5"}, 2, "not \"-5\""},
         {{"outlook", "--sims", "10x"}, 2, "not \"10x\""},
         {{"outlook", "--sims", "99999999999999999999999"}, 2, "not \"99999999999999999999999\""},
