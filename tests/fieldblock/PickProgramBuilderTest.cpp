@@ -153,21 +153,27 @@ TEST_F(PickProgramBuilderTest, FieldThatCannotBeCarriedIsRefusedAndNothingWritte
     const std::string correct = "\r\nCorrect it before you finalize the setup.";
     const std::vector<Case> cases = {
         {"separator in a name", [](PickField& f) { f.teams[3] = "Duke^2"; },
-         "** Error - The team name \"Duke^2\" holds a character that QUILLON.EXE cannot carry: \"^\", a line break "
-         "or a NUL byte." + correct},
+         "** Error - The team name \"Duke^2\" holds a character that QUILLON.EXE cannot carry: \"^\"." + correct},
         {"line break in a name", [](PickField& f) { f.teams[0] = "Du\r\nke"; },
-         "** Error - The team name \"Du\r\nke\" holds a character that QUILLON.EXE cannot carry: \"^\", a line "
-         "break or a NUL byte." + correct},
+         "** Error - The team name \"Du\r\nke\" holds a character that QUILLON.EXE cannot carry: a line break." +
+             correct},
         {"NUL in the title", [](PickField& f) { f.others[0] = std::string("Pool\0", 5); },
          "** Error - The title \"" + std::string("Pool\0", 5) +
-             "\" holds a character that QUILLON.EXE cannot carry: \"^\", a line break or a NUL byte." + correct},
+             "\" holds a character that QUILLON.EXE cannot carry: a NUL byte." + correct},
         {"line break in a points field", [](PickField& f) { f.others[7] = "4\n"; },
-         "** Error - The points for round 3 holds a character that QUILLON.EXE cannot carry: \"^\", a line break "
-         "or a NUL byte." + correct},
+         "** Error - The points for round 3 holds a character that QUILLON.EXE cannot carry: a line break." +
+             correct},
         {"separator in a comment", [](PickField& f) { f.others[12] = "a^b"; },
-         "** Error - Comment 2 holds a character that QUILLON.EXE cannot carry: \"^\" or a NUL byte." + correct},
-        {"lone line feed in a comment", [](PickField& f) { f.others[11] = "a\nb"; },
-         "** Error - Comment 1 holds a character that QUILLON.EXE cannot carry: \"^\" or a NUL byte." + correct},
+         "** Error - Comment 2 holds a character that QUILLON.EXE cannot carry: \"^\"." + correct},
+        {"lone line feed in a comment", [](PickField& f) { f.others[11] = "a\r\nb\nc"; },
+         "** Error - Comment 1 holds a character that QUILLON.EXE cannot carry: a line feed (LF) without a "
+         "carriage return before it." + correct},
+        {"lone carriage return in a comment", [](PickField& f) { f.others[12] = "a\rb"; },
+         "** Error - Comment 2 holds a character that QUILLON.EXE cannot carry: a carriage return (CR) without a "
+         "line feed after it." + correct},
+        {"carriage return ending a comment", [](PickField& f) { f.others[11] = "a\r"; },
+         "** Error - Comment 1 holds a character that QUILLON.EXE cannot carry: a carriage return (CR) without a "
+         "line feed after it." + correct},
         {"names one character too long",
          [](PickField& f) {
              for (auto& name : f.teams) name = std::string(15, 'n');
