@@ -53,8 +53,14 @@ bool Present(const std::string& path) {
 
 Verdict CheckStartFile(modBrackwell& model) {
     CollectingDialogs dialogs;
-    switch (ReadStartFileOutcome(model, dialogs)) {
+    std::string pointsReplaced;
+    switch (ReadStartFileOutcome(model, dialogs, &pointsReplaced)) {
         case StartFileRead::Loaded: return {"OK", true};
+        case StartFileRead::BadPoints:
+            return {"points per round must be " + std::to_string(kLowestRoundPoints) + " to " +
+                        std::to_string(kHighestRoundPoints) + ", not " + pointsReplaced + ": " +
+                        dialogs.texts().front() + " (the default points of those rounds)",
+                    false};
         case StartFileRead::Missing: return {"not present: the default field is used", true};
         // The program says nothing here; the check does, since the field is lost.
         case StartFileRead::Unreadable: return {"cannot be read: the default field is used", false};

@@ -71,6 +71,21 @@ TEST(CheckCommand, EachFaultyFileGetsTheProgramsMessageOnOneLine) {
     EXPECT_TRUE(folder.Exists(kRosterErrorFileName)) << "the roster check writes its error copy";
 }
 
+TEST(CheckCommand, PointsOutOfRangeAreNamed) {
+    const TempFolder folder;
+    WriteGoodPool(folder);
+    StartLinesArray lines = DefaultStartLines();
+    lines[kFinalizedLine] = "1";
+    lines[kFirstPointsLine] = "-3";
+    lines[kFirstPointsLine + 5] = "32767";
+    folder.Write(kStartFileName, StartFileContents(lines));
+    const CliRun run = RunCli({"check", "--folder", folder.path()});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out.substr(0, run.out.find('\n')),
+              "POOLSTART.BKT: points per round must be 1 to 99, not round 1 \"-3\", round 6 \"32767\": Problem with "
+              "file, will use default values (the default points of those rounds)");
+}
+
 TEST(CheckCommand, FilesThatCannotBeReadOrAreAbsentAreSaidSo) {
     const TempFolder folder;
     WriteGoodPool(folder);
