@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "core/RosterFile.h"
@@ -69,6 +70,19 @@ TEST(CheckCommand, EachFaultyFileGetsTheProgramsMessageOnOneLine) {
                   "Adams_AB.BKS: " + opening + folder.File("Adams_AB.BKS") + goOn + "\n"
                   "Smith_TM.BKS: OK\n");
     EXPECT_TRUE(folder.Exists(kRosterErrorFileName)) << "the roster check writes its error copy";
+}
+
+TEST(CheckCommand, ACaseTwinIsNamedAsADuplicateAndScoredOnce) {
+    const TempFolder folder;
+    WriteGoodPool(folder);
+    folder.Write("smith_tm.bks", folder.Read("Smith_TM.BKS"));
+    const CliRun run = RunCli({"check", "--folder", folder.path()});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out.substr(run.out.find("Smith_TM.BKS")),
+              "Smith_TM.BKS: OK\nsmith_tm.bks: a duplicate of Smith_TM.BKS (names are matched without regard to "
+              "case): left out, Smith_TM.BKS is scored\n");
+    const CliRun score = RunCli({"score", "--folder", folder.path()});
+    EXPECT_EQ(std::count(score.out.begin(), score.out.end(), '\n'), 2) << score.out;
 }
 
 TEST(CheckCommand, PointsOutOfRangeAreNamed) {
