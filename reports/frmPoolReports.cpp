@@ -20,7 +20,6 @@
 #include "app/BusyCursor.h"
 #include "app/TrappedCommand.h"
 #include "app/frmPoolMIDI.h"
-#include "core/FileSystem.h"
 #include "core/FolderScoring.h"
 #include "participants/frmPoolEMail.h"
 #include "reports/rules/SelectedPrintout.h"
