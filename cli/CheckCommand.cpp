@@ -9,6 +9,7 @@
 #include "cli/DefaultAppFolder.h"
 #include "core/OutputText.h"
 #include "core/FileSystem.h"
+#include "core/FolderScoring.h"
 #include "core/Model.h"
 #include "core/RosterFile.h"
 #include "core/SelectionFile.h"
@@ -53,8 +54,14 @@ bool Present(const std::string& path) {
 
 Verdict CheckStartFile(modBrackwell& model) {
     CollectingDialogs dialogs;
-    switch (ReadStartFileOutcome(model, dialogs)) {
+    std::string pointsReplaced;
+    switch (ReadStartFileOutcome(model, dialogs, &pointsReplaced)) {
         case StartFileRead::Loaded: return {"OK", true};
+        case StartFileRead::BadPoints:
+            return {"points per round must be " + std::to_string(kLowestRoundPoints) + " to " +
+                        std::to_string(kHighestRoundPoints) + ", not " + pointsReplaced + ": " +
+                        dialogs.texts().front() + " (the default points of those rounds)",
+                    false};
         case StartFileRead::Missing: return {"not present: the default field is used", true};
         // The program says nothing here; the check does, since the field is lost.
         case StartFileRead::Unreadable: return {"cannot be read: the default field is used", false};
@@ -122,7 +129,15 @@ int RunCheckCommand(const std::vector<std::string>& args, std::ostream& out, std
     add(kRosterFileName, CheckRoster(model));
     if (Present(model.AppFilePath(kResultsFileName))) add(kResultsFileName, CheckSelection(model, kResultsFileName));
     else add(kResultsFileName, {"not present: no results entered yet", true});
-    for (const std::string& name : ListFilesWithExtension(folder, ".BKS")) add(name, CheckSelection(model, name));
+    const SelectionFileListing selections = ListSelectionFiles(folder);
+    auto twin = selections.twins.begin();
+    for (const std::string& name : selections.names) {
+        add(name, CheckSelection(model, name));
+        for (; twin != selections.twins.end() && twin->taken == name; ++twin)
+            add(twin->name, {"a duplicate of " + name + " (names are matched without regard to case): left out, " +
+                                 name + " is scored",
+                             false});
+    }
 
     out.write(report.data(), static_cast<std::streamsize>(report.size()));
     if (!out.flush()) {

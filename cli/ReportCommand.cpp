@@ -7,7 +7,7 @@
 #include "cli/FolderCommand.h"
 #include "cli/ConsoleDialogs.h"
 #include "cli/DefaultAppFolder.h"
-#include "core/FileSystem.h"
+#include "core/FolderScoring.h"
 #include "core/StartFile.h"
 #include "reports/rules/ReportGenerators.h"
 #include "reports/rules/RunPool.h"
@@ -70,7 +70,7 @@ int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, st
     modBrackwell model(folder);
     ReadStartFile(model, dialogs);
     const ReportRequest request{options.title ? *options.title : model.TournamentTitle,
-                                ListFilesWithExtension(folder, ".BKS")};
+                                SelectionFileNames(folder)};
     bool failed = false;
     reports::RunPool pool;
     // In the report window's order, whatever the order named, as "Create Selected Reports" runs them.

@@ -204,15 +204,18 @@ bool ReplaceExactFile(const std::string& target, std::string_view contents, Dura
     return replacement.Append(contents) && replacement.Commit();
 }
 
-FileReplacement::FileReplacement(std::string target, Durability durability)
-    : target_(std::move(target)), durability_(durability) {
+std::string TemporaryTemplateFor(const std::string& target) {
     // The temporary name carries (the start of) the target's name, kept short enough that a
     // target with a long name can still be replaced, and the writer's process id, so that a
     // later writer can tell a crashed writer's temporary from one still being written.
-    std::string tempName = TemporaryStem(NameOf(target_));
+    std::string tempName = TemporaryStem(NameOf(target));
     tempName += std::to_string(getpid());
     tempName += ".XXXXXX";
-    temp_ = JoinPath(FolderOf(target_), tempName);
+    return JoinPath(FolderOf(target), tempName);
+}
+
+FileReplacement::FileReplacement(std::string target, Durability durability)
+    : target_(std::move(target)), temp_(TemporaryTemplateFor(target_)), durability_(durability) {
     fd_ = mkostemp(temp_.data(), O_CLOEXEC);
 }
 

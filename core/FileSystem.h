@@ -65,6 +65,11 @@ bool ReplaceExactFile(const std::string& path, std::string_view contents, Durabi
 // to case, else path. Temporaries of that name left by crashed writers are removed.
 std::string ReplacementTarget(const std::string& path);
 
+// The name of a fresh temporary for a replacement of target, as a template for mkostemp: beside
+// target, "." + (the start of) its name + "." + this process's id + ".XXXXXX". Such temporaries
+// are the ones ReplacementTarget sweeps away once their writer is gone.
+std::string TemporaryTemplateFor(const std::string& target);
+
 // A replacement written in pieces, for contents too large to hold at once: the pieces go to a
 // temporary file beside target (a name as ReplacementTarget gives it), and Commit renames it
 // over target. Dropped without a successful Commit, it leaves the old file and no temporary.

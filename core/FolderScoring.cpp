@@ -3,12 +3,24 @@
 #include "core/FileSystem.h"
 #include "core/SelectionFile.h"
 #include "core/StartFile.h"
+#include "core/TextHelpers.h"
 
 namespace brackwell {
 
-std::vector<std::string> SelectionFileNames(const std::string& folder) {
-    return ListFilesWithExtension(folder, kSelectionExtension);
+SelectionFileListing ListSelectionFiles(const std::string& folder) {
+    SelectionFileListing listing;
+    // The list order sorts names equal without regard to case next to each other, lowest byte
+    // order first.
+    for (std::string& name : ListFilesWithExtension(folder, kSelectionExtension)) {
+        if (!listing.names.empty() && EqualsIgnoreCase(listing.names.back(), name))
+            listing.twins.push_back({std::move(name), listing.names.back()});
+        else
+            listing.names.push_back(std::move(name));
+    }
+    return listing;
 }
+
+std::vector<std::string> SelectionFileNames(const std::string& folder) { return ListSelectionFiles(folder).names; }
 
 bool ShowFolderResults(modBrackwell& model, PlainBracketView& results, Dialogs& dialogs) {
     ReadStartFile(model, dialogs);

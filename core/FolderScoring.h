@@ -16,7 +16,21 @@ namespace brackwell {
 
 inline constexpr const char* kSelectionExtension = ".BKS";
 
-// The selection files ("*.BKS", any case) of the folder, in the order a file list shows them.
+// The selection files ("*.BKS", any case) of a folder, in the order a file list shows them. Names
+// are matched without regard to case, so of names that differ only in case ("LOWER.BKS",
+// "lower.bks") one entrant is taken: the one listed first, which is also the one that opening
+// either name resolves to when the exact one is not given.
+struct SelectionFileListing {
+    struct Twin {
+        std::string name;   // left out
+        std::string taken;  // the name taken in its place
+    };
+    std::vector<std::string> names;  // the entrants, in list order
+    std::vector<Twin> twins;         // in list order
+};
+SelectionFileListing ListSelectionFiles(const std::string& folder);
+
+// The entrants of ListSelectionFiles: the files the standings, the reports and the outlook score.
 std::vector<std::string> SelectionFileNames(const std::string& folder);
 
 // The folder's start field read into the model and its results file shown on results, as the

@@ -1,6 +1,8 @@
 #pragma once
 // The help menu's two windows: the help file and the about box.
 
+#include <cstddef>
+#include <optional>
 #include <string>
 
 #include "core/Dialogs.h"
@@ -19,6 +21,14 @@ public:
 };
 
 inline constexpr const char* kHelpFileName = "BRACKWELL.HLP";
+// Far more than the help we ship; a larger file is taken for something else.
+inline constexpr std::size_t kMaxHelpFileSize = 4 * 1024 * 1024;
+
+// The bytes of the help file, or of a page or picture it links to, read as every file of the
+// folder is read: only a regular file (a link to one is followed), opened without waiting, and
+// at most kMaxHelpFileSize bytes. Nothing when it is missing, anything but a regular file,
+// larger, or cannot be read; the help window then shows the missing-file message.
+std::optional<std::string> ReadHelpFile(const std::string& path);
 
 // "Help Display" of every window: the application folder's help file, or the message that it
 // cannot be shown.

@@ -1,6 +1,7 @@
 #include "core/StartFile.h"
 
 #include "core/LineFile.h"
+#include "core/Numeric.h"
 #include "core/TextHelpers.h"
 #include "core/WriteFailure.h"
 
@@ -8,6 +9,24 @@ namespace brackwell {
 
 namespace {
 constexpr std::size_t kMaxStartLines = 101;  // StartLines 0..100 after the start marker
+constexpr const char* kStartFileProblem = "Problem with file, will use default values";
+
+// A finalized field holds the points the setup window let through; points out of that range
+// (typed into the file by hand) would score below zero or past any sum. Those rounds get their
+// default points. The rounds changed, as "round 1 \"0\", round 6 \"32767\"" (empty when none).
+std::string KeepPointsInRange(StartLinesArray& lines) {
+    std::string changed;
+    if (lines[kFinalizedLine] != "1") return changed;  // a setup still being typed may hold anything
+    const StartLinesArray defaults = DefaultStartLines();
+    for (int round = 0; round < 6; ++round) {
+        std::string& points = lines[kFirstPointsLine + round];
+        if (RoundPointsInRange(points)) continue;
+        if (!changed.empty()) changed += ", ";
+        changed += "round " + std::to_string(round + 1) + " \"" + points + "\"";
+        points = defaults[kFirstPointsLine + round];
+    }
+    return changed;
+}
 
 void UseDefaults(modBrackwell& model) {
     LoadDefaultStartLines(model.StartLines);
@@ -15,9 +34,14 @@ void UseDefaults(modBrackwell& model) {
 }
 }  // namespace
 
+bool RoundPointsInRange(const std::string& text) {
+    const double value = NumericValue(text);
+    return value >= kLowestRoundPoints && value <= kHighestRoundPoints;
+}
+
 void ReadStartFile(modBrackwell& model, Dialogs& dialogs) { ReadStartFileOutcome(model, dialogs); }
 
-StartFileRead ReadStartFileOutcome(modBrackwell& model, Dialogs& dialogs) {
+StartFileRead ReadStartFileOutcome(modBrackwell& model, Dialogs& dialogs, std::string* pointsReplaced) {
     const LineReadResult read = ReadLineFile(model.AppFilePath(kStartFileName), 1 + kMaxStartLines);
     const bool lineTooLong = read.status == LineReadStatus::LineTooLong;
     if (read.lines.empty() && !lineTooLong) {
@@ -30,14 +54,18 @@ StartFileRead ReadStartFileOutcome(modBrackwell& model, Dialogs& dialogs) {
         return StartFileRead::Unreadable;
     }
     if (!framed || lineTooLong || read.lines.back() != kEndMarker) {
-        dialogs.Message("Problem with file, will use default values");
+        dialogs.Message(kStartFileProblem);
         UseDefaults(model);
         return StartFileRead::Malformed;
     }
     // Lines beyond those in the file keep what they held before.
     for (std::size_t i = 1; i < read.lines.size(); ++i) model.StartLines[i - 1] = read.lines[i];
     model.TournamentTitle = model.StartLines[kTitleLine];
-    return StartFileRead::Loaded;
+    std::string replaced = KeepPointsInRange(model.StartLines);
+    if (replaced.empty()) return StartFileRead::Loaded;
+    dialogs.Message(kStartFileProblem);
+    if (pointsReplaced != nullptr) *pointsReplaced = std::move(replaced);
+    return StartFileRead::BadPoints;
 }
 
 std::string StartFileContents(const StartLinesArray& lines) {

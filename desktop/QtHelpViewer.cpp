@@ -1,6 +1,5 @@
 #include "desktop/QtHelpViewer.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QUrl>
 
@@ -13,9 +12,11 @@ namespace brackwell {
 QtHelpViewer::~QtHelpViewer() { delete window_.data(); }
 
 bool QtHelpViewer::ShowHelpFile(const std::string& path) {
-    const QString file = PathToQString(path);
     // The browser shows an empty page for a file it cannot read; the caller's message is better.
-    if (QFile probe(file); !probe.open(QIODevice::ReadOnly)) return false;
+    // The window reads the file again through the same reader, so nothing it is swapped for can
+    // hold it up.
+    if (!ReadHelpFile(path)) return false;
+    const QString file = PathToQString(path);
     if (window_.isNull()) window_ = new frmHelp;
     window_->ShowFile(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()));
     window_->show();

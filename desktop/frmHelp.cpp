@@ -6,9 +6,29 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include <optional>
+#include <string>
+
+#include "desktop/AnsiQt.h"
+#include "core/HelpViewer.h"
+
 namespace brackwell {
 
 namespace {
+
+// The help and what it links to are read as every file of the folder is read: a pipe, a device or
+// a huge file in their place gives an empty page instead of a window that hangs or runs out of
+// memory.
+class HelpBrowser final : public QTextBrowser {
+public:
+    QVariant loadResource(int type, const QUrl& name) override {
+        const QUrl url = name.isRelative() && source().isValid() ? source().resolved(name) : name;
+        if (!url.isLocalFile()) return QTextBrowser::loadResource(type, name);
+        const std::optional<std::string> bytes = ReadHelpFile(QStringToPath(url.toLocalFile()));
+        if (!bytes) return {};
+        return QByteArray(bytes->data(), static_cast<qsizetype>(bytes->size()));
+    }
+};
 
 QPushButton* Button(const QString& name, const QString& caption) {
     auto* button = new QPushButton(caption);
@@ -21,7 +41,7 @@ QPushButton* Button(const QString& name, const QString& caption) {
 
 frmHelp::frmHelp(QWidget* parent)
     : QMainWindow(parent),
-      txtHelp_(new QTextBrowser),
+      txtHelp_(new HelpBrowser),
       cmdBack_(Button(QStringLiteral("cmdBack"), tr("&Back"))),
       cmdContents_(Button(QStringLiteral("cmdContents"), tr("C&ontents"))),
       cmdClose_(Button(QStringLiteral("cmdClose"), tr("&Close"))) {

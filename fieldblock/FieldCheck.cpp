@@ -7,19 +7,20 @@ namespace brackwell::fieldblock {
 namespace {
 constexpr const char* kCorrectBeforeFinalize = "Correct it before you finalize the setup.";
 
-// True when text holds the separator or a NUL, or a line break other than the CR LF pairs that
-// the comments may hold.
-bool HoldsBadByte(const std::string& text, bool lineBreaksAllowed) {
+// What in text the areas cannot carry: the separator, a NUL, or a line break other than the
+// CR LF pairs that the comments may hold; empty when nothing.
+std::string BadByteFound(const std::string& text, bool lineBreaksAllowed) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        if (c == kSeparator || c == '\0') return true;
+        if (c == kSeparator) return "\"^\"";
+        if (c == '\0') return "a NUL byte";
         if (c != '\r' && c != '\n') continue;
-        if (!lineBreaksAllowed) return true;
-        const bool pairStart = c == '\r' && i + 1 < text.size() && text[i + 1] == '\n';
-        if (!pairStart) return true;
+        if (!lineBreaksAllowed) return "a line break";
+        if (c == '\n') return "a line feed (LF) without a carriage return before it";
+        if (i + 1 == text.size() || text[i + 1] != '\n') return "a carriage return (CR) without a line feed after it";
         ++i;
     }
-    return false;
+    return {};
 }
 
 std::string OthersItemName(std::size_t field, const std::string& text) {
@@ -29,9 +30,8 @@ std::string OthersItemName(std::size_t field, const std::string& text) {
     return field == kComment1Field ? "Comment 1" : "Comment 2";
 }
 
-std::string BadByteMessage(const std::string& item, bool comment) {
-    return "** Error - " + item + " holds a character that QUILLON.EXE cannot carry: " +
-           (comment ? "\"^\" or a NUL byte." : "\"^\", a line break or a NUL byte.") + "\r\n" +
+std::string BadByteMessage(const std::string& item, const std::string& found) {
+    return "** Error - " + item + " holds a character that QUILLON.EXE cannot carry: " + found + ".\r\n" +
            kCorrectBeforeFinalize;
 }
 
@@ -45,13 +45,14 @@ std::string TooLongMessage(const char* what, std::size_t capacity, std::size_t l
 std::optional<std::string> FieldRefusal(const PickField& field) {
     std::size_t teamsLength = 0;
     for (const std::string& name : field.teams) {
-        if (HoldsBadByte(name, false)) return BadByteMessage("The team name \"" + name + "\"", false);
+        if (const std::string found = BadByteFound(name, false); !found.empty())
+            return BadByteMessage("The team name \"" + name + "\"", found);
         teamsLength += name.size();
     }
     std::size_t othersLength = 0;
     for (std::size_t i = 0; i < field.others.size(); ++i) {
-        const bool comment = i >= kComment1Field;
-        if (HoldsBadByte(field.others[i], comment)) return BadByteMessage(OthersItemName(i, field.others[i]), comment);
+        if (const std::string found = BadByteFound(field.others[i], i >= kComment1Field); !found.empty())
+            return BadByteMessage(OthersItemName(i, field.others[i]), found);
         othersLength += field.others[i].size();
     }
     if (teamsLength > kTeamsCapacity) return TooLongMessage("The team names", kTeamsCapacity, teamsLength);

@@ -1,11 +1,14 @@
 #include "fieldblock/PickProgramBuilder.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <string_view>
 #include <vector>
 
 #include "core/FileSystem.h"
@@ -79,46 +82,53 @@ mode_t FileMode(bool runnable) {
     return (runnable ? 0777 : 0666) & ~mask;
 }
 
+// Builds of an earlier version named their temporaries "." + name + "." + six random characters,
+// without the writer's process id, and a killed build left them behind. Nothing writes such a
+// name any more, so whatever of that form is there is stale.
+void RemoveEarlierBuildTemporaries(const std::string& folder, const std::string& name) {
+    const std::string stem = "." + name + ".";
+    std::vector<std::string> stale;
+    if (DIR* dir = opendir(folder.c_str())) {
+        while (const dirent* entry = readdir(dir)) {
+            const std::string_view entryName = entry->d_name;
+            if (entryName.size() == stem.size() + 6 && entryName.substr(0, stem.size()) == stem &&
+                std::all_of(entryName.begin() + static_cast<std::ptrdiff_t>(stem.size()), entryName.end(),
+                            [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; }))
+                stale.emplace_back(entryName);
+        }
+        closedir(dir);
+    }
+    for (const std::string& entry : stale) unlink((folder + "/" + entry).c_str());
+}
+
 // Writes output from the template with the field in its areas. Written under a temporary name
-// and renamed when complete, so no half-built file is ever found under its real name.
+// and renamed over the old file when complete, so no half-built file is ever found under its
+// real name and the old one stays until the new one takes its place.
 CopyResult FillTemplate(const std::string& templatePath, const std::string& outputPath, const PickField& field,
                         bool runnable, const BuildProgress& progress) {
-    FileDescriptor in{open(ResolveExistingName(templatePath).c_str(), O_RDONLY | O_CLOEXEC)};
+    const FileHandle in(OpenFileForReading(templatePath));
     struct stat info{};
-    if (in.fd < 0 || fstat(in.fd, &info) != 0 || !S_ISREG(info.st_mode)) return CopyResult::Unreadable;
-    const std::size_t slash = outputPath.find_last_of('/');
-    std::string temp = FolderOf(outputPath) + "/." +
-                       outputPath.substr(slash == std::string::npos ? 0 : slash + 1) + ".XXXXXX";
+    if (in.get() < 0 || fstat(in.get(), &info) != 0) return CopyResult::Unreadable;
+    const std::string target = ReplacementTarget(outputPath);
+    RemoveEarlierBuildTemporaries(FolderOf(target), NameOf(outputPath));
+    std::string temp = TemporaryTemplateFor(target);
     FileDescriptor out{mkostemp(temp.data(), O_CLOEXEC)};
     if (out.fd < 0) return CopyResult::Unwritable;
-    CopyResult result = CopyFilled(in.fd, out.fd, static_cast<std::size_t>(info.st_size), field, progress);
+    CopyResult result = CopyFilled(in.get(), out.fd, static_cast<std::size_t>(info.st_size), field, progress);
     if (result == CopyResult::Written && (fchmod(out.fd, FileMode(runnable)) != 0 || fsync(out.fd) != 0))
         result = CopyResult::Unwritable;
     const bool closed = close(out.fd) == 0;
     out.fd = -1;
-    if (result == CopyResult::Written && (!closed || rename(temp.c_str(), outputPath.c_str()) != 0))
+    if (result == CopyResult::Written && (!closed || rename(temp.c_str(), target.c_str()) != 0))
         result = CopyResult::Unwritable;
     if (result != CopyResult::Written) unlink(temp.c_str());
     return result;
 }
-}  // namespace
 
-PickField PickFieldFromStartLines(const StartLinesArray& lines) {
-    PickField field;
-    for (std::size_t i = 0; i < field.teams.size(); ++i) field.teams[i] = lines[i];
-    for (std::size_t i = 0; i < 11; ++i) field.others[i] = lines[kTitleLine + i];
-    field.others[11] = BarsToLineBreaks(lines[kComment1Line]);
-    field.others[12] = BarsToLineBreaks(lines[kComment2Line]);
-    return field;
-}
-
-bool BuildPickProgram(const modBrackwell& model, const PickField& field, Dialogs& dialogs,
+bool WritePickProgram(const modBrackwell& model, const PickField& field, Dialogs& dialogs,
                       const BuildProgress& progress) {
     const std::string programPath = model.AppFilePath(kPickProgramName);
     const std::string templatePath = model.AppFilePath(kPickTemplateName);
-    DeleteFileIfPresent(programPath);
-    // The form of an earlier build goes with its program: it would carry the old field.
-    DeleteFileIfPresent(model.AppFilePath(kPickFormName));
     if (!FileExists(templatePath)) {
         Refuse(dialogs, std::string("** Error - Couldn't locate the file QUILLON.OBJ") + kCrLf + kBeforeFinalize +
                             kCrLf + kCrLf + kInstalled);
@@ -144,13 +154,34 @@ bool BuildPickProgram(const modBrackwell& model, const PickField& field, Dialogs
     }
     return false;
 }
+}  // namespace
+
+PickField PickFieldFromStartLines(const StartLinesArray& lines) {
+    PickField field;
+    for (std::size_t i = 0; i < field.teams.size(); ++i) field.teams[i] = lines[i];
+    for (std::size_t i = 0; i < 11; ++i) field.others[i] = lines[kTitleLine + i];
+    field.others[11] = BarsToLineBreaks(lines[kComment1Line]);
+    field.others[12] = BarsToLineBreaks(lines[kComment2Line]);
+    return field;
+}
+
+bool BuildPickProgram(const modBrackwell& model, const PickField& field, Dialogs& dialogs,
+                      const BuildProgress& progress) {
+    // A build replaces the old program by renaming the new one over it; only a build that fails
+    // takes the old program away, and the form with it, as both carry a field no longer meant.
+    if (WritePickProgram(model, field, dialogs, progress)) return true;
+    DeleteFileIfPresent(model.AppFilePath(kPickProgramName));
+    DeleteFileIfPresent(model.AppFilePath(kPickFormName));
+    return false;
+}
 
 bool BuildPickForm(const modBrackwell& model, const PickField& field, Dialogs& dialogs) {
     const std::string formPath = model.AppFilePath(kPickFormName);
     const std::string templatePath = model.AppFilePath(kPickFormTemplateName);
-    DeleteFileIfPresent(formPath);
     // The program is built by now: the form is extra, so its failures warn and the setup goes on.
-    auto warn = [&dialogs](const std::string& reason) {
+    // A form that could not be built again goes, as it carries the field of the last build.
+    auto warn = [&dialogs, &formPath](const std::string& reason) {
+        DeleteFileIfPresent(formPath);
         dialogs.Message(reason + kCrLf + "The pick form QUILLON.HTM for browsers was not built; QUILLON.EXE was "
                                          "built and can be sent as before.",
                         kRoutineTitle, MsgIcon::Exclamation);

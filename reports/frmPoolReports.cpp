@@ -137,7 +137,7 @@ frmPoolReports::frmPoolReports(modBrackwell& model, Platform& platform, ReportsW
 
     RunTrapped(platform_.dialogs, Title("Form_Load"), [this] {
         txtReportTitle_->setText(AnsiToQString(model_.TournamentTitle));
-        for (const std::string& file : ListFilesWithExtension(model_.AppFolder, kSelectionExtension))
+        for (const std::string& file : SelectionFileNames(model_.AppFolder))
             filList_->addItem(AnsiToQString(file));
         model_.MailHandOver.Cancelled = false;
     });

@@ -1,11 +1,12 @@
 #include "pickapp/rules/SaveRules.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <strings.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdio>
-#include <memory>
+#include <cerrno>
 
 namespace brackwell::pick {
 
@@ -27,14 +28,63 @@ std::string SettingsPath(const std::string& folder) {
     return found;
 }
 
-struct CloseFile {
-    void operator()(std::FILE* file) const { std::fclose(file); }
+// Closes a descriptor when it goes out of scope.
+struct Descriptor {
+    int fd;
+    ~Descriptor() {
+        if (fd >= 0) close(fd);
+    }
 };
+
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string NameOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+bool WriteAll(int fd, const std::string& bytes) {
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+        const ssize_t n = write(fd, bytes.data() + written, bytes.size() - written);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        written += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// The mode the saved file gets: an old file's own permission bits, else the usual ones for a
+// new file of the user.
+mode_t SavedFileMode(const std::string& path) {
+    struct stat old{};
+    if (lstat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) return old.st_mode & 0777;
+    const mode_t mask = umask(0);
+    umask(mask);
+    return 0666 & ~mask;
+}
+
+bool SyncFolder(const std::string& folder) {
+    const Descriptor dir{open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
+    return dir.fd >= 0 && (fsync(dir.fd) == 0 || errno == EINVAL);
+}
 }  // namespace
 
 bool DemoFlagSet(const std::string& folder) {
-    const std::unique_ptr<std::FILE, CloseFile> file(std::fopen(SettingsPath(folder).c_str(), "rb"));
-    return file != nullptr && std::fgetc(file.get()) == '1';
+    // Only a regular file is read, and opening never waits: a pipe or a device of that name
+    // would otherwise hold the save up for good.
+    const Descriptor file{open(SettingsPath(folder).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY)};
+    struct stat info{};
+    if (file.fd < 0 || fstat(file.fd, &info) != 0 || !S_ISREG(info.st_mode)) return false;
+    char first = 0;
+    ssize_t n = 0;
+    do n = read(file.fd, &first, 1);
+    while (n < 0 && errno == EINTR);
+    return n == 1 && first == '1';
 }
 
 int LeadingNumber(const std::string& text) {
@@ -66,21 +116,28 @@ bool WritePickSelection(const std::string& path, const PickBracket& bracket, con
                         const std::string& name, const std::string& totalPoints) {
     // A file that is there but may not be written stays as it is, as if it could not be opened.
     if (access(path.c_str(), F_OK) == 0 && access(path.c_str(), W_OK) != 0) return false;
-    const std::string temp = path + ".~tmp";
-    std::FILE* file = std::fopen(temp.c_str(), "wb");
-    if (file == nullptr) return false;
-    auto line = [file](const std::string& text) {
-        std::fwrite(text.data(), 1, text.size(), file);
-        std::fputs("\r\n", file);
-    };
+    std::string contents;
+    auto line = [&contents](const std::string& text) { contents.append(text).append("\r\n"); };
     for (int position = 1; position <= kPositionCount; ++position) line(bracket.Caption(position));
     line(initials);
     line(name);
     line(totalPoints);
     line("*END*");
-    const bool written = std::ferror(file) == 0;
-    if (std::fclose(file) == 0 && written && std::rename(temp.c_str(), path.c_str()) == 0) return true;
-    std::remove(temp.c_str());
+
+    // The temporary is made under a fresh name beside the file and only if nothing of that name
+    // is there (mkostemp opens with O_EXCL; O_NOFOLLOW on top), so a planted link is never
+    // followed; the rename then puts the new file in place of whatever the name held.
+    std::string temp = FolderOf(path) + "/." + NameOf(path) + "." + std::to_string(getpid()) + ".XXXXXX";
+    Descriptor out{mkostemp(temp.data(), O_CLOEXEC | O_NOFOLLOW)};
+    if (out.fd < 0) return false;
+    bool ok = WriteAll(out.fd, contents) && fchmod(out.fd, SavedFileMode(path)) == 0 && fsync(out.fd) == 0;
+    ok = close(out.fd) == 0 && ok;
+    out.fd = -1;
+    if (ok && rename(temp.c_str(), path.c_str()) == 0) {
+        SyncFolder(FolderOf(path));
+        return true;
+    }
+    unlink(temp.c_str());
     return false;
 }
 

@@ -1,6 +1,10 @@
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <array>
+#include <cerrno>
 
+#include "core/FileSystem.h"
 #include "core/LineFile.h"
 #include "core/RosterFile.h"
 #include "reports/rules/Generators.h"
@@ -26,9 +30,22 @@ std::size_t UsedLength(std::string_view field) {
     const std::size_t last = field.find_last_not_of(' ');
     return last == std::string_view::npos ? 0 : last + 1;
 }
+
+// No entry of the roster's name at all (in any case): the roster check's message about its error
+// copy would be wrong then.
+bool RosterMissing(const modBrackwell& model) {
+    struct stat info{};
+    return lstat(ResolveExistingName(model.AppFilePath(kRosterFileName)).c_str(), &info) != 0 && errno == ENOENT;
+}
 }  // namespace
 
 ReportOutcome PlayerListingReport(ReportRun& run) {
+    if (RosterMissing(run.model)) {
+        ReportTrappedError(run.dialogs, kTitle,
+                           std::string("The file ") + kRosterFileName +
+                               " is missing, so the\r\n\"Player Listing\" report cannot be prepared.");
+        return ReportOutcome::Failed;
+    }
     if (!ValidateRosterFile(run.model, run.dialogs)) {
         ReportTrappedError(run.dialogs, kTitle,
                            "Problems found with PLAYERNAMES.CSV file\r\nThis condition must be corrected, See Help content");

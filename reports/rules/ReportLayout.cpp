@@ -1,6 +1,7 @@
 #include "reports/rules/ReportLayout.h"
 
 #include "core/Numeric.h"
+#include "core/OutputText.h"
 #include "core/WriteFailure.h"
 #include "reports/rules/ReportGenerators.h"
 
@@ -39,11 +40,13 @@ void AppendFit(std::string& out, std::string_view text, std::size_t width) {
 }
 
 void ReportText::Line(std::string_view text) {
-    text_ += text;
+    // Names and titles come from files that may hold any byte; a control byte in a report shows
+    // as a blank, as on the command line, so only FormFeed makes a page break.
+    text_ += OutputField(text);
     text_ += "\r\n";
 }
 
-void ReportText::FormFeed() { Line("\f"); }
+void ReportText::FormFeed() { text_ += kFormFeedLine; text_ += "\r\n"; }
 
 void ReportText::HeaderBlock(const std::string& title, std::string_view reportName, double width) {
     Line(" ");

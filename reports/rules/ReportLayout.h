@@ -25,9 +25,13 @@ std::string Fit(std::string_view text, std::size_t width);
 // The same appended to out, for a line built piece by piece.
 void AppendFit(std::string& out, std::string_view text, std::size_t width);
 
+// The line of a page break: the form-feed character alone.
+inline constexpr std::string_view kFormFeedLine = "\f";
+
 // The work file being built: CR LF after every line, a page's lines counted.
 class ReportText {
 public:
+    // text with every control byte as a blank.
     void Line(std::string_view text);
     void FormFeed();  // a line holding the form-feed character alone
     // " ", title and report name centred over width, " ".

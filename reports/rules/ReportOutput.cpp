@@ -6,9 +6,11 @@
 
 #include "core/LineFile.h"
 #include "core/Numeric.h"
+#include "core/OutputText.h"
 #include "core/PrintSetup.h"
 #include "core/TextHelpers.h"
 #include "reports/rules/ReportGenerators.h"
+#include "reports/rules/ReportLayout.h"
 
 namespace brackwell {
 
@@ -49,11 +51,13 @@ void PrintWorkFile(const modBrackwell& model, PrintDevice& printer, Dialogs& dia
     // A shift left from an earlier report must not move this one.
     printer.SetOriginShift(margin > 0 ? static_cast<int>(margin) : 0, 0);
 
+    // Only a line holding the form feed alone breaks the page; any other line is printed whole,
+    // with a control byte in it shown as a blank.
     for (const std::string& line : lines) {
-        if (!line.empty() && line.front() == '\f')
+        if (line == reports::kFormFeedLine)
             printer.NewPage();
         else
-            printer.PrintLine(line);
+            printer.PrintLine(OutputField(line));
     }
     printer.EndDocument();
 }

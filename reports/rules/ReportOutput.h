@@ -15,7 +15,8 @@ inline constexpr const char* kOutputRoutineTitle = "Brackwell - frmPoolReports, 
 extern const char* const kPrinterErrorMessage;
 
 // Prints the work file in the report's orientation, the longest line centred across the page
-// less half an inch; a line starting with a form feed starts a new page. With
+// less half an inch; a line holding a form feed alone starts a new page, and a control byte in
+// any other line is printed as a blank. With
 // useDefaultPrinter false the print dialog comes first. A cancelled dialog skips the printout
 // and still counts as done.
 void PrintWorkFile(const modBrackwell& model, PrintDevice& printer, Dialogs& dialogs, const std::string& key,

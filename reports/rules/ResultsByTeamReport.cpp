@@ -11,7 +11,7 @@ constexpr const char* kTitle = "Brackwell - frmPoolReports, Results by Team";
 constexpr int kPageLimit = 54;
 
 struct Finish {
-    const std::string* file;
+    const std::string* player;
     long points = 0;
     long tieBreak = 0;
 };
@@ -43,8 +43,7 @@ ReportOutcome ResultsByTeamReport(ReportRun& run) {
 
     std::vector<Final> finals;
     std::vector<SelLinesArray> scenarios;  // the results of each final
-    std::size_t wf = 0, heading = 0;
-    for (const std::string& file : run.request.selectionFiles) wf = std::max(wf, file.size());
+    std::size_t wf = 0, heading = 0;  // wf: the longest player's name
     for (int i = 1; i <= 4; ++i)
         for (int kind = 1; kind <= 2; ++kind) {
             std::optional<SelLinesArray> scenario = ApplyScenario(results, finalFour, i, kind);
@@ -55,8 +54,10 @@ ReportOutcome ResultsByTeamReport(ReportRun& run) {
     // With no final left to happen no selection file is read, so none can show a message.
     for (std::size_t s = 0; s < finals.size(); ++s) {
         Final& final = finals[s];
-        for (const ScoreRecord& record : run.pool.Scores(run, scenarios[s]))
-            final.finishes.push_back({&record.FileName, record.MaxScore, record.TieBreak});
+        for (const ScoreRecord& record : run.pool.Scores(run, scenarios[s])) {
+            final.finishes.push_back({&record.PlayerName, record.MaxScore, record.TieBreak});
+            wf = std::max(wf, record.PlayerName.size());
+        }
         std::stable_sort(final.finishes.begin(), final.finishes.end(),
                          [](const Finish& a, const Finish& b) { return a.points > b.points; });
         heading = std::max(heading, final.champion.size() + final.opponent.size() + 16);
@@ -83,7 +84,7 @@ ReportOutcome ResultsByTeamReport(ReportRun& run) {
                 report.pageLines += 2;
             }
             const Finish& finish = final.finishes[n];
-            report.Line("   " + Fit(places[n], 4) + Fit(*finish.file, wf) + "  Points = " + Padded3(finish.points) +
+            report.Line("   " + Fit(places[n], 4) + Fit(*finish.player, wf) + "  Points = " + Padded3(finish.points) +
                         "   Tie Breaker = " + Padded3(finish.tieBreak));
             if (++report.pageLines > kPageLimit) {
                 report.FormFeed();

@@ -42,18 +42,19 @@ TeamPicks::TeamPicks(const std::vector<PoolSelection>& selections) {
     std::unordered_map<std::string, std::uint32_t> ids;
     const auto teamId = [&](const std::string& team) {
         const auto [at, added] = ids.try_emplace(team, static_cast<std::uint32_t>(teams_.size()));
-        if (added) teams_.push_back({team, Folded(team + ","), team.find(',') != std::string::npos});
+        if (added) teams_.push_back({team, Folded(team + ","), team.find(',') != std::string::npos, {}});
         return at->second;
     };
-    const auto addPlayer = [&](std::string player) {
+    const auto addPlayer = [&](std::string player, std::string shown) {
         std::string folded = Folded(player + ",");
-        players_.push_back({std::move(player), std::move(folded), false});
+        players_.push_back({std::move(player), std::move(folded), false, std::move(shown)});
         return static_cast<std::uint32_t>(players_.size() - 1);
     };
     picks_.reserve(selections.size() * 63 + 1);
     for (const PoolSelection& selection : selections) {
         const SelLinesArray& lines = selection.lines;
-        const std::uint32_t player = addPlayer(lines[kPlayerNameLine] + "_" + lines[kInitialsLine]);
+        const std::uint32_t player = addPlayer(lines[kPlayerNameLine] + "_" + lines[kInitialsLine],
+                                               lines[kPlayerNameLine] + ", " + lines[kInitialsLine]);
         for (int position = 1; position <= kPositionCount; ++position) {
             const int round = RoundOfPosition(position);
             const std::string& team = lines[static_cast<std::size_t>(position)];
@@ -62,7 +63,7 @@ TeamPicks::TeamPicks(const std::vector<PoolSelection>& selections) {
         }
     }
     const std::uint32_t markerTeam = teamId(kMarkerName);
-    picks_.push_back({markerTeam, addPlayer(kMarkerName), kMarkerRound});
+    picks_.push_back({markerTeam, addPlayer(kMarkerName, kMarkerName), kMarkerRound});
     Sort();
 }
 

@@ -29,6 +29,10 @@ public:
     // first and last "," and its round code. A team's own comma splits the item there.
     std::string_view Team(const Pick& pick) const;
     std::string Player(const Pick& pick) const;
+    // The participant as the other reports name one: name + ", " + initials.
+    const std::string& PlayerShown(const Pick& pick) const { return players_[pick.player].shown; }
+    // The end marker's own item.
+    bool IsEndMarker(const Pick& pick) const { return pick.player + 1 == players_.size(); }
     // The whole item as the work list holds it.
     std::string Text(const Pick& pick) const;
 
@@ -37,6 +41,7 @@ private:
         std::string raw;
         std::string folded;  // case-folded, with the "," that follows it in an item
         bool comma = false;  // the name holds one of its own
+        std::string shown;   // a participant's name + ", " + initials
     };
     void Sort();
 

@@ -1,5 +1,8 @@
+#include <algorithm>
 #include <array>
 #include <vector>
+
+#include "core/TextHelpers.h"
 
 #include "reports/rules/Generators.h"
 #include "reports/rules/ReportLayout.h"
@@ -16,10 +19,13 @@ constexpr std::array<const char*, 7> kStages{"",           "Second Round", "Thir
 
 // One stage: its name, how many picked the team to reach it, and who, wrapped under the names.
 void AppendStage(std::vector<std::string>& block, int stage, const std::vector<std::string>& players) {
-    std::string line = "    " + Fit(kStages[static_cast<std::size_t>(stage)], 16) + Padded3(static_cast<long>(players.size())) + "  ";
+    // The count right-aligned in three columns, blank-filled, as the summary writes its counts.
+    const std::string count = std::to_string(players.size());
+    std::string line = "    " + Fit(kStages[static_cast<std::size_t>(stage)], 16) + Blanks(3 - static_cast<std::ptrdiff_t>(count.size())) + count + "  ";
     bool lineHasName = false;
     for (std::size_t i = 0; i < players.size(); ++i) {
-        const std::string name = players[i] + (i + 1 < players.size() ? "," : "");
+        // Names hold a comma of their own ("Brennan, KJ"), so a semicolon parts them.
+        const std::string name = players[i] + (i + 1 < players.size() ? ";" : "");
         if (lineHasName && line.size() + 1 + name.size() > static_cast<std::size_t>(kWidth)) {
             block.push_back(line);
             line = std::string(kNamesIndent, ' ');
@@ -57,25 +63,31 @@ ReportOutcome TeamSelectionDetailReport(ReportRun& run) {
     const TeamPicks* picks = TeamSelSetup(run);
     if (picks == nullptr) return ReportOutcome::Skipped;
 
+    // The picks come grouped by team in the work list's order; the teams are listed in plain
+    // alphabetical order of their names ("Indiana" before "Indiana State"), each team's
+    // participants as the work list orders them.
+    struct TeamBlock {
+        std::string_view team;
+        std::array<std::vector<std::string>, 7> players;
+    };
+    std::vector<TeamBlock> teams;
+    for (const TeamPicks::Pick& pick : picks->picks()) {
+        if (picks->IsEndMarker(pick)) continue;
+        const std::string_view team = picks->Team(pick);
+        if (teams.empty() || teams.back().team != team) teams.push_back({team, {}});
+        teams.back().players[static_cast<std::size_t>(pick.round)].push_back(picks->PlayerShown(pick));
+    }
+    std::stable_sort(teams.begin(), teams.end(),
+                     [](const TeamBlock& a, const TeamBlock& b) { return CompareListOrder(a.team, b.team) < 0; });
+
     ReportText report;
-    std::string current;
-    std::array<std::vector<std::string>, 7> players;
-    const auto flush = [&] {
-        std::vector<std::string> block{"  " + current};
+    for (const TeamBlock& team : teams) {
+        std::vector<std::string> block{"  " + std::string(team.team)};
         for (int stage = 1; stage <= 6; ++stage)
-            if (!players[static_cast<std::size_t>(stage)].empty())
-                AppendStage(block, stage, players[static_cast<std::size_t>(stage)]);
+            if (!team.players[static_cast<std::size_t>(stage)].empty())
+                AppendStage(block, stage, team.players[static_cast<std::size_t>(stage)]);
         block.push_back(" ");
         WriteBlock(report, run.request.reportTitle, block);
-        for (auto& stage : players) stage.clear();
-    };
-    for (const TeamPicks::Pick& pick : picks->picks()) {
-        const std::string_view team = picks->Team(pick);
-        if (team != current) {
-            if (!current.empty()) flush();
-            current = team;
-        }
-        players[static_cast<std::size_t>(pick.round)].push_back(picks->Player(pick));
     }
     return WriteWorkFile(run.model, run.dialogs, report) ? ReportOutcome::Written : ReportOutcome::Failed;
 }

@@ -1,6 +1,5 @@
 #include "setup/rules/SaveStartingField.h"
 
-#include "core/Numeric.h"
 #include "core/Settings.h"
 #include "core/StartFile.h"
 #include "core/TextHelpers.h"
@@ -37,11 +36,6 @@ std::string JoinLines(std::initializer_list<const char*> lines) {
     return text;
 }
 
-bool ValidPoints(const std::string& text) {
-    const double value = NumericValue(text);
-    return value >= 1 && value <= 99;
-}
-
 }  // namespace
 
 std::optional<SetupCheckFailure> CheckSetupBoxes(const SetupField& field) {
@@ -56,7 +50,7 @@ std::optional<SetupCheckFailure> CheckSetupBoxes(const SetupField& field) {
             return SetupCheckFailure{"TITLE or REGION TITLES are BLANK", kBlankFieldsText, {SetupFocus::Box::Info, i}};
     if (field.FinalizeRequested()) {
         for (int i = 0; i < kPointsBoxCount; ++i)
-            if (!ValidPoints(field.points[i]))
+            if (!RoundPointsInRange(field.points[i]))
                 return SetupCheckFailure{
                     "PAYOFF POINTS / ROUND are INVALID",
                     std::string("You have selected FINALIZE and the PAYOFF POINTS / ROUND") +

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "core/RosterFile.h"
@@ -69,6 +70,34 @@ TEST(CheckCommand, EachFaultyFileGetsTheProgramsMessageOnOneLine) {
                   "Adams_AB.BKS: " + opening + folder.File("Adams_AB.BKS") + goOn + "\n"
                   "Smith_TM.BKS: OK\n");
     EXPECT_TRUE(folder.Exists(kRosterErrorFileName)) << "the roster check writes its error copy";
+}
+
+TEST(CheckCommand, ACaseTwinIsNamedAsADuplicateAndScoredOnce) {
+    const TempFolder folder;
+    WriteGoodPool(folder);
+    folder.Write("smith_tm.bks", folder.Read("Smith_TM.BKS"));
+    const CliRun run = RunCli({"check", "--folder", folder.path()});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out.substr(run.out.find("Smith_TM.BKS")),
+              "Smith_TM.BKS: OK\nsmith_tm.bks: a duplicate of Smith_TM.BKS (names are matched without regard to "
+              "case): left out, Smith_TM.BKS is scored\n");
+    const CliRun score = RunCli({"score", "--folder", folder.path()});
+    EXPECT_EQ(std::count(score.out.begin(), score.out.end(), '\n'), 2) << score.out;
+}
+
+TEST(CheckCommand, PointsOutOfRangeAreNamed) {
+    const TempFolder folder;
+    WriteGoodPool(folder);
+    StartLinesArray lines = DefaultStartLines();
+    lines[kFinalizedLine] = "1";
+    lines[kFirstPointsLine] = "-3";
+    lines[kFirstPointsLine + 5] = "32767";
+    folder.Write(kStartFileName, StartFileContents(lines));
+    const CliRun run = RunCli({"check", "--folder", folder.path()});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out.substr(0, run.out.find('\n')),
+              "POOLSTART.BKT: points per round must be 1 to 99, not round 1 \"-3\", round 6 \"32767\": Problem with "
+              "file, will use default values (the default points of those rounds)");
 }
 
 TEST(CheckCommand, FilesThatCannotBeReadOrAreAbsentAreSaidSo) {

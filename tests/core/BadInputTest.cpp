@@ -13,6 +13,7 @@
 #include <map>
 #include <memory>
 
+#include "core/HelpViewer.h"
 #include "core/LineFile.h"
 #include "core/SelectionFile.h"
 #include "core/Settings.h"
@@ -323,6 +324,41 @@ TEST_P(SettingsBadInput, DemoModeIsOnOnlyForAFirstLineOfOne) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryInput, SettingsBadInput, ::testing::ValuesIn(kAllBadInputs), InputName);
+
+// --- ReadHelpFile ---
+
+class HelpFileBadInput : public ::testing::TestWithParam<BadInput> {};
+
+TEST_P(HelpFileBadInput, GivesTheBytesOfASmallRegularFileAndNothingElse) {
+    const BadInput input = GetParam();
+    TempFolder folder;
+    const std::string path = folder.File(kHelpFileName);
+    const ReaderFiles files{"<html>\r\n<p>Help</p>\r\n", std::string("<p>\0</p>", 8), "<p>", "<br>", "</p>"};
+    Place(input, path, files);
+    RunReader(input, [&] {
+        const std::optional<std::string> bytes = ReadHelpFile(path);
+        // The huge line and the million lines are larger than any help file.
+        const bool taken = input == BadInput::Empty || input == BadInput::NoLineEnds || input == BadInput::CrOnly ||
+                           input == BadInput::NulBytes;
+        ASSERT_EQ(bytes.has_value(), taken);
+        EXPECT_EQ(bytes.value_or(""), taken ? testing::ReadBytes(path) : "");
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryInput, HelpFileBadInput, ::testing::ValuesIn(kAllBadInputs), InputName);
+
+TEST(HelpFileBadInput, ALinkIsFollowedToAFileOnlyAndTheSizeLimitHolds) {
+    TempFolder folder;
+    folder.Write("real.hlp", "<p>linked</p>");
+    std::filesystem::create_symlink(folder.File("real.hlp"), folder.File("linked.hlp"));
+    EXPECT_EQ(ReadHelpFile(folder.File("linked.hlp")), "<p>linked</p>");
+    std::filesystem::create_symlink("/dev/zero", folder.File(kHelpFileName));
+    EXPECT_EQ(ReadHelpFile(folder.File("brackwell.hlp")), std::nullopt) << "a device, found in any case of the name";
+    folder.Write("limit.hlp", std::string(kMaxHelpFileSize, 'x'));
+    EXPECT_TRUE(ReadHelpFile(folder.File("limit.hlp")));
+    folder.Write("over.hlp", std::string(kMaxHelpFileSize + 1, 'x'));
+    EXPECT_EQ(ReadHelpFile(folder.File("over.hlp")), std::nullopt);
+}
 
 // --- Writers on a folder they cannot write ---
 

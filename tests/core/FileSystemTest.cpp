@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "core/FileSystem.h"
+#include "core/FolderScoring.h"
 #include "tests/support/TempFolder.h"
 
 namespace brackwell {
@@ -63,6 +64,19 @@ TEST(FileListing, TakesEveryCaseOfTheExtensionInListOrderAndOnlyFiles) {
     std::filesystem::create_directory(folder.File("Dir.BKS"));
     EXPECT_EQ(ListFilesWithExtension(folder.path(), ".BKS"), (std::vector<std::string>{"A_Y.BKS", "b_X.bks", "c_Z.Bks"}));
     EXPECT_TRUE(ListFilesWithExtension(folder.File("none"), ".BKS").empty());
+}
+
+TEST(FileListing, NamesDifferingOnlyInCaseAreOneEntrantTheOneOpeningResolvesTo) {
+    TempFolder folder;
+    for (const char* name : {"lower.bks", "LOWER.BKS", "Lower.Bks", "m_X.BKS", "a_B.bks"}) folder.Write(name, "");
+    const SelectionFileListing listing = ListSelectionFiles(folder.path());
+    EXPECT_EQ(listing.names, (std::vector<std::string>{"a_B.bks", "LOWER.BKS", "m_X.BKS"}));
+    ASSERT_EQ(listing.twins.size(), 2u);
+    EXPECT_EQ(listing.twins[0].name, "Lower.Bks");
+    EXPECT_EQ(listing.twins[1].name, "lower.bks");
+    EXPECT_EQ(listing.twins[1].taken, "LOWER.BKS");
+    EXPECT_EQ(ResolveExistingName(folder.File("LoWeR.bks")), folder.File("LOWER.BKS"));
+    EXPECT_EQ(SelectionFileNames(folder.path()), listing.names);
 }
 
 TEST(ReplaceFile, WritesOverTheExistingNameAndKeepsItsMode) {

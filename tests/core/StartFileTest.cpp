@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "core/StartFile.h"
 #include "core/TextHelpers.h"
 #include "tests/support/ScriptedDialogs.h"
@@ -54,6 +56,32 @@ TEST_F(StartFileRead, AFramedFileLoadsAndSetsTheTitle) {
     EXPECT_EQ(model.TournamentTitle, "2000 NCAA Tournament");
     EXPECT_EQ(BarsToLineBreaks(model.StartLines[kComment1Line]), "first\r\nsecond");
     EXPECT_EQ(model.StartLines[95], "old");
+}
+
+TEST_F(StartFileRead, AFinalizedFieldsPointsOutOfRangeGiveTheMessageAndTheirDefaults) {
+    StartLinesArray lines = DefaultStartLines();
+    lines[0] = "Duke";
+    const std::array<const char*, 6> typed{"-4", "0", "1.5", "99", "100", "32767"};
+    for (int round = 0; round < 6; ++round) lines[kFirstPointsLine + round] = typed[round];
+    for (const bool finalized : {true, false}) {
+        SCOPED_TRACE(finalized ? "finalized" : "being set up");
+        lines[kFinalizedLine] = finalized ? "1" : "0";
+        folder.Write(kStartFileName, StartFileContents(lines));
+        dialogs.ClearCalls();
+        if (finalized) dialogs.Answer(MsgAnswer::OK);
+        std::string replaced;
+        EXPECT_EQ(ReadStartFileOutcome(model, dialogs, &replaced),
+                  finalized ? brackwell::StartFileRead::BadPoints : brackwell::StartFileRead::Loaded);
+        EXPECT_EQ(dialogs.messages().size(), finalized ? 1u : 0u);
+        if (finalized) {
+            EXPECT_EQ(dialogs.messages()[0].text, "Problem with file, will use default values");
+        }
+        EXPECT_EQ(replaced, finalized ? "round 1 \"-4\", round 2 \"0\", round 5 \"100\", round 6 \"32767\"" : "");
+        const std::array<const char*, 6> kept{"1", "2", "1.5", "99", "12", "16"};
+        for (int round = 0; round < 6; ++round)
+            EXPECT_EQ(model.StartLines[kFirstPointsLine + round], finalized ? kept[round] : typed[round]) << round;
+        EXPECT_EQ(model.StartLines[0], "Duke") << "the rest of the field stays";
+    }
 }
 
 TEST_F(StartFileRead, AShortFramedFileKeepsTheEntriesPastItsEnd) {

@@ -1,5 +1,7 @@
 #include "desktop/QtHelpViewer.h"
 
+#include <sys/stat.h>
+
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
@@ -92,7 +94,11 @@ TEST(QtHelpViewer, FollowingALinkCanBeUndoneWithBack) {
 TEST(QtHelpViewer, AnswersFalseForAFileThatCannotBeRead) {
     TempFolder folder;
     std::filesystem::create_directory(folder.File("BRACKWELL.HLP"));
-    for (const std::string& path : {folder.File("MISSING.HLP"), folder.File("BRACKWELL.HLP")}) {
+    // A pipe nobody writes into and an endless device must neither hang nor fill the memory.
+    ASSERT_EQ(mkfifo(folder.File("PIPE.HLP").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", folder.File("ZERO.HLP"));
+    for (const std::string& path : {folder.File("MISSING.HLP"), folder.File("BRACKWELL.HLP"), folder.File("PIPE.HLP"),
+                                    folder.File("ZERO.HLP")}) {
         SCOPED_TRACE(path);
         QtHelpViewer viewer;
         EXPECT_FALSE(viewer.ShowHelpFile(path));

@@ -3,8 +3,12 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -153,21 +157,27 @@ TEST_F(PickProgramBuilderTest, FieldThatCannotBeCarriedIsRefusedAndNothingWritte
     const std::string correct = "\r\nCorrect it before you finalize the setup.";
     const std::vector<Case> cases = {
         {"separator in a name", [](PickField& f) { f.teams[3] = "Duke^2"; },
-         "** Error - The team name \"Duke^2\" holds a character that QUILLON.EXE cannot carry: \"^\", a line break "
-         "or a NUL byte." + correct},
+         "** Error - The team name \"Duke^2\" holds a character that QUILLON.EXE cannot carry: \"^\"." + correct},
         {"line break in a name", [](PickField& f) { f.teams[0] = "Du\r\nke"; },
-         "** Error - The team name \"Du\r\nke\" holds a character that QUILLON.EXE cannot carry: \"^\", a line "
-         "break or a NUL byte." + correct},
+         "** Error - The team name \"Du\r\nke\" holds a character that QUILLON.EXE cannot carry: a line break." +
+             correct},
         {"NUL in the title", [](PickField& f) { f.others[0] = std::string("Pool\0", 5); },
          "** Error - The title \"" + std::string("Pool\0", 5) +
-             "\" holds a character that QUILLON.EXE cannot carry: \"^\", a line break or a NUL byte." + correct},
+             "\" holds a character that QUILLON.EXE cannot carry: a NUL byte." + correct},
         {"line break in a points field", [](PickField& f) { f.others[7] = "4\n"; },
-         "** Error - The points for round 3 holds a character that QUILLON.EXE cannot carry: \"^\", a line break "
-         "or a NUL byte." + correct},
+         "** Error - The points for round 3 holds a character that QUILLON.EXE cannot carry: a line break." +
+             correct},
         {"separator in a comment", [](PickField& f) { f.others[12] = "a^b"; },
-         "** Error - Comment 2 holds a character that QUILLON.EXE cannot carry: \"^\" or a NUL byte." + correct},
-        {"lone line feed in a comment", [](PickField& f) { f.others[11] = "a\nb"; },
-         "** Error - Comment 1 holds a character that QUILLON.EXE cannot carry: \"^\" or a NUL byte." + correct},
+         "** Error - Comment 2 holds a character that QUILLON.EXE cannot carry: \"^\"." + correct},
+        {"lone line feed in a comment", [](PickField& f) { f.others[11] = "a\r\nb\nc"; },
+         "** Error - Comment 1 holds a character that QUILLON.EXE cannot carry: a line feed (LF) without a "
+         "carriage return before it." + correct},
+        {"lone carriage return in a comment", [](PickField& f) { f.others[12] = "a\rb"; },
+         "** Error - Comment 2 holds a character that QUILLON.EXE cannot carry: a carriage return (CR) without a "
+         "line feed after it." + correct},
+        {"carriage return ending a comment", [](PickField& f) { f.others[11] = "a\r"; },
+         "** Error - Comment 1 holds a character that QUILLON.EXE cannot carry: a carriage return (CR) without a "
+         "line feed after it." + correct},
         {"names one character too long",
          [](PickField& f) {
              for (auto& name : f.teams) name = std::string(15, 'n');
@@ -208,6 +218,53 @@ TEST_F(PickProgramBuilderTest, FieldFillingItsAreasExactlyIsBuilt) {
     ASSERT_TRUE(Build(field));
     EXPECT_EQ(Program(), Filled(image, 0, Joined(field.teams), kTeamsArea.size(), Joined(field.others)));
     EXPECT_EQ(Program().substr(kTeamsArea.size() - 1, 1), std::string(1, '\0')) << "the area's own NUL";
+}
+
+// The names in the folder other than the template.
+std::vector<std::string> EntriesBesideTheTemplate(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        if (entry.path().filename() != "QUILLON.OBJ") names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST_F(PickProgramBuilderTest, AKilledBuildLeavesTheOldProgramAndTheNextRemovesItsTemporary) {
+    const std::string image = Template(std::string(300 * 1024, 'b'));
+    folder_.Write("QUILLON.OBJ", image);
+    folder_.Write("QUILLON.EXE", "an old build");
+    // The build is killed halfway through the template.
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        Build(DefaultField(), [](std::size_t done, std::size_t) {
+            if (done > 0) _exit(0);
+        });
+        _exit(1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "killed while writing";
+    EXPECT_EQ(Program(), "an old build") << "the old program stays until the new one replaces it";
+    std::vector<std::string> left = EntriesBesideTheTemplate(folder_.path());
+    ASSERT_EQ(left.size(), 2u);
+    EXPECT_TRUE(IsTemporaryOf(left[0], "QUILLON.EXE")) << left[0];
+
+    // Temporaries of builds of an earlier version carried no process id; a file that only
+    // looks like one stays, and so does the temporary of a build still running.
+    for (const char* stale : {".QUILLON.EXE.Ab3xY9", ".QUILLON.HTM.q1w2e3"}) folder_.Write(stale, "stale");
+    const std::string running = ".QUILLON.EXE." + std::to_string(getppid()) + ".Zz9Zz9";
+    for (const std::string& kept : {std::string(".QUILLON.EXE.notes.txt"), running}) folder_.Write(kept, "kept");
+    ASSERT_TRUE(Build(DefaultField(), [&](std::size_t, std::size_t) {
+        EXPECT_TRUE(folder_.Exists("QUILLON.EXE")) << "never without a program";
+    }));
+    folder_.Write("QUILLON-TEMPLATE.HTM", Template("<html>"));
+    ASSERT_TRUE(BuildPickForm(model_, DefaultField(), dialogs_));
+    EXPECT_EQ(Program(), Filled(image, 300 * 1024, Joined(DefaultField().teams), 300 * 1024 + kTeamsArea.size(),
+                                Joined(DefaultField().others)));
+    EXPECT_EQ(EntriesBesideTheTemplate(folder_.path()),
+              (std::vector<std::string>{running, ".QUILLON.EXE.notes.txt", "QUILLON-TEMPLATE.HTM", "QUILLON.EXE",
+                                        "QUILLON.HTM"}));
 }
 
 TEST_F(PickProgramBuilderTest, MissingTemplateIsReportedAfterTheOldProgramIsDeleted) {
@@ -316,7 +373,7 @@ TEST_F(PickFormBuilderTest, FormIsFilledAsTheProgramIsAndKeepsItsLength) {
     folder_.Write("QUILLON.OBJ", Template("head"));
     folder_.Write("QUILLON.HTM", "last season's form");
     ASSERT_TRUE(BuildPickProgram(model_, field, dialogs_));
-    EXPECT_FALSE(folder_.Exists("QUILLON.HTM")) << "the program's build removes the old form";
+    EXPECT_EQ(folder_.Read("QUILLON.HTM"), "last season's form") << "the form's own build replaces it";
     ASSERT_TRUE(BuildPickForm(model_, field, dialogs_));
     const std::size_t teamsAt = page_.find("@@TEAMS@@");
     const std::string form = folder_.Read("QUILLON.HTM");

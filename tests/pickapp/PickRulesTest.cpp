@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
@@ -131,6 +134,14 @@ TEST(SaveRulesTest, DemoFlagIsTheSettingsFilesFirstCharacter) {
     EXPECT_FALSE(DemoFlagSet(folder.path())) << "no settings file";
     folder.Write("brackwell.ini", "1");
     EXPECT_TRUE(DemoFlagSet(folder.path())) << "any case of the name";
+
+    // Nothing but a regular file is read, and a pipe without a writer does not hold the save up.
+    TempFolder odd;
+    ASSERT_EQ(mkfifo(odd.File("BRACKWELL.INI").c_str(), 0600), 0);
+    EXPECT_FALSE(DemoFlagSet(odd.path())) << "a pipe";
+    std::filesystem::remove(odd.File("BRACKWELL.INI"));
+    std::filesystem::create_directory(odd.File("BRACKWELL.INI"));
+    EXPECT_FALSE(DemoFlagSet(odd.path())) << "a folder";
 }
 
 TEST(SaveRulesTest, SelectionFileIsWrittenLineForLine) {
@@ -154,7 +165,23 @@ TEST(SaveRulesTest, SelectionFileIsWrittenLineForLine) {
     }));
     testing::MakeWritable(folder.path());
     EXPECT_FALSE(folder.Exists("New_ab.bks"));
-    EXPECT_FALSE(folder.Exists("New_ab.bks.~tmp"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1) << "no temporary left";
+}
+
+TEST(SaveRulesTest, SaveNeverWritesThroughAPlantedLink) {
+    PickBracket bracket(NumberedField());
+    TempFolder folder, elsewhere;
+    elsewhere.Write("victim", "precious");
+    elsewhere.Write("other", "kept");
+    // A link under the name a temporary might have, and the selection's own name as a link.
+    std::filesystem::create_symlink(elsewhere.File("victim"), folder.File("Smith_ab.bks.~tmp"));
+    std::filesystem::create_symlink(elsewhere.File("other"), folder.File("Smith_ab.bks"));
+    ASSERT_TRUE(WritePickSelection(folder.File("Smith_ab.bks"), bracket, "ab", "Smith", "120"));
+    EXPECT_EQ(elsewhere.Read("victim"), "precious");
+    EXPECT_EQ(elsewhere.Read("other"), "kept");
+    EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(folder.File("Smith_ab.bks"))));
+    EXPECT_EQ(folder.Read("Smith_ab.bks").substr(0, 4), "T1\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 2) << "no temporary left";
 }
 
 TEST(PrintedFieldTest, OneItemALineWithCommentBreaksAsBars) {

@@ -91,9 +91,10 @@ INSTANTIATE_TEST_SUITE_P(
                     ReportOutcome::Failed,
                     "Problems found with PLAYERNAMES.CSV file\r\nThis condition must be corrected, See Help content",
                     "BRACKWELL - frmPoolReports, Player Listing", MsgIcon::Critical},
+        // Missing, it is said so, not that an error copy holds it.
         FailureCase{"PlayerListing", [](ReportPool& pool) { std::filesystem::remove(pool.folder.File(kRosterFileName)); },
                     ReportOutcome::Failed,
-                    "Problems found with PLAYERNAMES.CSV file\r\nThis condition must be corrected, See Help content",
+                    "The file PLAYERNAMES.CSV is missing, so the\r\n\"Player Listing\" report cannot be prepared.",
                     "BRACKWELL - frmPoolReports, Player Listing", MsgIcon::Critical}));
 
 TEST(ReportFailure, TheWindowsAnswerIsFalseOnlyForAFailure) {

@@ -57,14 +57,14 @@ TEST_F(OutputFixture, CentresTheLongestLineWhenThePageHasRoomAndOtherwiseKeepsTh
     }
 }
 
-TEST_F(OutputFixture, FormFeedLinesStartNewPagesAndTheRestOfSuchALineIsDropped) {
-    folder.Write("TEMPPRT.TXT", CrLf({" ", "  Title  ", "\f", "page two", "\fdropped text", "page three  "}));
+TEST_F(OutputFixture, OnlyAFormFeedAloneStartsANewPageAndControlBytesPrintAsBlanks) {
+    folder.Write("TEMPPRT.TXT", CrLf({" ", "  Title  ", "\f", "page two", "\fkept text\x1b", "\f", "page three  "}));
     ASSERT_TRUE(Print("PlayerListing"));
     ASSERT_EQ(test.printer.documents.size(), 1u);
     const auto& pages = test.printer.documents[0].pages;
     ASSERT_EQ(pages.size(), 3u);
     EXPECT_EQ(pages[0], (std::vector<std::string>{" ", "  Title  "}));
-    EXPECT_EQ(pages[1], (std::vector<std::string>{"page two"}));
+    EXPECT_EQ(pages[1], (std::vector<std::string>{"page two", " kept text "}));
     EXPECT_EQ(pages[2], (std::vector<std::string>{"page three  "}));
     EXPECT_EQ(test.printer.documents[0].font.name, "Courier New");
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "core/RosterFile.h"
@@ -70,11 +71,11 @@ TEST(ReportPaging, AFinalRunningPastAPageGoesOnUnderItsHeading) {
     ASSERT_EQ(pool.Run("ResultsByTeam"), ReportOutcome::Written);
     const std::string text = pool.WorkFile();
     for (const int lines : PageLengths(text)) EXPECT_LE(lines, 55);
-    EXPECT_NE(text.find("\f\r\n \r\n                   2002 NCAA Tournament\r\n"), std::string::npos);
+    EXPECT_NE(text.find("\f\r\n \r\n                  2002 NCAA Tournament\r\n"), std::string::npos);
     EXPECT_NE(text.find(" \r\n  TEAM1 winning over TEAM49 (continued)\r\n"), std::string::npos);
     // Half the pool picked alike: they share the first place, the others the next one.
-    EXPECT_NE(text.find("   T1  Player43_AA.BKS  Points = 168   Tie Breaker = 140\r\n"
-                        "   T23 Player02_AA.BKS  Points = 000   Tie Breaker = 140\r\n"),
+    EXPECT_NE(text.find("   T1  Player43, AA  Points = 168   Tie Breaker = 140\r\n"
+                        "   T23 Player02, AA  Points = 000   Tie Breaker = 140\r\n"),
               std::string::npos);
 }
 
@@ -86,6 +87,32 @@ TEST(ReportPaging, ATeamsDetailLongerThanAPageGoesOnUnderItsName) {
     for (const int lines : PageLengths(text)) EXPECT_LE(lines, 58);
     EXPECT_NE(text.find("\f\r\n \r\n"), std::string::npos);
     EXPECT_NE(text.find(" \r\n  TEAM1 (continued)\r\n"), std::string::npos);
+}
+
+TEST(ReportPaging, ControlBytesOfNamesAreBlanksAndNeverBreakAPage) {
+    ReportPool pool(false);
+    WriteLargePool(pool, 2);
+    const std::string hostile = std::string("\fEs\x1b" "c\0ape", 9);
+    SelLinesArray picks = testing::WithPlayer(testing::UpperTeamsWin(), hostile, "\fX", "140");
+    picks[17] = "\fTEAM1";
+    pool.folder.Write("\fEvil\x1b_X.BKS", testing::SelectionFileBytes(picks));
+    pool.folder.Write(kRosterFileName, RosterHeaderLine() + "\r\n" +
+                                           RosterRecordLine({"\fEvil, X", "\fEvil\x1b_X.BKS", "a\x7f@b.c", "\f1"}) +
+                                           "\r\n");
+    for (int index = 0; index < kReportCount; ++index) {
+        SCOPED_TRACE(ReportAt(index).key);
+        ASSERT_EQ(pool.Run(ReportAt(index).key), ReportOutcome::Written);
+        const std::string text = pool.WorkFile();
+        for (std::size_t at = 0; at < text.size();) {
+            const std::size_t end = text.find("\r\n", at);
+            const std::string line = text.substr(at, end - at);
+            const bool controlByte = std::any_of(line.begin(), line.end(), [](char c) {
+                return static_cast<unsigned char>(c) < 0x20 || c == 0x7f;
+            });
+            EXPECT_TRUE(line == "\f" || !controlByte) << line;
+            at = end + 2;
+        }
+    }
 }
 
 TEST(ReportPaging, OneParticipantsDetailHasNoFormFeed) {
