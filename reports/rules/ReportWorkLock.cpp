@@ -9,8 +9,7 @@
 namespace brackwell {
 
 const char* const kReportsBusyMessage =
-    "Reports are being written in this folder by another run of Brackwell or brackwell-cli.\r\n"
-    "Try again when it has finished.";
+    "Another run is writing the reports of this folder.\r\nTry again when it has finished.";
 
 ReportWorkLock::ReportWorkLock(const std::string& folder) {
     // The folder itself carries the lock, so no lock file is left in it.

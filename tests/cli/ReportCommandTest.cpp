@@ -59,9 +59,8 @@ TEST(ReportCommand, WhileAnotherRunWritesTheFoldersReportsNothingIsWritten) {
     const CliRun busy = RunCli({"report", "--folder", folder.path(), "--all"});
     EXPECT_EQ(busy.exitCode, 1);
     EXPECT_EQ(busy.out, "");
-    EXPECT_EQ(busy.err,
-              "brackwell-cli report: Reports are being written in this folder by another run of Brackwell or "
-              "brackwell-cli.\nTry again when it has finished.\n");
+    EXPECT_EQ(busy.err, "brackwell-cli report: Another run is writing the reports of this folder.\nTry again when it "
+                        "has finished.\n");
     EXPECT_FALSE(folder.Exists("TEMPPRT.TXT"));
     EXPECT_FALSE(folder.Exists("RPTOPT1.TXT"));
     close(other);
