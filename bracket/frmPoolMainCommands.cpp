@@ -27,17 +27,36 @@ using namespace bracket_ui;
 namespace {
 
 
-constexpr const char* kPickProgramNote =
+// The note of the pick program's mail: how to open what is attached, then the steps. With the
+// browser form attached, the note offers it first: it opens anywhere, a phone included.
+constexpr const char* kPickProgramOnly =
     "The file attached to this Email is a program that will allow you to easily make your selections for this "
     "year's tournament and pool.  The program can be stored to your system and executed or if you double-click "
-    "the attachment with your mouse, it can be run directly from this Email.\r\n\r\n"
+    "the attachment with your mouse, it can be run directly from this Email.";
+constexpr const char* kPickProgramAndForm =
+    "The files attached to this Email will allow you to easily make your selections for this year's tournament "
+    "and pool.  Open QUILLON.HTM in any web browser (on a computer, a tablet or a phone; nothing to install), or "
+    "run the program QUILLON.EXE: it can be stored to your system and executed or if you double-click the "
+    "attachment with your mouse, it can be run directly from this Email.";
+constexpr const char* kPickSteps =
+    "\r\n\r\n"
     "1) Select the winner of each of the games by clicking your left mouse button on the predicted winner for "
     "each game.\r\n\r\n"
-    "2)  Now enter your Initials, Lastname, and Predicted Point Total for the championship game.\r\n\r\n"
-    "3) Save your selections by selecting the menu option - [File - SaveAs]. \r\n\r\n"
+    "2)  Now enter your Initials, Lastname, and Predicted Point Total for the championship game.\r\n\r\n";
+constexpr const char* kPickSaveProgramOnly = "3) Save your selections by selecting the menu option - [File - SaveAs]. ";
+constexpr const char* kPickSaveProgramAndForm =
+    "3) Save your selections: in the browser with the [Save As] button, in the program by selecting the menu "
+    "option - [File - SaveAs]. ";
+constexpr const char* kPickReturn =
+    "\r\n\r\n"
     "4) Finally, attach the file you saved to another Email and return this file to me.  The name of this file "
     "will be developed from your initials and last name..... For example, TM Smith would find a file with the "
     "name of Smith_TM.BKS.";
+
+std::string PickProgramNote(bool withForm) {
+    return std::string(withForm ? kPickProgramAndForm : kPickProgramOnly) + kPickSteps +
+           (withForm ? kPickSaveProgramAndForm : kPickSaveProgramOnly) + kPickReturn;
+}
 
 
 }  // namespace
@@ -141,7 +160,7 @@ void frmPoolMain::DemoStart() {
 }
 
 void frmPoolMain::DemoResetCommand() {
-    DemoReset(model_);
+    DemoReset(model_, platform_.dialogs);
     hooks_.reload();
 }
 
@@ -172,12 +191,13 @@ void frmPoolMain::SendEmail() {
     if (!mail.SessionOpen()) mail.SignOn();
     MailMessage message;
     message.subject = "NCAA Pool Selections";
-    message.noteText = kPickProgramNote;
     message.attachments.push_back(MailAttachment{ResolveExistingName(program), 0});
     // The pick form for browsers goes along when it was built, for participants who cannot run
     // the program; an install without its template has only the program to send.
     const std::string form = model_.AppFilePath(kPickFormName);
-    if (FileExists(form)) message.attachments.push_back(MailAttachment{ResolveExistingName(form), 1});
+    const bool withForm = FileExists(form);
+    if (withForm) message.attachments.push_back(MailAttachment{ResolveExistingName(form), 1});
+    message.noteText = PickProgramNote(withForm);
     mail.Send(message);
     mail.SignOff();
 }

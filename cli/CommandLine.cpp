@@ -58,9 +58,11 @@ report  Writes reports of the report window to their files, as its "File"
         The reports are headed with the pool title of "POOLSTART.BKT", or with
         --title TEXT. A report that cannot be prepared, or that skips itself
         (the projections once a champion is entered), writes no file and says
-        why on standard error. Exit status: 0 when every report named was
-        written or skipped itself; 1 when one failed or the folder is missing;
-        2 for a wrong command line.
+        why on standard error. One run at a time writes the reports of a
+        folder: while another (the report window or brackwell-cli) is at it,
+        nothing is written and the exit status is 1. Exit status: 0 when every
+        report named was written or skipped itself; 1 when one failed, the
+        folder is missing or busy; 2 for a wrong command line.
 
 outlook Tells who can still win the pool: every way the games not yet played can
         still go, given the results of "BRACKWELL.BKT", with each selection file

@@ -10,6 +10,7 @@
 #include "core/FolderScoring.h"
 #include "core/StartFile.h"
 #include "reports/rules/ReportGenerators.h"
+#include "reports/rules/ReportWorkLock.h"
 #include "reports/rules/RunPool.h"
 
 namespace brackwell::cli {
@@ -67,6 +68,11 @@ int RunReportCommand(const std::vector<std::string>& args, std::ostream& out, st
     if (const auto ended = StartFolderCommand("report", complaint, options.help, options.folder, folder, out, err))
         return *ended;
     ConsoleDialogs dialogs(err);
+    const ReportWorkLock lock(folder);
+    if (lock.Busy()) {
+        dialogs.Message(kReportsBusyMessage, "brackwell-cli report");
+        return kExitFailure;
+    }
     modBrackwell model(folder);
     ReadStartFile(model, dialogs);
     const ReportRequest request{options.title ? *options.title : model.TournamentTitle,

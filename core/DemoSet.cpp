@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/DemoKeptPool.h"
 #include "core/FileSystem.h"
 #include "core/RosterFile.h"
 #include "core/SelectionFile.h"
@@ -11,22 +12,33 @@
 
 namespace brackwell {
 
-void DemoReset(const modBrackwell& model) {
+namespace {
+
+void DeleteDemoFiles(const modBrackwell& model) {
     for (const char* name : {kSettingsFileName, kStartFileName, kResultsFileName, kRosterFileName, "QUILLON.EXE",
                              "QUILLON.HTM"})
         DeleteFileIfPresent(model.AppFilePath(name));
     for (const char* name : kDemoSelectionFiles) DeleteFileIfPresent(model.AppFilePath(name));
 }
 
+}  // namespace
+
+void DemoReset(const modBrackwell& model, Dialogs& dialogs) {
+    DeleteDemoFiles(model);
+    PutBackOrganisersPool(model, dialogs);
+}
+
 void DemoSet(const modBrackwell& model, Dialogs& dialogs) {
-    DemoReset(model);
-    if (FileExists(model.AppFilePath(kDemoArchiveName))) {
-        UnpackDemoSet(model, dialogs);
+    if (!FileExists(model.AppFilePath(kDemoArchiveName))) {
+        dialogs.Message(std::string("The DEMOSET.ZIP file is missing from the application") + kCrLf +
+                            "directory.  Verify the installation of " + "BRACKWELL.",
+                        "BRACKWELL - DemoModeSet");
         return;
     }
-    dialogs.Message(std::string("The DEMOSET.ZIP file is missing from the application") + kCrLf +
-                        "directory.  Verify the installation of " + "BRACKWELL.",
-                    "BRACKWELL - DemoModeSet");
+    if (!KeepOrganisersPool(model, dialogs)) return;
+    // With the organiser's files kept, what is left under the demo's names is an earlier demo's.
+    DeleteDemoFiles(model);
+    if (UnpackDemoSet(model, dialogs) != UnzipResult::kOk) DemoReset(model, dialogs);
 }
 
 bool StartDemoMode(const modBrackwell& model, Dialogs& dialogs) {

@@ -1,7 +1,7 @@
 #pragma once
 // The demo data set: a complete pool of the 2000 tournament (start field, results, roster, pick
 // program and four sample selections) unpacked from "DEMOSET.ZIP" into the application folder,
-// and the reset that takes those files away again.
+// and the reset that takes those files away again and brings back the organiser's own.
 
 #include <array>
 
@@ -17,12 +17,13 @@ inline constexpr const char* kDemoArchiveName = "DEMOSET.ZIP";
 inline constexpr std::array<const char*, 4> kDemoSelectionFiles = {
     "Hollis_RT.BKS", "Delgado_MV.BKS", "Brennan_KJ.BKS", "Whitfield_AL.BKS"};
 
-// Deletes the demo files that are present (any case of their names), the settings file first;
-// nothing else, so a user's own selection files stay.
-void DemoReset(const modBrackwell& model);
+// Deletes the demo files that are present (any case of their names), the settings file first,
+// then puts back the organiser's pool kept at the start (DemoKeptPool.h).
+void DemoReset(const modBrackwell& model, Dialogs& dialogs);
 
-// Resets, then unpacks the archive; a missing archive is reported and leaves the folder
-// without the demo files.
+// Keeps the organiser's pool aside, clears what is left of an earlier demo and unpacks the
+// archive. A missing archive is reported and changes nothing; an unpacking that fails shows
+// its result number and is undone by the reset, so the organiser's pool is back.
 void DemoSet(const modBrackwell& model, Dialogs& dialogs);
 
 // DEMO-Start of the bracket and setup windows: asks whether to enter demo mode and on OK runs

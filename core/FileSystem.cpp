@@ -231,11 +231,13 @@ bool FileReplacement::Append(std::string_view bytes) {
 
 bool FileReplacement::Commit() {
     if (fd_ < 0 || failed_ || committed_) return false;
-    // A replaced file keeps its permissions; a new one gets the usual ones for the user.
+    // A replaced file keeps its own permissions (never set-id or sticky bits); a new one, or one
+    // that replaces a symbolic link (the link itself is replaced, and its target's bits are not
+    // its own), gets the usual ones for the user.
     struct stat old{};
     mode_t mode = 0;
-    if (stat(target_.c_str(), &old) == 0) {
-        mode = old.st_mode & 07777;
+    if (lstat(target_.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+        mode = old.st_mode & 0777;
     } else {
         const mode_t mask = umask(0);
         umask(mask);

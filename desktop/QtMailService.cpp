@@ -7,9 +7,11 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "desktop/AnsiQt.h"
 #include "desktop/BusyCursor.h"
+#include "participants/rules/MailAddress.h"
 
 namespace brackwell {
 
@@ -19,9 +21,14 @@ namespace {
 // until their window closes. After this long the client counts as open and is left running.
 constexpr int kMailClientWaitMs = 15000;
 
-QStringList MailArguments(const MailMessage& message) {
-    QStringList arguments{QStringLiteral("--utf8"), QStringLiteral("--subject"), AnsiToQString(message.subject),
-                          QStringLiteral("--body"), AnsiToDisplayText(message.noteText)};
+// xdg-email ends with this code when it finds no mail client to hand the message to.
+constexpr int kNoMailClientExitCode = 3;
+
+// The command's arguments; addresses that are not plain go to refused instead.
+QStringList MailArguments(const MailMessage& message, std::vector<std::string>& refused) {
+    QStringList arguments{QStringLiteral("--utf8")};
+    if (!message.subject.empty()) arguments << QStringLiteral("--subject") << AnsiToQString(message.subject);
+    if (!message.noteText.empty()) arguments << QStringLiteral("--body") << AnsiToDisplayText(message.noteText);
     for (const MailAttachment& attachment : message.attachments) {
         const QFileInfo file(PathToQString(attachment.path));
         if (!file.isFile())
@@ -32,9 +39,11 @@ QStringList MailArguments(const MailMessage& message) {
         // Callers that know only one text for a recipient give it as the name.
         const QString address = AnsiToQString(recipient.address.empty() ? recipient.name : recipient.address).trimmed();
         if (address.isEmpty()) continue;
-        if (address.startsWith(u'-'))
-            throw std::runtime_error("The mail address \"" + QStringToAnsi(address) + "\" is not valid.");
-        arguments << address;
+        const std::string text = QStringToAnsi(address);
+        if (IsPlainMailAddress(text))
+            arguments << address;
+        else
+            refused.push_back(text);
     }
     return arguments;
 }
@@ -54,7 +63,9 @@ std::string LastLine(const QByteArray& output) {
 }  // namespace
 
 void QtMailService::Send(const MailMessage& message) {
-    QStringList arguments = MailArguments(message);
+    std::vector<std::string> refused;
+    QStringList arguments = MailArguments(message, refused);
+    if (!refused.empty()) dialogs_.Message(RefusedAddressesMessage(refused), kAppTitle, MsgIcon::Exclamation);
     QStringList command = MailCommand();
     const QString program = command.takeFirst();
     const std::string shown = "\"" + QStringToAnsi(program) + "\"";
@@ -75,6 +86,8 @@ void QtMailService::Send(const MailMessage& message) {
     }
     if (process->exitStatus() != QProcess::NormalExit)
         throw std::runtime_error("The mail program " + shown + " ended unexpectedly.");
+    if (process->exitCode() == kNoMailClientExitCode)
+        throw std::runtime_error("No mail program is set up on this computer to open the message in.");
     if (process->exitCode() != 0) {
         std::string text = "The mail program " + shown + " could not open the message (exit code " +
                            std::to_string(process->exitCode()) + ").";

@@ -25,7 +25,7 @@ private:
     // The print dialog and the print device share one printer.
     PrinterSession printers_;
     QtDialogs dialogs_{printers_};
-    QtMailService mail_;
+    QtMailService mail_{dialogs_};
     QtPrintDevice printer_{printers_};
     QtHelpViewer help_;
     QtProgramLauncher launcher_;

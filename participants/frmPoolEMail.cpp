@@ -143,9 +143,11 @@ bool frmPoolEMail::eventFilter(QObject* watched, QEvent* event) {
 
 void frmPoolEMail::EntryEnter() {
     if (freeEntry_) {
-        const std::string typed = QStringToAnsi(txtEntry_->text().trimmed());
-        if (!typed.empty()) AddSendTo(typed);
-        txtEntry_->clear();
+        // A refused text stays in the box to be mended.
+        if (const auto address = TypedAddress(QStringToAnsi(txtEntry_->text()), dialogs_)) {
+            AddSendTo(*address);
+            txtEntry_->clear();
+        }
         return;
     }
     if (const auto address = ChosenRosterAddress(roster_, lstPlayerNames_->currentRow(), dialogs_)) AddSendTo(*address);
@@ -155,6 +157,8 @@ void frmPoolEMail::cmdFreeEntry_Click() {
     freeEntry_ = true;
     cmdFreeEntry_->setEnabled(false);
     cmdUseList_->setEnabled(true);
+    // The search text, or the roster entry it found, is no start for an address.
+    txtEntry_->clear();
     txtEntry_->setFocus(Qt::OtherFocusReason);
 }
 

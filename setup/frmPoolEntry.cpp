@@ -214,7 +214,7 @@ void frmPoolEntry::mnuDemoSet_Click() {
 
 void frmPoolEntry::mnuDemoReset_Click() {
     Trapped("mnuDemoReset_Click", [this] {
-        DemoReset(model_);
+        DemoReset(model_, platform_.dialogs);
         model_.SetupFinalized.assign(1, '0');  // (assigning the literal trips a false -Wrestrict of GCC 12)
         Reload();
     });

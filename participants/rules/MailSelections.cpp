@@ -4,6 +4,7 @@
 
 #include "core/RosterFile.h"
 #include "core/TextHelpers.h"
+#include "participants/rules/MailAddress.h"
 
 namespace brackwell {
 
@@ -58,6 +59,15 @@ std::optional<std::string> ChosenRosterAddress(const MailRoster& roster, int row
         return std::nullopt;
     }
     return address;
+}
+
+std::optional<std::string> TypedAddress(const std::string& typed, Dialogs& dialogs) {
+    const std::size_t first = typed.find_first_not_of(' ');
+    if (first == std::string::npos) return std::nullopt;
+    const std::string address = TrimTrailingSpaces(typed.substr(first));
+    if (IsPlainMailAddress(address)) return address;
+    dialogs.MessageBox(RefusedTypedAddressMessage(address), MsgButtons::OK, MsgIcon::Exclamation, kMailKeyPressTitle);
+    return std::nullopt;
 }
 
 bool SendMailSelections(modBrackwell& model, Dialogs& dialogs, const std::vector<std::string>& sendTo,

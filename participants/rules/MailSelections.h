@@ -35,6 +35,10 @@ MailRoster OpenMailRoster(modBrackwell& model, Dialogs& dialogs, bool emailAll);
 // participant has none.
 std::optional<std::string> ChosenRosterAddress(const MailRoster& roster, int row, Dialogs& dialogs);
 
+// The address Enter adds for a typed text (blanks around it removed), or nothing: for an empty
+// text, and after a message for a text that is not a plain address (IsPlainMailAddress).
+std::optional<std::string> TypedAddress(const std::string& typed, Dialogs& dialogs);
+
 // "Send Email": fills the hand-over and gives true when the window may close; false when the
 // organiser chose to go back and add recipients.
 bool SendMailSelections(modBrackwell& model, Dialogs& dialogs, const std::vector<std::string>& sendTo,

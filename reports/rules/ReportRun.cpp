@@ -1,6 +1,10 @@
 #include "reports/rules/ReportRun.h"
 
 #include <exception>
+#include <optional>
+#include <utility>
+
+#include "reports/rules/ReportWorkLock.h"
 
 namespace brackwell {
 
@@ -26,6 +30,12 @@ ReportRunOutcome CreateSelectedReports(modBrackwell& model, Platform& platform, 
         return ReportRunOutcome::NothingTicked;
     }
 
+    std::optional<ReportWorkLock> lock(std::in_place, model.AppFolder);
+    if (lock->Busy()) {
+        platform.dialogs.MessageBox(kReportsBusyMessage, MsgButtons::OK, MsgIcon::Exclamation, kCreateReportsTitle);
+        return ReportRunOutcome::Busy;
+    }
+
     const OutputSettings output{destination == ReportDestination::Printer, useDefaultPrinter};
     TickedReports written{};
     bool failed = false;
@@ -49,6 +59,8 @@ ReportRunOutcome CreateSelectedReports(modBrackwell& model, Platform& platform, 
         }
     }
     if (steps.progress) steps.progress(done, total);
+    // The mail window may stay open a while; the files it attaches are whole already.
+    lock.reset();
     if (steps.reportsDone) steps.reportsDone();
     if (failed) return ReportRunOutcome::Failed;
 

@@ -33,9 +33,11 @@ struct ReportRunSteps {
     std::function<void()> showMailWindow;
 };
 
-enum class ReportRunOutcome { NothingTicked, Failed, Done };
+// Busy: another run was writing reports in the folder; nothing was run.
+enum class ReportRunOutcome { NothingTicked, Busy, Failed, Done };
 
-// Runs the ticked reports in table order, each generated then output, all over one pool. A report whose generator
+// Runs the ticked reports in table order, each generated then output, all over one pool, while
+// holding the folder's ReportWorkLock (when another run holds it: kReportsBusyMessage). A report whose generator
 // fails, or that skipped itself asking for it, is unticked. A report that could not be printed
 // or copied also counts as a failure, so that no mail goes out with a missing file. The mail
 // step follows for the two mail destinations when nothing failed, with the reports written in

@@ -454,6 +454,13 @@ TEST(BracketWindow, SendEmailMailsThePickProgram) {
     EXPECT_EQ(both[0].path, w.folder.File("QUILLON.EXE"));
     EXPECT_EQ(both[1].path, w.folder.File("QUILLON.HTM"));
     EXPECT_EQ(both[1].position, 1);
+    // Its note offers the form first and keeps the steps and the return of the ".BKS" file.
+    const std::string& note = w.platform.mail.sent[2].noteText;
+    for (const char* text : {"Open QUILLON.HTM in any web browser (on a computer, a tablet or a phone; nothing to "
+                             "install), or run the program QUILLON.EXE", "Email.\r\n\r\n1) Select the winner",
+                             "with the [Save As] button, in the program by selecting the menu option - [File - "
+                             "SaveAs]. \r\n\r\n4) Finally", "with the name of Smith_TM.BKS."})
+        EXPECT_NE(note.find(text), std::string::npos) << text;
 
     w.platform.mail.FailNext("");
     w.Trigger("mnuPicsEmail");

@@ -1,4 +1,7 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -45,6 +48,24 @@ TEST(ReportCommand, AllSkipsTheProjectionsOnceAChampionIsEntered) {
     EXPECT_FALSE(folder.Exists("RPTOPT7.TXT"));
     EXPECT_NE(folder.Read("RPTOPT1.TXT").find("Office Pool\r\n"), std::string::npos);
     EXPECT_NE(run.err.find("a projection isn't meaningful"), std::string::npos);
+}
+
+// Another run (the report window, or a second brackwell-cli) holds the folder's report lock.
+TEST(ReportCommand, WhileAnotherRunWritesTheFoldersReportsNothingIsWritten) {
+    const TempFolder folder;
+    CopyDemo(folder);
+    const int other = open(folder.path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_EQ(flock(other, LOCK_EX), 0);
+    const CliRun busy = RunCli({"report", "--folder", folder.path(), "--all"});
+    EXPECT_EQ(busy.exitCode, 1);
+    EXPECT_EQ(busy.out, "");
+    EXPECT_EQ(busy.err, "brackwell-cli report: Another run is writing the reports of this folder.\nTry again when it "
+                        "has finished.\n");
+    EXPECT_FALSE(folder.Exists("TEMPPRT.TXT"));
+    EXPECT_FALSE(folder.Exists("RPTOPT1.TXT"));
+    close(other);
+    EXPECT_EQ(RunCli({"report", "--folder", folder.path(), "0"}).exitCode, 0);
+    EXPECT_EQ(folder.Read("RPTOPT1.TXT"), ReadBytes(kGoldens + "TournamentStandings.TXT"));
 }
 
 TEST(ReportCommand, AFailedReportEndsWithOneAndAWrongCommandLineWithTwo) {

@@ -79,16 +79,30 @@ TEST(FileListing, NamesDifferingOnlyInCaseAreOneEntrantTheOneOpeningResolvesTo) 
     EXPECT_EQ(SelectionFileNames(folder.path()), listing.names);
 }
 
-TEST(ReplaceFile, WritesOverTheExistingNameAndKeepsItsMode) {
-    TempFolder folder;
-    folder.Write("Smith_TM.bks", "old");
-    chmod(folder.File("Smith_TM.bks").c_str(), 0640);
-    ASSERT_TRUE(ReplaceFile(folder.File("SMITH_TM.BKS"), "new"));
-    EXPECT_EQ(folder.Read("Smith_TM.bks"), "new");
-    EXPECT_EQ(EntryCount(folder.path()), 1u);
-    struct stat info{};
-    stat(folder.File("Smith_TM.bks").c_str(), &info);
-    EXPECT_EQ(info.st_mode & 0777, 0640u);
+// The old file's own bits, never set-id or sticky ones; a link in the file's place is replaced
+// by a new file with the bits of a new file (umask 022), not with its target's.
+TEST(ReplaceFile, WritesOverTheExistingNameAndKeepsItsOwnPermissionBits) {
+    const mode_t mask = umask(022);
+    TempFolder elsewhere;
+    elsewhere.Write("target", "old");
+    chmod(elsewhere.File("target").c_str(), 04750);
+    for (const auto& [oldMode, newMode] : {std::pair{0640, 0640}, {07750, 0750}, {0, 0644}}) {
+        TempFolder folder;
+        if (oldMode == 0) {
+            std::filesystem::create_symlink(elsewhere.File("target"), folder.File("Smith_TM.bks"));
+        } else {
+            folder.Write("Smith_TM.bks", "old");
+            chmod(folder.File("Smith_TM.bks").c_str(), static_cast<mode_t>(oldMode));
+        }
+        ASSERT_TRUE(ReplaceFile(folder.File("SMITH_TM.BKS"), "new"));
+        EXPECT_EQ(folder.Read("Smith_TM.bks"), "new");
+        EXPECT_EQ(EntryCount(folder.path()), 1u);
+        struct stat info{};
+        lstat(folder.File("Smith_TM.bks").c_str(), &info);
+        EXPECT_EQ(info.st_mode, static_cast<mode_t>(S_IFREG | newMode)) << oldMode;
+    }
+    EXPECT_EQ(elsewhere.Read("target"), "old");
+    umask(mask);
 }
 
 TEST(ReplaceFile, ANewFileKeepsItsNameAsGiven) {

@@ -8,12 +8,14 @@
 
 #include "tests/support/ScopedEnv.h"
 #include "tests/support/ScriptFile.h"
+#include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempFolder.h"
 
 namespace brackwell {
 namespace {
 
 using testing::ScopedEnv;
+using testing::ScriptedDialogs;
 using testing::TempFolder;
 using testing::WriteScript;
 
@@ -64,12 +66,47 @@ TEST(QtMailService, HandsSubjectBodyAttachmentsAndAddressesToTheMailCommand) {
           {{program, 30}, {report, 31}}},
          {"--utf8", "--subject", "Standings", "--body", "Caf\xC3\xA9 & co          ", "--attach", program,
           "--attach", report, "tm@example.com", "ab@example.com"}},
+        {"an empty subject, which the command would refuse, is left out",
+         {{{"", "tm@example.com"}}, "", "Note          ", {}},
+         {"--utf8", "--body", "Note          ", "tm@example.com"}},
     };
     for (const Case& test : cases) {
         SCOPED_TRACE(test.what);
-        QtMailService service;
+        ScriptedDialogs dialogs;
+        QtMailService service(dialogs);
         service.Send(test.message);
         EXPECT_EQ(mail.Arguments(), test.expected);
+    }
+}
+
+// Roster fields of up to 43 characters that, passed on as they stand, made the mail client
+// attach files, add hidden recipients or break out of its own quoting.
+TEST(QtMailService, OnlyPlainAddressesReachTheMailCommandTheOthersAreNamed) {
+    RecordedMail mail;
+    const std::vector<std::string> hostile = {
+        "mailto:x@evil.io?attach=/etc/passwd", "mailto:?bcc=spy@evil.io&cc=spy2@evil.io",
+        "a'@b.io',attachment='/etc/shadow",    "a@b.io&bcc=spy@evil.io",
+        "\"Spy\" <spy@evil.io>",                 "a@b.io,spy@evil.io",
+        "a b@evil.io",                         "a@b.io\nbcc: spy@evil.io",
+        "a\x1B@b.io",                          "--help",
+        "a*@b.io",                             "a%3F@b.io",
+        "no-at-sign",                          "a@b..io",
+    };
+    for (const std::string& address : hostile) {
+        SCOPED_TRACE(address);
+        ScriptedDialogs dialogs;
+        dialogs.AllowMessages();
+        QtMailService service(dialogs);
+        service.Send({{{"", "first@example.com"}, {"", address}, {"Last", "o.k+pool@mail-1.example.org"}},
+                      "Standings", "Note", {}});
+        EXPECT_EQ(mail.Arguments(), (std::vector<std::string>{"--utf8", "--subject", "Standings", "--body", "Note",
+                                                              "first@example.com", "o.k+pool@mail-1.example.org"}));
+        ASSERT_EQ(dialogs.messages().size(), 1u);
+        std::string shown = address;
+        for (char& c : shown)
+            if (c == '\n' || c == '\x1B') c = ' ';
+        EXPECT_EQ(dialogs.messages()[0].text,
+                  "This is not a plain e-mail address and was left out of the mail:\r\n\"" + shown + "\"");
     }
 }
 
@@ -78,7 +115,11 @@ TEST(QtMailService, FailuresAreThrownWithADescription) {
     recorder.folder().Write("QUILLON.EXE", "program");
     const MailMessage pickProgram{{}, "NCAA Pool Selections", "Note", {{recorder.folder().File("QUILLON.EXE"), 0}}};
     const std::string failing =
-        WriteScript(recorder.folder(), "failing.sh", "echo 'lynx: not found' >&2; echo 'xdg-email: no method available for opening mailto' >&2; exit 3");
+        WriteScript(recorder.folder(), "failing.sh", "echo 'lynx: not found' >&2; echo 'xdg-email: the mail client failed' >&2; exit 4");
+    // xdg-email's own words when no mail client is installed name the whole mailto link.
+    const std::string noClient = WriteScript(recorder.folder(), "no-client.sh",
+                                             "echo \"xdg-email: no method available for opening 'mailto:?subject=NCAA%20"
+                                             "Pool%20Selections&body=The%20file%20attached'\" >&2; exit 3");
     struct Case {
         const char* what;
         std::string command;  // the mail command; the recorder when empty
@@ -89,22 +130,23 @@ TEST(QtMailService, FailuresAreThrownWithADescription) {
         {"no such command", recorder.folder().File("missing-mail"), pickProgram,
          {"The mail program \"" + recorder.folder().File("missing-mail") + "\" could not be started:"}},
         {"the command reports an error", failing, pickProgram,
-         {"could not open the message (exit code 3).\r\nxdg-email: no method available for opening mailto"}},
+         {"could not open the message (exit code 4).\r\nxdg-email: the mail client failed"}},
+        {"no mail client", noClient, pickProgram, {"No mail program is set up on this computer to open the message in."}},
         {"a missing attachment", "", {{}, "Subject", "Note", {{recorder.folder().File("GONE.EXE"), 0}}},
          {"The file " + recorder.folder().File("GONE.EXE") + " to be attached to the mail cannot be found."}},
-        {"an address that reads as an option", "", {{{"", "--help"}}, "Subject", "Note", {}},
-         {"The mail address \"--help\" is not valid."}},
     };
     for (const Case& test : cases) {
         SCOPED_TRACE(test.what);
         const std::string program = test.command.empty() ? recorder.folder().File("mail.sh") : test.command;
         ScopedEnv command(kMailCommandVariable, program.c_str());
-        QtMailService service;
+        ScriptedDialogs dialogs;
+        QtMailService service(dialogs);
         try {
             service.Send(test.message);
             ADD_FAILURE() << "no failure reported";
         } catch (const std::runtime_error& error) {
             for (const std::string& text : test.texts) EXPECT_NE(std::string(error.what()).find(text), std::string::npos) << error.what();
+            EXPECT_EQ(std::string(error.what()).find("mailto"), std::string::npos) << error.what();
         }
         EXPECT_FALSE(recorder.ran()) << "the message went out all the same";
     }

@@ -88,13 +88,27 @@ TEST(frmPoolEMail, RecipientsComeFromTheRosterByDoubleClickSearchAndEnterOrTyped
     ASSERT_EQ(w.dialogs.messages().size(), 1u);
     EXPECT_EQ(w.dialogs.messages()[0].text, kMailNoAddressMessage);
 
+    // Typing after "Not In List Below" starts a new address, not one after the search text.
+    ASSERT_FALSE(entry->text().isEmpty());
     w.Click("cmdFreeEntry");
     EXPECT_TRUE(w.Find<QPushButton>("cmdUseList")->isEnabled());
     EXPECT_FALSE(w.Find<QPushButton>("cmdFreeEntry")->isEnabled());
-    entry->clear();
     QTest::keyClicks(entry, "guest@example.com");
     QTest::keyClick(entry, Qt::Key_Return);
     EXPECT_EQ(entry->text(), "");
+    EXPECT_EQ(w.SendTo().last(), "guest@example.com");
+
+    // A text that is not a plain address is refused and stays in the box to be mended.
+    w.dialogs.ClearCalls();
+    w.dialogs.Answer(MsgAnswer::OK);
+    QTest::keyClicks(entry, "x@evil.io?attach=/etc/passwd");
+    QTest::keyClick(entry, Qt::Key_Return);
+    ASSERT_EQ(w.dialogs.messages().size(), 1u);
+    EXPECT_EQ(w.dialogs.messages()[0].text,
+              "\"x@evil.io?attach=/etc/passwd\" is not a plain e-mail address.\r\nType it as name@example.com, "
+              "without blanks, quotes, commas, \"?\" or \"&\".");
+    EXPECT_EQ(w.dialogs.messages()[0].title, "Brackwell - frmPoolEMail, Form_KeyPress");
+    EXPECT_EQ(entry->text(), "x@evil.io?attach=/etc/passwd");
     EXPECT_EQ(w.SendTo().last(), "guest@example.com");
     w.Click("cmdUseList");
     EXPECT_FALSE(w.Find<QPushButton>("cmdUseList")->isEnabled());

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "reports/rules/ReportRun.h"
+#include "reports/rules/ReportWorkLock.h"
 #include "tests/support/PlatformDoubles.h"
 #include "tests/support/TempFolder.h"
 
@@ -87,6 +89,23 @@ TEST_F(RunFixture, AFailureUnticksItsReportKeepsTheOthersAndSendsNoMail) {
     EXPECT_EQ(folder.Read("RPTOPT6.TXT"), "report 5\r\n");
     EXPECT_EQ(mailWindowShown, 0);
     EXPECT_TRUE(test.mail.sent.empty());
+}
+
+TEST_F(RunFixture, WhileAnotherRunWritesTheFolderNothingRunsAndTheLockIsFreeForTheMailWindow) {
+    TickedReports ticked{true, false, false, false, false, false, false};
+    std::optional<ReportWorkLock> other(std::in_place, folder.path());
+    test.dialogs.AllowMessages();
+    EXPECT_EQ(Run(ticked, ReportDestination::Email), ReportRunOutcome::Busy);
+    EXPECT_EQ(test.dialogs.messages().at(0).text, kReportsBusyMessage);
+    EXPECT_TRUE(generators.ran.empty());
+    other.reset();
+    bool freeWhileMailing = false;
+    ReportRunSteps steps;
+    steps.generate = generators.Generator();
+    steps.showMailWindow = [&] { freeWhileMailing = !ReportWorkLock(folder.path()).Busy(); };
+    EXPECT_EQ(CreateSelectedReports(model, test.platform, ticked, ReportDestination::Email, true, {}, steps),
+              ReportRunOutcome::Done);
+    EXPECT_TRUE(freeWhileMailing);
 }
 
 TEST_F(RunFixture, TwoPrintedReportsAreTwoDocumentsEachWithItsDialogWhenNotOnTheDefaultPrinter) {
