@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QMdiArea>
+#include <QTimer>
 
 #include <cstdlib>
 #include <filesystem>
@@ -72,15 +73,22 @@ frmPoolMain* AppSession::bracketWindow() const {
 
 void AppSession::ShowBracketWindow() {
     bracketFrame_ = frame_.ShowChild(new frmPoolMain(model_, platform_, BracketHooks()));
-    // The standings paint on this window: they close before it does.
+    // The bracket window is the hub: closing it by itself ends the program, as Exit does, so the
+    // frame is never left empty. The standings paint on it: they close before it does.
     new CloseWatcher(bracketFrame_, [this] {
+        const frmPoolMain* bracket = bracketWindow();
+        if (bracket != nullptr && !bracket->unloading() && !frame_.closing()) {
+            QTimer::singleShot(0, &frame_, [this] { frame_.close(); });
+            return false;
+        }
         if (standingsFrame_ != nullptr) standingsFrame_->close();
+        return true;
     });
 }
 
 void AppSession::ReloadBracketWindow() {
     // The old window is deleted once its command has returned to the event loop.
-    if (bracketFrame_ != nullptr) bracketFrame_->close();
+    if (frmPoolMain* bracket = bracketWindow()) bracket->Unload();
     ShowBracketWindow();
 }
 

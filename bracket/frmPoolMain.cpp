@@ -168,7 +168,10 @@ void frmPoolMain::RunCommand(const char* procedure, const std::function<void()>&
     ApplyMenuState();
 }
 
-void frmPoolMain::Unload() { UnloadWindow(*this); }
+void frmPoolMain::Unload() {
+    unloading_ = true;
+    UnloadWindow(*this);
+}
 
 void frmPoolMain::MoveToTopLeft() {
     if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) frame->move(0, 0);

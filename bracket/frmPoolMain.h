@@ -55,6 +55,10 @@ public:
     // For the standings and report windows, which take their entry back when they close.
     void EnableScoreSelections();
     void EnableReports();
+    // Takes the window down on the program's behalf (setup, reload); true from then on. A close
+    // that is not an unload is the user's, and ends the program.
+    void Unload();
+    bool unloading() const { return unloading_; }
     // While the standings are open the results on show cannot be edited: the player fields,
     // the score line, the title, region titles, points labels and the other header labels.
     void LockForStandings(bool locked);
@@ -110,7 +114,6 @@ private:
     MenuFlags CurrentFlags() const;
     // Runs a command, showing what it throws in the critical message titled with the procedure.
     void RunCommand(const char* procedure, const std::function<void()>& command);
-    void Unload();
 
     // The mouse on the bracket (positions in the canvas).
     void PressOnBracket(QMouseEvent* event);
@@ -140,6 +143,7 @@ private:
     MenuState menu_;
     // A command holding a dialog open keeps the bracket from taking clicks meanwhile.
     bool commandRunning_ = false;
+    bool unloading_ = false;
     int dragOrigin_ = -1;
     std::string draggedTeam_;
     QPoint dragOffset_;

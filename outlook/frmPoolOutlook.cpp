@@ -16,6 +16,7 @@
 #include "desktop/AnsiQt.h"
 #include "desktop/BusyCursor.h"
 #include "desktop/TrappedCommand.h"
+#include "desktop/frmPoolMIDI.h"
 #include "outlook/rules/OutlookExplanation.h"
 #include "outlook/rules/OutlookPool.h"
 #include "outlook/rules/OutlookTable.h"
@@ -208,7 +209,8 @@ void frmPoolOutlook::cmdCancel_Click() {
     });
 }
 
-void frmPoolOutlook::cmdClose_Click() { close(); }
+// Its frame window goes with it, so no empty window is left over the bracket window's menu.
+void frmPoolOutlook::cmdClose_Click() { UnloadWindow(*this); }
 
 void frmPoolOutlook::closeEvent(QCloseEvent* event) {
     closed_ = true;

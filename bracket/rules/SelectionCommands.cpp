@@ -7,6 +7,10 @@
 #include "core/Settings.h"
 #include "core/TextHelpers.h"
 
+#include <algorithm>
+#include <cctype>
+#include <string_view>
+
 namespace brackwell {
 
 namespace {
@@ -17,10 +21,22 @@ FileDialogRequest SelectionDialog(const std::string& initialPath) {
     FileDialogRequest request;
     request.filter = kSelectionFilter;
     request.initialPath = initialPath;
+    request.defaultExtension = "BKS";
     return request;
 }
 
 }  // namespace
+
+std::string WithSelectionExtension(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    const std::string name = path.substr(slash == std::string::npos ? 0 : slash + 1);
+    constexpr std::string_view kExtension = ".BKS";
+    const bool hasExtension = name.size() > kExtension.size() &&
+                              std::equal(kExtension.rbegin(), kExtension.rend(), name.rbegin(), [](char a, char b) {
+                                  return a == std::toupper(static_cast<unsigned char>(b));
+                              });
+    return hasExtension ? path : path + std::string(kExtension);
+}
 
 std::optional<SaveRefusal> CheckSaveRequest(const std::string& setupFinalized, const std::string& initials,
                                             const std::string& name, const std::string& total, bool resultsMode) {
@@ -82,7 +98,7 @@ bool SaveSelection(modBrackwell& model, BracketView& view, Dialogs& dialogs, con
 
     const std::optional<std::string> chosen = dialogs.SaveFile(SelectionDialog(model.AppFilePath(name + "_" + initials)));
     if (!chosen) return false;
-    const std::string& path = *chosen;
+    const std::string path = WithSelectionExtension(*chosen);
     const bool demoMode = DemoModeActive(model);
     std::string action;
     switch (ChooseSaveBranch(model.CurrentSelectionFile, path, demoMode, FileExists(path))) {

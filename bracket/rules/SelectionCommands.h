@@ -20,6 +20,10 @@ struct SaveRefusal {
     std::string text;
 };
 
+// The path a save writes: the chosen one, with ".BKS" added when its name lacks it, since only
+// "*.BKS" files are scored, listed and mailed.
+std::string WithSelectionExtension(const std::string& path);
+
 // The first reason, in the order they are checked, why the bracket may not be saved: the setup
 // not finalized, then blank initials, a blank name, a final-game total out of range (the lower
 // bound of 50 does not hold for the results).

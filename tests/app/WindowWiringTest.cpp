@@ -11,6 +11,7 @@
 
 #include <filesystem>
 
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "app/AppSession.h"
@@ -118,6 +119,24 @@ TEST_F(WindowWiring, SetupTakesThePlaceOfTheBracketWindowAndEveryWayOutLeadsBack
     Bracket().mnuSetup->trigger();
     session_.frame().close();
     EXPECT_EQ(Shown(), QStringList());
+}
+
+// No close leaves an empty frame: the bracket window's own close ends the program as Exit does,
+// and the outlook's Close takes its frame window with it.
+TEST_F(WindowWiring, ClosingAWindowNeverLeavesAnEmptyFrame) {
+    UseDemoPool();
+    session_.Start();
+    session_.frame().show();
+    Bracket().mnuRptOutlook->trigger();
+    ASSERT_EQ(Shown().size(), 2);
+    QTest::mouseClick(session_.frame().findChild<QPushButton*>("cmdClose"), Qt::LeftButton);
+    EXPECT_EQ(Shown(), QStringList{"Make Tournament Selections"});
+
+    qobject_cast<QMdiSubWindow*>(Bracket().parentWidget())->close();
+    EXPECT_EQ(Shown(), QStringList{"Make Tournament Selections"});  // refused, the frame goes instead
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(session_.frame().isVisible());
 }
 
 TEST_F(WindowWiring, TheStandingsScoreTheResultsShownAndGiveTheBracketWindowBackOnEveryWayOut) {

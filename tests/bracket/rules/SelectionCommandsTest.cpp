@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "core/SelectionFile.h"
 #include "core/Settings.h"
 #include "tests/support/SampleBrackets.h"
@@ -121,6 +123,25 @@ TEST(SaveSelection, TheSameFileAgainGoesStraightThroughAsAChange) {
     ASSERT_EQ(pool.handedOver.size(), 1u);
     EXPECT_EQ(pool.handedOver[0].Action, "C");
     EXPECT_FALSE(pool.handedOver[0].AddOnly);
+}
+
+// A name chosen without ".BKS" would never be scored, and re-saving an opened file under the
+// proposed name would ask about a second file.
+TEST(SaveSelection, ANameWithoutTheExtensionGetsIt) {
+    for (const char* chosen : {"Smith_TM", "Smith_TM.BKS"}) {
+        Pool pool;
+        pool.model.CurrentSelectionFile = pool.folder.File("Smith_TM.BKS");
+        pool.folder.Write("Smith_TM.BKS", "old");
+        pool.dialogs.ChooseFile(pool.folder.File(chosen));
+        EXPECT_TRUE(pool.Save()) << chosen;
+        EXPECT_EQ(pool.dialogs.calls().size(), 1u) << chosen;  // no "IS THIS CORRECT?"
+        EXPECT_EQ(pool.folder.Read("Smith_TM.BKS"), pool.Expected()) << chosen;
+        EXPECT_FALSE(std::filesystem::exists(pool.folder.File("Smith_TM"))) << chosen;
+        ASSERT_EQ(pool.handedOver.size(), 1u);
+        EXPECT_EQ(pool.handedOver[0].Action, "C") << chosen;
+    }
+    EXPECT_EQ(WithSelectionExtension("/a.b/Smith"), "/a.b/Smith.BKS");
+    EXPECT_EQ(WithSelectionExtension("/a/.BKS"), "/a/.BKS.BKS");
 }
 
 TEST(SaveSelection, AnotherNameIsAskedForAndNoWritesNothing) {
