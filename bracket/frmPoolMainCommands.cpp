@@ -117,7 +117,9 @@ void frmPoolMain::GameResults() {
         SetPlayerName("FinalResults");
         SetPointScore("");
     }
+    // The real total of the final is typed here, whatever view came before.
     LockNameFields(true);
+    SetLocked(txtFinalPoints, false);
     AfterGameResults(menu_);
     model_.ResultsMode = true;
 }

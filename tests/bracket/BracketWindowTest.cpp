@@ -343,6 +343,23 @@ TEST(BracketWindow, ScoringShowsTheMarksAndThePointsUntilReturn) {
     EXPECT_TRUE(w.Action("mnuScoreSelections")->isEnabled());
 }
 
+// The scored view locks the three fields; results mode must give the final's total back.
+TEST(BracketWindow, ResultsAfterAScoredViewKeepTheFinalTotalEditable) {
+    Window w;
+    w.folder.Write(kResultsFileName, testing::SelectionFileBytes(testing::UpperTeamsWin(Field("1"))));
+    w.folder.Write("Smith_TM.BKS", testing::SelectionFileBytes(
+                                       testing::WithPlayer(testing::UpperTeamsWin(Field("1")), "Smith", "TM", "145")));
+    w.Open();
+    w.platform.dialogs.ChooseFile(w.folder.File("Smith_TM.BKS"));
+    w.Trigger("mnuOpenSelection");
+    w.Trigger("mnuScoreSelections");
+    ASSERT_TRUE(w.Edit("txtFinalPoints")->isReadOnly());
+    w.Action("mnuGameResults")->setEnabled(true);
+    w.Trigger("mnuGameResults");
+    EXPECT_TRUE(w.Edit("txtPlayerName")->isReadOnly());
+    EXPECT_FALSE(w.Edit("txtFinalPoints")->isReadOnly());
+}
+
 TEST(BracketWindow, ScoringWithoutResultsSaysSoAndInResultsModeOpensTheStandings) {
     Window w;
     w.Open();
