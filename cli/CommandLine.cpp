@@ -13,7 +13,7 @@ const char* UsageText() {
        brackwell-cli check [--folder DIR]
        brackwell-cli quillon [--folder DIR]
        brackwell-cli report [--folder DIR] [--title TEXT] REPORT... | --all
-       brackwell-cli outlook [--folder DIR] [--sims N] [--seed N] [--part K/N]
+       brackwell-cli outlook [--folder DIR] [--sims N] [--seed N] [--exact] [--part K/N]
                              [--time-limit SECONDS]
        brackwell-cli outlook [--folder DIR] [--time-limit SECONDS] --merge FILE...
        brackwell-cli --help
@@ -67,7 +67,8 @@ report  Writes reports of the report window to their files, as its "File"
 outlook Tells who can still win the pool: every way the games not yet played can
         still go, given the results of "BRACKWELL.BKT", with each selection file
         scored as the standings score it. Counted exactly while 31 games or
-        fewer are open; before that estimated from N simulated tournaments
+        fewer are open, or always with --exact (which can take very long
+        before the round of 32); before that estimated from N simulated tournaments
         (--sims, 1000000 when not given; --seed N picks the random sequence,
         so the same seed gives the same estimate). One line per selection file,
         in the standings' order (see "Output of outlook" below). Exit status as

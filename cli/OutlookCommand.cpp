@@ -86,6 +86,8 @@ std::optional<std::string> ParseOptions(const std::vector<std::string>& args, Ou
         const std::string& arg = args[i];
         if (arg == "--help" || arg == "-h") {
             options.help = true;
+        } else if (arg == "--exact") {
+            options.outlook.ExactLimit = kGameCount;
         } else if (const auto folder = OptionValue(args, i, "--folder", complaint)) {
             if (folder->empty()) complaint = "--folder needs a folder";
             options.folder = *folder;

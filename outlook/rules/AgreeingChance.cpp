@@ -49,13 +49,17 @@ double AgreeingChance(const OutlookField& field, PositionTeams winners, const Se
             }
         }
     }
-    // Games below an entered result, or the final, end a bracket of their own.
+    // Games below an entered result, or the final, end a bracket of their own. The winner of an
+    // open game below an entered result lost there to the team entered.
     double total = 1.0;
     for (int game : field.UndecidedGames) {
         const int above = NextPosition(game);
         if (above != 0 && undecided[above]) continue;
+        const bool lost = above != 0 && field.Team[game] == 0;
         double sum = 0;
-        for (int k = 0; k < holders[game].count; ++k) sum += holders[game].chances[k];
+        for (int k = 0; k < holders[game].count; ++k)
+            sum += holders[game].chances[k] *
+                   (lost ? chances(field.Seed[above], field.Seed[holders[game].teams[k]]) : 1.0);
         total *= sum;
     }
     return total;

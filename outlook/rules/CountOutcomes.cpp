@@ -146,7 +146,9 @@ private:
         const OutlookPlan::Step& step = plan_.steps[level];
         const int seed = field_.Seed[team];
         double chance = 1.0;
-        if (step.aboveChance && teams_[step.above] != team) chance *= chances_(field_.Seed[teams_[step.above]], seed);
+        // The game above, open, settled or entered, was lost by this game's winner unless it
+        // plays on: every entered result weighs the outcomes that lead to it.
+        if (step.above != 0 && teams_[step.above] != team) chance *= chances_(field_.Seed[teams_[step.above]], seed);
         for (int known : step.known)
             if (known != 0 && known != team) chance *= chances_(seed, field_.Seed[known]);
         return chance;

@@ -1,5 +1,7 @@
 #include "outlook/rules/OutlookField.h"
 
+#include <algorithm>
+
 #include "outlook/rules/SeedModel.h"
 
 namespace brackwell {
@@ -77,14 +79,19 @@ OutlookField ReadOutlookField(const SelLinesArray& results, const std::array<int
         }
         GatherContenders(field, p);
         field.OpenGames.push_back(p);
+        const int above = NextPosition(p);
+        if (above != 0 && field.Team[above] == above) field.EnteredAbove.push_back(above);
     }
+    std::sort(field.EnteredAbove.begin(), field.EnteredAbove.end());
+    field.EnteredAbove.erase(std::unique(field.EnteredAbove.begin(), field.EnteredAbove.end()), field.EnteredAbove.end());
     return field;
 }
 
 double WinnerChance(const OutlookField& field, const PositionTeams& teams, int position) {
     const auto [upper, lower] = FeedingPositions(position);
     const int winner = teams[position];
-    const int loser = teams[upper] == winner ? teams[lower] : teams[upper];
+    int loser = teams[upper] == winner ? teams[lower] : teams[upper];
+    if (field.Team[position] == position) loser = teams[field.Team[upper] == 0 ? upper : lower];
     return SeedWinChance(field.Seed[winner], field.Seed[loser]);
 }
 

@@ -31,6 +31,9 @@ struct OutlookField {
     std::array<std::vector<int>, kPositionCount + 1> Contenders;
     // Games with an empty results line, open and settled, in ascending position order.
     std::vector<int> UndecidedGames;
+    // Entered games that an open game feeds, in ascending position order: the outcome decides
+    // who lost there.
+    std::vector<int> EnteredAbove;
 };
 
 using PositionTeams = std::array<int, kPositionCount + 1>;
@@ -38,7 +41,8 @@ using PositionTeams = std::array<int, kPositionCount + 1>;
 OutlookField ReadOutlookField(const SelLinesArray& results, const std::array<int, kPositionCount + 1>& seeds);
 
 // The seed model's chance that the game at the position went to the team holding it, with the
-// teams at its feeders as given.
+// teams at its feeders as given. At an entered game of EnteredAbove the team entered beat the
+// winner of the open feeder.
 double WinnerChance(const OutlookField& field, const PositionTeams& teams, int position);
 
 }  // namespace brackwell

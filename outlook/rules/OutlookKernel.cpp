@@ -26,13 +26,13 @@ namespace avx2 {
 
 const OutlookKernel& PortableKernel() {
     static const OutlookKernel kernel{"portable", portable::Add, portable::Top, portable::Find, portable::CountAbove,
-                                      portable::Bounds};
+                                      portable::Bounds, portable::Outside};
     return kernel;
 }
 
 const OutlookKernel& FastestKernel() {
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
-    static const OutlookKernel kernel{"avx2", avx2::Add, avx2::Top, avx2::Find, avx2::CountAbove, avx2::Bounds};
+    static const OutlookKernel kernel{"avx2", avx2::Add, avx2::Top, avx2::Find, avx2::CountAbove, avx2::Bounds, avx2::Outside};
     if (__builtin_cpu_supports("avx2")) return kernel;
 #endif
     return PortableKernel();

@@ -24,6 +24,8 @@ struct OutlookKernel {
     int (*CountAbove)(const std::int16_t* row, int lanes, std::int16_t value);
     // low/high = the lowest/highest total of each lane over `rows` consecutive rows.
     void (*Bounds)(const std::int16_t* rows, int count, int lanes, std::int16_t* low, std::int16_t* high);
+    // The lanes whose total lies above `above` or below `below`, into `out`; how many.
+    int (*Outside)(const std::int16_t* row, const std::int16_t* above, const std::int16_t* below, int lanes, int* out);
 };
 
 // The fastest kernel this processor runs.

@@ -16,7 +16,6 @@ OutlookPlan::OutlookPlan(const OutlookField& field) {
         step.game = game;
         step.above = NextPosition(game);
         step.aboveOpen = step.above != 0 && field.Team[step.above] == 0;
-        step.aboveChance = step.aboveOpen || (step.above != 0 && settled[step.above]);
         const auto [upper, lower] = FeedingPositions(game);
         step.known[0] = field.Team[upper];
         step.known[1] = field.Team[lower];

@@ -16,7 +16,6 @@ struct OutlookPlan {
         int game = 0;
         int above = 0;              // the game its winner plays next, 0 after the final
         bool aboveOpen = false;     // that game is open too
-        bool aboveChance = false;   // that game's chance counts: open, or settled by a later result
         int known[2] = {0, 0};      // teams certain at its feeders (0: an open feeder)
     };
 

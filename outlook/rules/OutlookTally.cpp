@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <climits>
 
+#include "outlook/rules/OutlookPoints.h"
+
 namespace brackwell {
 
 OutlookTally::OutlookTally(int participants) { Reset(participants); }
@@ -151,14 +153,32 @@ void OutlookTally::SeeBlockPlaces(const OutlookKernel& kernel, const std::int16_
     // most blocks have neither for most participants.
     lowAbove_.Count(low_.data(), participants_);
     highAbove_.Count(high_.data(), participants_);
+    // Per lane, the totals beyond which a row changes a place; padding lanes never do. Totals are
+    // plain sums, well inside the 16-bit range, so the limits can be clamped to it.
+    above_.assign(lanes, SHRT_MAX);
+    below_.assign(lanes, SHRT_MIN);
+    bool any = false;
     for (int i = 0; i < participants_; ++i) {
         const int better = best_[i] > 1 ? lowAbove_.LowestWithAtMost(std::min(best_[i], participants_ + 1) - 2) : 32768;
         const int worse = worst_[i] < participants_ ? highAbove_.LowestWithAtMost(worst_[i] - 1) : -32769;
         if (high_[i] < better && low_[i] >= worse) continue;
-        for (int r = 0; r < count; ++r) {
-            const std::int16_t* row = rows + static_cast<std::ptrdiff_t>(r) * lanes;
-            if (row[i] < better && row[i] >= worse) continue;
-            const int place = 1 + kernel.CountAbove(row, lanes, row[i]);
+        above_[i] = static_cast<std::int16_t>(std::clamp(better - 1, SHRT_MIN, SHRT_MAX));
+        below_[i] = static_cast<std::int16_t>(std::clamp(worse, SHRT_MIN, SHRT_MAX));
+        any = true;
+    }
+    if (!any) return;
+    // Where many places are wanted in a row, counting its totals once answers them all.
+    const int base = *std::min_element(low_.begin(), low_.begin() + participants_);
+    const int range = *std::max_element(high_.begin(), high_.begin() + participants_) - base + 1;
+    hits_.resize(lanes);
+    for (int r = 0; r < count; ++r) {
+        const std::int16_t* row = rows + static_cast<std::ptrdiff_t>(r) * lanes;
+        const int hits = kernel.Outside(row, above_.data(), below_.data(), lanes, hits_.data());
+        const bool counted = static_cast<std::int64_t>(hits) * lanes / OutlookPoints::kLaneBlock > participants_ + range;
+        if (counted) rowAbove_.Count(row, participants_, base, range);
+        for (int h = 0; h < hits; ++h) {
+            const int i = hits_[h];
+            const int place = 1 + (counted ? rowAbove_.Above(row[i]) : kernel.CountAbove(row, lanes, row[i]));
             best_[i] = std::min(best_[i], place);
             worst_[i] = std::max(worst_[i], place);
         }
@@ -167,9 +187,13 @@ void OutlookTally::SeeBlockPlaces(const OutlookKernel& kernel, const std::int16_
 
 void OutlookTally::CountsAbove::Count(const std::int16_t* values, int n) {
     const auto [lowest, highest] = std::minmax_element(values, values + n);
-    base_ = *lowest;
+    Count(values, n, *lowest, *highest - *lowest + 1);
+}
+
+void OutlookTally::CountsAbove::Count(const std::int16_t* values, int n, int base, int range) {
+    base_ = base;
     all_ = n;
-    above_.assign(static_cast<std::size_t>(*highest - *lowest) + 1, 0);
+    above_.assign(static_cast<std::size_t>(range), 0);
     for (int i = 0; i < n; ++i) ++above_[values[i] - base_];
     // From a count per value to the number of values above each.
     int running = 0;

@@ -89,6 +89,9 @@ private:
     class CountsAbove {
     public:
         void Count(const std::int16_t* values, int n);
+        // The same of values known to lie in [base, base + range).
+        void Count(const std::int16_t* values, int n, int base, int range);
+        int Above(std::int16_t value) const { return above_[value - base_]; }
         // The lowest value that at most `most` of the totals lie above (beyond the 16-bit
         // range when every value or none qualifies).
         int LowestWithAtMost(int most) const;
@@ -100,6 +103,11 @@ private:
     };
     CountsAbove lowAbove_;
     CountsAbove highAbove_;
+    // Of a block's places, per lane: a total above `above_` or below `below_` changes one.
+    std::vector<std::int16_t> above_;
+    std::vector<std::int16_t> below_;
+    std::vector<int> hits_;  // of a row, the participants whose place is wanted
+    CountsAbove rowAbove_;  // of a row whose places are wanted
 };
 
 }  // namespace brackwell

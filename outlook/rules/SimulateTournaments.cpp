@@ -67,7 +67,7 @@ private:
     }
 
     // One tournament's totals into the row; its weight. An outcome that a later entered result
-    // settles is weighed by the chance of the settled games.
+    // settles is weighed by the chance of the settled games and of the results entered.
     double Draw(Generator& generator, bool seeded, std::int16_t* row) {
         std::copy(points_.Certain(), points_.Certain() + points_.Stride(), row);
         double weight = 1.0;
@@ -83,6 +83,8 @@ private:
             teams_[game] = generator.Uniform() < upperChance ? up : down;
             points_.AddGain(kernel_, row, row, game, teams_[game]);
         }
+        if (seeded)
+            for (int game : field_.EnteredAbove) weight *= WinnerChance(field_, teams_, game);
         return weight;
     }
 

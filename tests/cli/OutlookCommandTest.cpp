@@ -83,7 +83,7 @@ TEST(OutlookCommand, AWrongCommandLineOrAMissingFileIsRefusedClearly) {
         {{"outlook", "--sims", "99999999999999999999999"}, 2, "not \"99999999999999999999999\""},
         {{"outlook", "--seed", "1.5"}, 2, "--seed needs a whole number, 0 or more, not \"1.5\""},
         {{"outlook", "--seed="}, 2, "not \"\""},
-        {{"outlook", "--exact"}, 2, "unknown option \"--exact\""},
+        {{"outlook", "--exact=yes"}, 2, "unknown option \"--exact=yes\""},
         {{"outlook", "--folder="}, 2, "--folder needs a folder"},
         {{"outlook", "--folder", folder.File("missing")}, 1, "\"" + folder.File("missing") + "\" does not exist"},
         {{"outlook", "--folder", noResults.path()}, 1, "BRACKWELL.BKT is not present"},

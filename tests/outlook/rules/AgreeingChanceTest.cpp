@@ -21,6 +21,7 @@ PositionTeams Play(const OutlookField& field, std::uint64_t outcome) {
 double Chance(const OutlookField& field, const PositionTeams& teams) {
     double chance = 1.0;
     for (int game : field.UndecidedGames) chance *= WinnerChance(field, teams, game);
+    for (int game : field.EnteredAbove) chance *= WinnerChance(field, teams, game);
     return chance;
 }
 

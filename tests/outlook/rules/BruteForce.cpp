@@ -38,7 +38,10 @@ Completion Complete(const OutlookPool& pool, const std::vector<int>& blank, std:
             seed[p] = seed[lowerWins ? lower : upper];
             completion.weight *= Chance(seed[p], seed[lowerWins ? upper : lower]);
         } else {
-            seed[p] = lines[p] == lines[upper] ? seed[upper] : lines[p] == lines[lower] ? seed[lower] : 0;
+            // An entered result weighs the outcomes that lead to it: its winner beat the other team.
+            const bool upperWon = lines[p] == lines[upper];
+            seed[p] = upperWon ? seed[upper] : lines[p] == lines[lower] ? seed[lower] : 0;
+            if (seed[p] != 0) completion.weight *= Chance(seed[p], seed[upperWon ? lower : upper]);
         }
     }
     return completion;

@@ -51,7 +51,9 @@ OutlookPool MakePool(const PoolRecipe& recipe) {
         for (int p = kPositionCount; p >= 1; --p)
             if (RoundOfPosition(p) == round) games.push_back(p);
     if (recipe.scattered) std::shuffle(games.begin(), games.end(), random);
-    for (int g = 0; g < recipe.undecided; ++g) pool.Results[games[g]].clear();
+    if (recipe.cleared.empty())
+        for (int g = 0; g < recipe.undecided; ++g) pool.Results[games[g]].clear();
+    for (int p : recipe.cleared) pool.Results[p].clear();
     if (recipe.damaged) {
         // A result above a cleared game that no team below can have reached.
         for (int p : games)
@@ -74,7 +76,9 @@ OutlookPool MakePool(const PoolRecipe& recipe) {
             entrant.Picks[p] = entrant.Picks[p] == entrant.Picks[upper] ? entrant.Picks[lower] : entrant.Picks[upper];
         } else {
             entrant.Picks = FieldOnly(start);
-            PlayOut(entrant.Picks, pool.Seeds, [&](int up, int down) { return UpperPicked(random, up, down); });
+            PlayOut(entrant.Picks, pool.Seeds, [&](int up, int down) {
+                return recipe.coinPicks ? std::bernoulli_distribution(0.5)(random) : UpperPicked(random, up, down);
+            });
         }
         if (recipe.damaged && i % 3 == 2) {
             std::uniform_int_distribution<int> position(17, kPositionCount);

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <random>
+#include <vector>
 
 #include "outlook/rules/Outlook.h"
 
@@ -18,6 +19,8 @@ struct PoolRecipe {
     std::array<std::int16_t, 6> roundPoints{1, 2, 4, 8, 16, 32};
     bool copies = true;      // a quarter of the brackets copies, a quarter copies but for one game
     StartLinesArray start = DefaultStartLines();
+    bool coinPicks = false;  // every pick a coin toss, not mostly the better seed
+    std::vector<int> cleared{};  // when given, these positions are cleared, not `undecided` games
 };
 
 OutlookPool MakePool(const PoolRecipe& recipe);

@@ -84,11 +84,38 @@ INSTANTIATE_TEST_SUITE_P(
         NamedPool{"ManyTies", {.seed = 6, .undecided = 12, .participants = 12, .roundPoints = {1, 1, 1, 1, 1, 1}}},
         NamedPool{"NoPoints", {.seed = 7, .undecided = 5, .participants = 4, .roundPoints = {0, 0, 0, 0, 0, 0}}},
         NamedPool{"LaterResultsStand", {.seed = 8, .undecided = 13, .participants = 8, .scattered = true}},
+        // Every game worth as much, so that who loses to a result entered above decides places.
+        NamedPool{"LaterResultsDecide",
+                  {.seed = 17, .undecided = 14, .participants = 8, .scattered = true, .roundPoints = {1, 1, 1, 1, 1, 1}}},
         NamedPool{"DamagedPicks", {.seed = 9, .undecided = 11, .participants = 9, .damaged = true}},
         NamedPool{"ResultNoTeamCanReach",
                   {.seed = 10, .undecided = 14, .participants = 7, .scattered = true, .damaged = true}},
         NamedPool{"TotalsAtTheLimit", {.seed = 11, .undecided = 8, .participants = 5, .roundPoints = kHugePoints}}),
     PoolName);
+
+// Games 29 and 30 open, 31 entered: its seed-11 winner came through 30 and beat whoever won 29,
+// a seed 8 or a seed 12. The result entered there weighs the two ways 29 can go (without it, 8
+// beats 12 with 65.73%), in the count and in the estimate alike.
+TEST(Outlook, SeededChanceWeighsTheResultsEnteredAboveOpenGames) {
+    OutlookPool pool = MakePool({.seed = 16, .undecided = 0, .participants = 0});
+    for (const auto& [position, team] : {std::pair{18, 3}, {25, 3}, {19, 6}, {26, 6}, {21, 10}, {27, 10}, {31, 10}})
+        pool.Results[position] = pool.Results[team];
+    pool.Results[29].clear();
+    pool.Results[30].clear();
+    for (const int winnerAt29 : {3, 6}) {
+        OutlookEntrant entrant{.FileName = "E" + std::to_string(winnerAt29) + ".BKS", .PlayerName = "E", .Picks = pool.Results};
+        entrant.Picks[29] = pool.Results[winnerAt29];
+        entrant.Picks[30] = pool.Results[10];
+        pool.Entrants.push_back(entrant);
+    }
+    for (const OutlookOptions& options : {OutlookOptions{}, OutlookOptions{.ExactLimit = 0, .Simulations = 400'000}}) {
+        const std::optional<OutlookResult> outlook = ComputeOutlook(pool, options);
+        ASSERT_TRUE(outlook);
+        const double margin = outlook->Exact ? 0.005 : outlook->MarginPercent;
+        EXPECT_NEAR(outlook->Rows[0].ChanceSeeded, 57.43, margin);
+        EXPECT_NEAR(outlook->Rows[1].ChanceSeeded, 42.57, margin);
+    }
+}
 
 TEST(Outlook, NoEntrantsGiveNoRows) {
     OutlookPool pool = MakePool({.seed = 12, .undecided = 5, .participants = 0});
