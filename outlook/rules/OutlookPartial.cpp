@@ -122,7 +122,6 @@ public:
         if (!read || lines_.Line() != kFirstLine)
             return std::string("not a partial outlook: its first line is not \"") + std::string(kFirstLine) + "\"";
         std::uint64_t part = 0, parts = 0;
-        std::string_view count;
         if (!Keyed("pool") || !HexNumber(fields_[1], partial.Pool)) return Damaged();
         if (!Keyed("exact-limit") || !Decimal(fields_[1], partial.Options.ExactLimit)) return Damaged();
         if (!Keyed("simulations") || !Decimal(fields_[1], partial.Options.Simulations)) return Damaged();
