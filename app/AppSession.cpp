@@ -50,6 +50,12 @@ std::string PrepareAppFolder(const AppFolderPlaces& places) {
     // A folder that cannot be made is not fatal here: reading then gives the defaults, and every
     // writer reports its own failure.
     if (choice.kind == AppFolderKind::PerUser) SeedUserFolder(choice.folder, places.sharedDataFolder);
+    // A folder of the user's own choosing gets what the installation ships, from share/brackwell
+    // when installed, else from the program's own folder (a build or a portable copy).
+    if (choice.kind == AppFolderKind::Environment) {
+        const bool installed = FileExists(places.sharedDataFolder + "/" + kTemplateFileName);
+        SeedShippedFiles(choice.folder, installed ? places.sharedDataFolder : places.programFolder);
+    }
     return choice.folder;
 }
 

@@ -32,6 +32,18 @@ bool SeedUserFolder(const std::string& userDataFolder, const std::string& shared
     return true;
 }
 
+bool SeedShippedFiles(const std::string& folder, const std::string& sourceFolder) {
+    if (!FolderExists(folder)) return false;
+    std::error_code error;
+    for (const char* name : kShippedFileNames) {
+        const std::string source = sourceFolder + "/" + name;
+        const std::string target = folder + "/" + name;
+        if (FileExists(target) || !FileExists(source)) continue;
+        std::filesystem::copy_file(ResolveExistingName(source), target, error);
+    }
+    return true;
+}
+
 std::string DefaultUserDataFolder() {
     if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg != nullptr && *xdg != '\0')
         return std::string(xdg) + "/Brackwell";

@@ -241,6 +241,26 @@ TEST(PrepareAppFolder, TheEnvironmentWinsOverEveryOtherPlace) {
     EXPECT_FALSE(install.root.Exists("user/Brackwell"));
 }
 
+// A new, empty BRACKWELL_HOME would otherwise have no demo set, team list, help or templates.
+TEST(PrepareAppFolder, AnEnvironmentFolderGetsTheShippedFilesItLacksAndNothingElse) {
+    for (const bool installed : {true, false}) {
+        Install install;
+        const std::string source = installed ? "share" : "bin";
+        install.root.Write(source + "/QUILLON.OBJ", "template");
+        install.root.Write(source + "/DEMOSET.ZIP", "demo");
+        install.root.Write("bin/NCAALIST.BKT", "shipped list");
+        install.root.Write("bin/POOLSTART.BKT", "the build folder's own pool");
+        std::filesystem::create_directories(install.root.File("home"));
+        install.root.Write("home/NCAALIST.BKT", "my list");
+        install.places.brackwellHome = install.root.File("home");
+        EXPECT_EQ(PrepareAppFolder(install.places), install.root.File("home"));
+        EXPECT_EQ(install.root.Read("home/QUILLON.OBJ"), "template") << installed;
+        EXPECT_EQ(install.root.Read("home/DEMOSET.ZIP"), "demo") << installed;
+        EXPECT_EQ(install.root.Read("home/NCAALIST.BKT"), "my list") << installed;
+        EXPECT_FALSE(install.root.Exists("home/POOLSTART.BKT")) << installed;
+    }
+}
+
 TEST(PrepareAppFolder, AProgramFolderWithTheTemplateIsAPortableInstall) {
     Install install;
     install.root.Write("bin/QUILLON.OBJ", "template");
