@@ -38,10 +38,15 @@ void UnloadWindow(QWidget& window) {
 }
 
 QMdiSubWindow* frmPoolMIDI::ShowChild(QWidget* child) {
+    // A window that sized itself (the standings fit their columns) keeps that size; the others
+    // take their size hint.
+    const bool sizedItself = child->testAttribute(Qt::WA_Resized);
+    const QSize wanted = child->size();
     QMdiSubWindow* window = mdiArea_->addSubWindow(child);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
     window->adjustSize();
+    if (sizedItself) window->resize(window->size() - child->size() + wanted.expandedTo(child->minimumSizeHint()));
     // Placed after showing: the MDI area's own placement runs when a window is shown.
     window->move(0, 0);
     return window;

@@ -58,6 +58,7 @@ TEST(Frame, ChildWindowsOpenAtTheTopLeftOfTheClientArea) {
     EXPECT_EQ(before->pos(), QPoint(0, 0));
     EXPECT_EQ(after->pos(), QPoint(0, 0));
     EXPECT_TRUE(after->isVisible());
+    EXPECT_EQ(after->widget()->size(), QSize(200, 100));  // the size the window gave itself, not its hint
     EXPECT_EQ(frame.mdiArea()->subWindowList().size(), 2);
     EXPECT_TRUE(before->testAttribute(Qt::WA_DeleteOnClose));
 }
