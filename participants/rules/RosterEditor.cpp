@@ -74,7 +74,10 @@ void RosterEditor::TakeHandOver() {
     if (action_ == "O") {
         // The record is taken out and comes back through "Add Record" under the saved name,
         // with its e-mail and phone; a saved file without a record is only added.
-        if (match >= 0) RemoveSelected();
+        if (match >= 0) {
+            RemoveSelected();
+            takenOut_ = true;
+        }
         fields_.name = handOver.Key;
         changed_ = true;
     } else if (action_ == "C") {
@@ -93,6 +96,7 @@ void RosterEditor::AddRecord() {
     if (damaged_) return;
     lines_.push_back(RosterDisplayLine(fields_.name, fields_.fileName, fields_.email, fields_.phone));
     changed_ = true;
+    takenOut_ = false;
     Done();
 }
 
@@ -146,6 +150,20 @@ void RosterEditor::DropSelected() {
 }
 
 bool RosterEditor::Done() {
+    // A record taken out for the save is never dropped without a word: with it would go the
+    // participant's e-mail address and phone.
+    if (takenOut_ && !damaged_) {
+        const MsgAnswer answer = dialogs_.MessageBox(
+            "The record of " + fields_.name + " was taken out to be added back with the saved file.\r\n\r\n" +
+                "Add it back now?  (No leaves it out of the names file.)",
+            MsgButtons::YesNoCancel, MsgIcon::Question, kTitle);
+        if (answer == MsgAnswer::Cancel) return false;
+        takenOut_ = false;
+        if (answer == MsgAnswer::Yes) {
+            AddRecord();
+            return closed_;
+        }
+    }
     if (changed_ && !damaged_) {
         if (!WriteRoster(model_, dialogs_, lines_)) return false;
         DeleteListedFiles();

@@ -46,7 +46,9 @@ public:
     void AddRecord();
     void CompleteChanges();
     void DeleteSelection();
-    // Writes the roster when it was changed, deletes the files of the delete list and closes.
+    // Writes the roster when it was changed, deletes the files of the delete list and closes. A
+    // record still taken out by the hand-over is first offered back (Yes adds it, No drops it,
+    // Cancel keeps the editor open).
     // A roster that cannot be written keeps the editor open with its changes (and deletes
     // nothing); false then.
     bool Done();
@@ -90,6 +92,7 @@ private:
     RosterFields fields_;
     RosterControls controls_;
     bool changed_ = false;
+    bool takenOut_ = false;  // the hand-over took a record out that is not added back yet
     std::vector<std::string> deleteList_;
     std::string action_;
     bool damaged_ = false;

@@ -37,6 +37,27 @@ struct Pool : testing::RosterFolder {
     }
 };
 
+// Done after a save took a record out ("O") used to write the roster without it, losing the
+// participant's e-mail address and phone.
+TEST(RosterEditorDone, ARecordTakenOutIsOfferedBackBeforeTheRosterIsWritten) {
+    const struct {
+        MsgAnswer answer;
+        bool closed;
+        bool smithKept;
+    } cases[] = {{MsgAnswer::Yes, true, true}, {MsgAnswer::No, true, false}, {MsgAnswer::Cancel, false, true}};
+    for (const auto& c : cases) {
+        Pool pool({kSmith, kJones});
+        pool.HandOver("O", "Smith,TM", "Smith_TM.BKS", true);
+        pool.editor.Load();
+        pool.dialogs.Answer(c.answer);
+        EXPECT_EQ(pool.editor.Done(), c.closed);
+        EXPECT_EQ(pool.editor.closed(), c.closed);
+        ASSERT_EQ(pool.dialogs.messages().size(), 1u);
+        EXPECT_EQ(pool.dialogs.messages()[0].buttons, MsgButtons::YesNoCancel);
+        EXPECT_EQ(pool.roster().find("tsmith@example.com") != std::string::npos, c.smithKept);
+    }
+}
+
 TEST(RosterFileKey, NamesTheSelectionFileOfTheFolderInAnyCase) {
     modBrackwell model("/pool");
     const std::pair<std::string, std::string> paths[] = {
