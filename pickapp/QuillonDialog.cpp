@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 
-#include <cstdio>
 #include <exception>
 
 #include "pickapp/BracketGeometry.h"
@@ -215,12 +214,10 @@ void QuillonDialog::SaveAs() {
         request.promptOverwrite = true;
         const auto path = dialogs_.SaveFileName(request);
         if (!path) return;
-        if (!WritePickSelection(*path, bracket_, initials, name, total)) {
-            std::fputs("Cannot open file.\n", stdout);
-            std::fflush(stdout);
-            exitStatus_ = 1;
-            done(QDialog::Rejected);
-        }
+        // A file that cannot be written costs nothing: the picks stay, and another place can
+        // be chosen.
+        if (!WritePickSelection(*path, bracket_, initials, name, total))
+            dialogs_.Warn("QUILLON - Save As", "Cannot open file.");
     } catch (const std::exception& error) {
         dialogs_.Warn("QUILLON - Save As", error.what());
     }

@@ -20,7 +20,6 @@ public:
     QuillonDialog(const PickField& field, PickDialogs& dialogs, QWidget* parent = nullptr);
 
     // 1 when a save could not create its file (the window has closed then), else 0.
-    int exitStatus() const { return exitStatus_; }
 
     QAction* mnuFileOpen = nullptr;
     QAction* mnuFileSave = nullptr;
@@ -53,7 +52,6 @@ private:
     QLineEdit* initials_ = nullptr;
     QLineEdit* name_ = nullptr;
     QLineEdit* total_ = nullptr;
-    int exitStatus_ = 0;
 };
 
 }  // namespace brackwell::pick

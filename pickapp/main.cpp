@@ -32,5 +32,5 @@ int main(int argc, char** argv) {
     pick::QuillonDialog dialog(*field, dialogs);
     dialogs.setParent(&dialog);
     dialog.exec();
-    return dialog.exitStatus();
+    return 0;
 }
