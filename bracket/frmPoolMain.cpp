@@ -126,7 +126,9 @@ void frmPoolMain::ApplyMenuState() {
     mnuSetup->setEnabled(menu_.setup && hooks_.openSetup);
     mnuGameResults->setEnabled(menu_.gameResults);
     mnuScoreSelections->setEnabled(menu_.scoreSelections && (!model_.ResultsMode || hooks_.openStandings));
-    mnuReports->setEnabled(menu_.reports && hooks_.openReports);
+    // The report window's printouts put a participant's picks on the bracket, which the open
+    // standings score against.
+    mnuReports->setEnabled(menu_.reports && hooks_.openReports && !model_.StandingsOpen);
     mnuRptOutlook->setEnabled(menu_.outlook && hooks_.openOutlook);
     mnuEditNames->setEnabled(static_cast<bool>(hooks_.editRoster));
     mnuDemo->menuAction()->setEnabled(menu_.demoMenu);
@@ -158,6 +160,7 @@ void frmPoolMain::LockForStandings(bool locked) {
         control->setEnabled(!locked);
     for (QLabel* label : lblRegionTitle) label->setEnabled(!locked);
     for (QLabel* label : lblInfo) label->setEnabled(!locked);
+    ApplyMenuState();
 }
 
 void frmPoolMain::RunCommand(const char* procedure, const std::function<void()>& command) {

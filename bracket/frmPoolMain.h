@@ -114,6 +114,8 @@ private:
     MenuFlags CurrentFlags() const;
     // Runs a command, showing what it throws in the critical message titled with the procedure.
     void RunCommand(const char* procedure, const std::function<void()>& command);
+    // The printouts replace what the bracket shows: never under the open standings. True when refused.
+    bool RefusedWhileStandingsOpen();
 
     // The mouse on the bracket (positions in the canvas).
     void PressOnBracket(QMouseEvent* event);

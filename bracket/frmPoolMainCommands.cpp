@@ -75,7 +75,16 @@ void frmPoolMain::OpenSelectionCommand() {
         AfterOpenSelection(menu_, FileExists(model_.AppFilePath(kResultsFileName)));
 }
 
+bool frmPoolMain::RefusedWhileStandingsOpen() {
+    if (!model_.StandingsOpen) return false;
+    platform_.dialogs.Message("The standings are open and score against the results shown on the bracket.\r\n"
+                              "Close the standings window, then print.",
+                              ProcedureTitle("cmdSelectedPrintouts_Click"), MsgIcon::Exclamation);
+    return true;
+}
+
 void frmPoolMain::PrintScoredSelection(const std::string& path) {
+    if (RefusedWhileStandingsOpen()) return;
     RunCommand("cmdSelectedPrintouts_Click", [this, &path] {
         if (!OpenSelectionFile(model_, *this, platform_.dialogs, path)) return;
         AfterOpenSelection(menu_, FileExists(model_.AppFilePath(kResultsFileName)));
@@ -85,6 +94,7 @@ void frmPoolMain::PrintScoredSelection(const std::string& path) {
 }
 
 void frmPoolMain::PrintResultsSheet() {
+    if (RefusedWhileStandingsOpen()) return;
     RunCommand("cmdSelectedPrintouts_Click", [this] {
         GameResults();
         PrintForm();

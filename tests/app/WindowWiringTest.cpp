@@ -159,9 +159,12 @@ TEST_F(WindowWiring, TheStandingsScoreTheResultsShownAndGiveTheBracketWindowBack
     EXPECT_TRUE(session_.model().StandingsOpen);
     EXPECT_FALSE(playerName()->isEnabled());
     EXPECT_FALSE(Bracket().mnuScoreSelections->isEnabled());
+    // Its printouts would put a participant's picks where the standings read the results.
+    EXPECT_FALSE(Bracket().mnuReports->isEnabled());
 
     standings->findChild<QPushButton*>(QStringLiteral("cmdExit"))->click();
     EXPECT_EQ(Shown(), bracketOnly);
+    EXPECT_TRUE(Bracket().mnuReports->isEnabled());
     EXPECT_FALSE(session_.model().StandingsOpen);
     EXPECT_TRUE(playerName()->isEnabled());
     EXPECT_TRUE(Bracket().mnuScoreSelections->isEnabled());
