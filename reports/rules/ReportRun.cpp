@@ -18,6 +18,14 @@ namespace {
 constexpr const char* kAttachmentRoom = "          ";
 constexpr int kAttachmentOffset = 8;
 
+OutputTarget OutputTargetOf(ReportDestination destination) {
+    switch (destination) {
+        case ReportDestination::Printer: return OutputTarget::Printer;
+        case ReportDestination::PdfFile: return OutputTarget::PdfFile;
+        default: return OutputTarget::ReportFile;
+    }
+}
+
 }  // namespace
 
 ReportRunOutcome CreateSelectedReports(modBrackwell& model, Platform& platform, TickedReports& ticked,
@@ -36,7 +44,7 @@ ReportRunOutcome CreateSelectedReports(modBrackwell& model, Platform& platform, 
         return ReportRunOutcome::Busy;
     }
 
-    const OutputSettings output{destination == ReportDestination::Printer, useDefaultPrinter};
+    const OutputSettings output{OutputTargetOf(destination), useDefaultPrinter};
     TickedReports written{};
     bool failed = false;
     int done = 0;

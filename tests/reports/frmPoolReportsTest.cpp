@@ -85,8 +85,8 @@ TEST(frmPoolReports, ShowsEveryControlWithItsCaption) {
         EXPECT_EQ(box->text().toStdString(), ReportAt(index).caption);
         EXPECT_FALSE(box->isChecked());
     }
-    const std::vector<std::string> destinations{"Printer", "File", "Email", "Email All Participants"};
-    for (int index = 0; index < 4; ++index) {
+    const std::vector<std::string> destinations{"Printer", "File", "Email", "Email All Participants", "PDF file"};
+    for (int index = 0; index < 5; ++index) {
         auto* option = w.Find<QRadioButton>(QStringLiteral("optDestination_%1").arg(index));
         EXPECT_EQ(option->text().toStdString(), destinations[static_cast<std::size_t>(index)]);
         EXPECT_EQ(option->isChecked(), index == 0);
@@ -150,6 +150,24 @@ TEST(frmPoolReports, CreateSelectedReportsRunsTheTickedReportsAndUnticksAFailure
     w.Click("cmdPrintSelections");
     ASSERT_EQ(w.test.dialogs.messages().size(), 1u);
     EXPECT_EQ(w.test.dialogs.messages()[0].title, "Brackwell - frmPoolReports, PrintSelections_Click ");
+}
+
+TEST(frmPoolReports, PdfFileAsksForAFileForEachReportAndNeverShowsThePrintDialog) {
+    ReportsWindow w;
+    w.Open();
+    w.Click("cmdDefaultPrinter");
+    w.Tick("optDestination_4");
+    w.Tick("chkOptions_0");
+    w.Tick("chkOptions_5");
+    w.test.dialogs.ChooseFile(w.folder.File("standings.pdf")).ChooseFile(w.folder.File("projection.pdf"));
+    w.Click("cmdPrintSelections");
+    ASSERT_EQ(w.test.dialogs.calls().size(), 2u);
+    EXPECT_EQ(w.test.dialogs.calls()[0].defaultText, w.folder.File("TournamentStandings.pdf"));
+    EXPECT_EQ(w.test.dialogs.calls()[1].defaultText, w.folder.File("ResultsByPlayer.pdf"));
+    ASSERT_EQ(w.test.printer.documents.size(), 2u);
+    EXPECT_EQ(w.test.printer.documents[0].pdfFile, w.folder.File("standings.pdf"));
+    EXPECT_EQ(w.test.printer.documents[1].pdfFile, w.folder.File("projection.pdf"));
+    EXPECT_FALSE(w.folder.Exists("RPTOPT1.TXT"));
 }
 
 TEST(frmPoolReports, EmailAllHandsTheWrittenReportsToTheMailWindowWithEveryParticipant) {
