@@ -87,7 +87,9 @@ private:
     std::vector<int> candidates_;
     std::vector<int> settledTop_;
     std::vector<std::int16_t> top_;  // of a row, the highest totals
-    std::vector<int> held_;          // of a row, who is paid  // of CanSettle, the paid places' holders in order
+    std::vector<int> held_;          // of a row, who is paid
+    mutable std::vector<std::int16_t> lows_;  // of PaidFloor
+    std::vector<char> taken_;        // of CanSettle  // of CanSettle, the paid places' holders in order
 };
 
 }  // namespace brackwell
