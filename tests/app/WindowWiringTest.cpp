@@ -169,6 +169,7 @@ TEST_F(WindowWiring, WindowsOpenWholeAndClearOfTheBracketWindowsMenu) {
     newest()->close();
     Shown();
 
+    platform_.dialogs.AllowMessages();  // the folder has no team list
     Bracket().mnuSetup->trigger();
     ASSERT_NE(SetupWindow(), nullptr);
     auto* setup = qobject_cast<QMdiSubWindow*>(SetupWindow()->parentWidget());
