@@ -78,7 +78,7 @@ frmPoolMain* AppSession::bracketWindow() const {
 }
 
 void AppSession::ShowBracketWindow() {
-    bracketFrame_ = frame_.ShowChild(new frmPoolMain(model_, platform_, BracketHooks()));
+    bracketFrame_ = frame_.ShowChild(new frmPoolMain(model_, platform_, BracketHooks()), frmPoolMIDI::Place::TopLeft);
     // The bracket window is the hub: closing it by itself ends the program, as Exit does, so the
     // frame is never left empty. The standings paint on it: they close before it does.
     new CloseWatcher(bracketFrame_, [this] {
@@ -114,7 +114,8 @@ std::function<void()> AppSession::SetupHook() {
 }
 
 void AppSession::ShowSetupWindow() {
-    QMdiSubWindow* window = frame_.ShowChild(new frmPoolEntry(model_, platform_, SetupHooks()));
+    // The setup window takes the place of the bracket window, which goes once it is shown.
+    QMdiSubWindow* window = frame_.ShowChild(new frmPoolEntry(model_, platform_, SetupHooks()), frmPoolMIDI::Place::TopLeft);
     setupFrame_ = window;
     // (A window being destroyed may still be held by its guarded pointer.)
     QObject::connect(window, &QObject::destroyed, &signalGuard_, [this, window] {

@@ -19,6 +19,11 @@ void TrapErrors(Dialogs& dialogs, const char* procedure, const std::function<voi
 
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, double points, bool bold) {
     auto* label = new QLabel(parent);
+    StyleLabel(label, name, text, points, bold);
+    return label;
+}
+
+void StyleLabel(QLabel* label, const QString& name, const QString& text, double points, bool bold) {
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
     label->setText(text);
@@ -26,7 +31,6 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, dou
     font.setPointSizeF(points);
     font.setBold(bold);
     label->setFont(font);
-    return label;
 }
 
 void SetTextColor(QWidget* widget, const QColor& color) {

@@ -25,6 +25,8 @@ std::string ProcedureTitle(const char* procedure);
 // What a handler throws is shown, never passed on to the event loop.
 void TrapErrors(Dialogs& dialogs, const char* procedure, const std::function<void()>& body);
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, double points = 8, bool bold = false);
+// Names a label and gives it its text and an Arial font.
+void StyleLabel(QLabel* label, const QString& name, const QString& text, double points = 8, bool bold = false);
 void SetTextColor(QWidget* widget, const QColor& color);
 QLineEdit* MakeEdit(QWidget* parent, const QString& name, const QString& accessibleName);
 void SetLocked(QLineEdit* edit, bool locked);

@@ -16,6 +16,8 @@
 #include "bracket/BracketCanvas.h"
 #include "bracket/BracketGeometry.h"
 #include "bracket/BracketWidgets.h"
+#include "desktop/ColumnCaption.h"
+#include "desktop/FittedLabel.h"
 
 namespace brackwell {
 
@@ -43,8 +45,9 @@ void frmPoolMain::BuildControls() {
     for (int label = 0; label < kPositionCount; ++label) {
         const bool semifinal = label == 124 || label == 125;
         const bool champion = label == kChampionLabel;
-        QLabel* team = MakeLabel(canvas_, QStringLiteral("lblRegion_%1").arg(label), QString(),
-                                 champion ? 11 : 8, semifinal || champion);
+        // A long name is drawn smaller, or cut short, within its box; the label keeps it whole.
+        auto* team = new FittedLabel(canvas_);
+        StyleLabel(team, QStringLiteral("lblRegion_%1").arg(label), QString(), champion ? 11 : 8, semifinal || champion);
         team->setFrameShape(QFrame::Box);
         team->setProperty(kTeamLabelProperty, label);
         if (semifinal || champion) team->setAlignment(Qt::AlignCenter);
@@ -69,12 +72,16 @@ void frmPoolMain::BuildControls() {
     for (int region = 0; region < 4; ++region)
         lblRegionTitle[region] = MakeLabel(canvas_, QStringLiteral("lblRegionTitle_%1").arg(region), QString(), 9, true);
     lblInfo1 = MakeLabel(canvas_, QStringLiteral("lblInfo1"), QStringLiteral("Payoff Points / Round:"), 8, true);
-    lblInfo2 = MakeLabel(canvas_, QStringLiteral("lblInfo2"), QStringLiteral("  1     2    3     4    5    6"));
+    // The round numbers stand each over its points box.
+    auto* roundNumbers = new ColumnCaption(QString(), canvas_);
+    StyleLabel(roundNumbers, QStringLiteral("lblInfo2"), QStringLiteral("  1     2    3     4    5    6"));
+    lblInfo2 = roundNumbers;
     for (int round = 0; round < 6; ++round) {
         lblInfo[round] = MakeLabel(canvas_, QStringLiteral("lblInfo_%1").arg(round), QString(), 8, true);
         lblInfo[round]->setAlignment(Qt::AlignCenter);
         lblInfo[round]->setFrameShape(QFrame::Box);
     }
+    roundNumbers->setColumns({lblInfo.begin(), lblInfo.end()});
     Label2 = MakeLabel(canvas_, QStringLiteral("Label2"), QStringLiteral("Tournament Winner"), 8, true);
     Label2->setAlignment(Qt::AlignCenter);
     // Stored as "Enter Initials && Last Name": the doubled ampersand is one shown "&".

@@ -15,6 +15,7 @@
 
 #include "desktop/AnsiQt.h"
 #include "desktop/BusyCursor.h"
+#include "desktop/ReservedProgressBar.h"
 #include "desktop/TrappedCommand.h"
 #include "desktop/frmPoolMIDI.h"
 #include "outlook/rules/OutlookExplanation.h"
@@ -77,11 +78,8 @@ frmPoolOutlook::frmPoolOutlook(const modBrackwell& model, Platform& platform, QW
         RunTrapped(platform_.dialogs, ProcedureTitle("grdOutlook_HeaderClick"), [this, column] { SortByColumn(column); });
     });
 
-    prgOutlook_ = new QProgressBar(this);
-    prgOutlook_->setObjectName(QStringLiteral("prgOutlook"));
-    prgOutlook_->setAccessibleName(QStringLiteral("Computing the outlook"));
+    prgOutlook_ = NewReservedProgressBar(QStringLiteral("prgOutlook"), QStringLiteral("Computing the outlook"), this);
     prgOutlook_->setRange(0, kProgressSteps);
-    prgOutlook_->hide();
     lblStatus_ = new QLabel(this);
     lblStatus_->setObjectName(QStringLiteral("lblStatus"));
     lblStatus_->setTextFormat(Qt::PlainText);

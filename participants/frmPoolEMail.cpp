@@ -12,8 +12,9 @@
 #include <QVBoxLayout>
 
 #include "desktop/AnsiQt.h"
-#include "desktop/TrappedCommand.h"
 #include "desktop/TeamBoxTypeAhead.h"
+#include "desktop/TrappedCommand.h"
+#include "desktop/WindowSizes.h"
 
 namespace brackwell {
 
@@ -86,6 +87,7 @@ frmPoolEMail::frmPoolEMail(modBrackwell& model, Dialogs& dialogs, bool emailAll,
     layout->addWidget(BuddyLabel("Message:", txtMessage_));
     layout->addWidget(txtMessage_);
     resize(760, 520);
+    RememberWindowSize(*this);
 
     cmdUseList_->setEnabled(false);
     connect(cmdUseList_, &QPushButton::clicked, this, [this] { cmdUseList_Click(); });

@@ -14,6 +14,7 @@
 
 #include "desktop/AnsiQt.h"
 #include "desktop/TrappedCommand.h"
+#include "desktop/WindowSizes.h"
 #include "core/RosterFile.h"
 
 namespace brackwell {
@@ -104,6 +105,7 @@ frmPoolNames::frmPoolNames(modBrackwell& model, Dialogs& dialogs, QWidget* paren
     for (QWidget* watched : std::initializer_list<QWidget*>{lstNames_, txtName_, txtFileName_, txtEmail_, txtPhone_})
         watched->installEventFilter(this);
     ShowState();
+    RememberWindowSize(*this);
 }
 
 QLineEdit* frmPoolNames::AddField(const char* name, const char* caption, int row, std::size_t width) {

@@ -1,5 +1,7 @@
 #include "pickapp/BracketGeometry.h"
 
+#include <algorithm>
+
 namespace brackwell::pick {
 
 namespace {
@@ -24,6 +26,18 @@ int SlotOffset(int slot) {
     return slot % 2 == 1 ? (25 * slot + 1) / 2 : 25 * slot / 2 + 1;
 }
 }  // namespace
+
+DialogBase FitDialogBase(DialogBase font, int freeWidth, int freeHeight, int menuHeight) {
+    // What a window manager adds around the window: a title bar and the borders.
+    constexpr int kTitleBar = 28;
+    constexpr int kBorders = 8;
+    auto fit = [](int base, int room, int units, int per) {
+        const int fitting = room * per / units;
+        return std::max(std::min(base, fitting), (3 * base + 3) / 4);
+    };
+    return {fit(font.x, freeWidth - kBorders, kWindowSize.width, 4),
+            fit(font.y, freeHeight - menuHeight - kTitleBar, kWindowSize.height, 8)};
+}
 
 DialogRect PositionRect(int position) {
     if (position == 125) return {283, 155, 107, 18};

@@ -10,6 +10,16 @@ struct DialogRect {
 
 inline constexpr DialogRect kWindowSize{0, 0, 676, 455};
 
+// Pixels per 4 dialog units across and per 8 down.
+struct DialogBase {
+    int x = 0, y = 0;
+    bool operator==(const DialogBase&) const = default;
+};
+// The base the window is laid out in: the dialog font's own, or a smaller one when the window,
+// with its menu bar and a title bar, would not fit the screen's free area (a 768 pixels high
+// screen with a panel); never below three quarters of the font's.
+DialogBase FitDialogBase(DialogBase font, int freeWidth, int freeHeight, int menuHeight);
+
 // The team label of a position 1..127.
 DialogRect PositionRect(int position);
 

@@ -4,7 +4,7 @@
 
 namespace brackwell::pick {
 
-PickLabel::PickLabel(QWidget* parent) : QLabel(parent) { setTextFormat(Qt::PlainText); }
+PickLabel::PickLabel(QWidget* parent) : FittedLabel(parent) {}
 
 void PickLabel::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QScreen>
 
 #include <exception>
 
@@ -56,14 +57,18 @@ QuillonDialog::QuillonDialog(const PickField& field, PickDialogs& dialogs, QWidg
     // an eighth of its height down.
     const QFontMetrics metrics(font());
     const int alphabet = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    baseX_ = (alphabet / 26 + 1) / 2;
-    baseY_ = metrics.height();
+    const DialogBase fontBase{(alphabet / 26 + 1) / 2, metrics.height()};
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, kWindowBack);
     setPalette(palette);
     setAutoFillBackground(true);
 
     BuildMenus();
+    const QRect free = screen()->availableGeometry();
+    const DialogBase base = FitDialogBase(fontBase, free.width(), free.height(), menuHeight_);
+    baseX_ = base.x;
+    baseY_ = base.y;
+    menuBar_->setGeometry(0, 0, Pixels(0, 0, kWindowSize.width, 0).width(), menuHeight_);
     BuildLabels(field);
     BuildEntryFields();
     const QRect size = Pixels(0, 0, kWindowSize.width, kWindowSize.height);
@@ -99,7 +104,7 @@ void QuillonDialog::BuildMenus() {
     connect(mnuFileExit, &QAction::triggered, this, &QDialog::close);
     connect(mnuHelpAbout, &QAction::triggered, this, [this] { dialogs_.About(); });
     menuHeight_ = bar->sizeHint().height();
-    bar->setGeometry(0, 0, Pixels(0, 0, kWindowSize.width, 0).width(), menuHeight_);
+    menuBar_ = bar;
 }
 
 void QuillonDialog::BuildLabels(const PickField& field) {

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QDialog>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <array>
 
 #include "fieldblock/PickField.h"
@@ -18,8 +19,6 @@ class QuillonDialog final : public QDialog {
     Q_OBJECT
 public:
     QuillonDialog(const PickField& field, PickDialogs& dialogs, QWidget* parent = nullptr);
-
-    // 1 when a save could not create its file (the window has closed then), else 0.
 
     QAction* mnuFileOpen = nullptr;
     QAction* mnuFileSave = nullptr;
@@ -42,6 +41,7 @@ private:
 
     // Dialog units to pixels for this window's font.
     QRect Pixels(int x, int y, int width, int height) const;
+    QMenuBar* menuBar_ = nullptr;
     int menuHeight_ = 0;
     int baseX_ = 6;
     int baseY_ = 13;

@@ -18,6 +18,7 @@
 
 #include "desktop/AnsiQt.h"
 #include "desktop/BusyCursor.h"
+#include "desktop/ReservedProgressBar.h"
 #include "desktop/TrappedCommand.h"
 #include "desktop/frmPoolMIDI.h"
 #include "core/FileSystem.h"
@@ -117,10 +118,7 @@ frmPoolReports::frmPoolReports(modBrackwell& model, Platform& platform, ReportsW
     customLayout->addWidget(cmdCustomReport_);
 
     cmdExit_ = NewButton("cmdExit", "Exit Reports");
-    prgReports_ = new QProgressBar;
-    prgReports_->setObjectName(QStringLiteral("prgReports"));
-    prgReports_->setAccessibleName(QStringLiteral("Reports created"));
-    prgReports_->setVisible(false);
+    prgReports_ = NewReservedProgressBar(QStringLiteral("prgReports"), QStringLiteral("Reports created"));
 
     auto* right = new QVBoxLayout;
     right->addWidget(printouts, 1);

@@ -14,6 +14,8 @@
 #include <QVBoxLayout>
 
 #include "desktop/AnsiQt.h"
+#include "desktop/ColumnCaption.h"
+#include "desktop/ReservedProgressBar.h"
 #include "setup/frmPoolEntry.h"
 #include "setup/rules/TeamNameEdits.h"
 
@@ -106,8 +108,9 @@ void frmPoolEntry::BuildControls() {
 
     lblInfo1_ = new QLabel(QStringLiteral("Payoff Per Round:"), this);
     lblInfo1_->setObjectName(QStringLiteral("lblInfo1"));
-    lblInfo2_ = new QLabel(QStringLiteral("  1       2      3      4     5      6"), this);
-    lblInfo2_->setObjectName(QStringLiteral("lblInfo2"));
+    auto* roundNumbers = new ColumnCaption(QStringLiteral("  1       2      3      4     5      6"), this);
+    roundNumbers->setObjectName(QStringLiteral("lblInfo2"));
+    lblInfo2_ = roundNumbers;
     auto* points = new QGridLayout;
     points->addWidget(lblInfo1_, 0, 0, 1, kPointsBoxCount);
     for (int i = 0; i < kPointsBoxCount; ++i) {
@@ -119,8 +122,9 @@ void frmPoolEntry::BuildControls() {
         txtInfo6_[i] = box;
         points->addWidget(box, 2, i);
     }
-    // The round numbers stand over the boxes; the label keeps its one caption for screen readers.
+    // The round numbers stand each over its box; the label keeps its one caption for screen readers.
     points->addWidget(lblInfo2_, 1, 0, 1, kPointsBoxCount);
+    roundNumbers->setColumns({txtInfo6_.begin(), txtInfo6_.end()});
 
     txtComment1_ = new QPlainTextEdit(this);
     txtComment1_->setObjectName(QStringLiteral("txtComment1"));
@@ -138,11 +142,8 @@ void frmPoolEntry::BuildControls() {
     bottom->addWidget(txtComment1_, 1);
     bottom->addWidget(txtComment2_, 1);
 
-    prgQuillon_ = new QProgressBar(this);
-    prgQuillon_->setObjectName(QStringLiteral("prgQuillon"));
-    prgQuillon_->setAccessibleName(QStringLiteral("Building QUILLON.EXE"));
+    prgQuillon_ = NewReservedProgressBar(QStringLiteral("prgQuillon"), QStringLiteral("Building QUILLON.EXE"), this);
     prgQuillon_->setTextVisible(false);
-    prgQuillon_->hide();
 
     auto* field = new QVBoxLayout;
     field->addWidget(TxtInfo_[0]);

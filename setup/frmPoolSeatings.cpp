@@ -1,6 +1,7 @@
 #include "setup/frmPoolSeatings.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,6 +13,10 @@
 #include "desktop/TrappedCommand.h"
 
 namespace brackwell {
+
+namespace {
+constexpr int kTitleBarButtons = 140;
+}
 
 frmPoolSeatings::frmPoolSeatings(const std::array<std::string, kSeedCount>& teams, const SeedTexts& seeds,
                                  Dialogs& dialogs, QWidget* parent)
@@ -52,6 +57,12 @@ frmPoolSeatings::frmPoolSeatings(const std::array<std::string, kSeedCount>& team
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(buttons);
+
+    // The title bar is the window manager's: room for the title in a bold face of the dialog's
+    // size, and for the bar's buttons, so that the title is not cut short.
+    QFont titleFont = font();
+    titleFont.setBold(true);
+    setMinimumWidth(QFontMetrics(titleFont).horizontalAdvance(windowTitle()) + kTitleBarButtons);
 
     connect(cmdComplete_, &QPushButton::clicked, this, &frmPoolSeatings::cmdComplete_Click);
     connect(cmdCancel_, &QPushButton::clicked, this, &QDialog::reject);

@@ -12,6 +12,8 @@
 #include <filesystem>
 
 #include <QTest>
+#include <QHeaderView>
+#include <QMenuBar>
 #include <gtest/gtest.h>
 
 #include "app/AppSession.h"
@@ -137,6 +139,44 @@ TEST_F(WindowWiring, ClosingAWindowNeverLeavesAnEmptyFrame) {
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents();
     EXPECT_FALSE(session_.frame().isVisible());
+}
+
+// On a 1366 x 768 screen every window opens whole within the frame; the windows beside the
+// bracket window leave its menu bar free, the setup window takes its place at the top.
+TEST_F(WindowWiring, WindowsOpenWholeAndClearOfTheBracketWindowsMenu) {
+    UseDemoPool();
+    session_.Start();
+    session_.frame().show();
+    QWidget* area = session_.frame().mdiArea()->viewport();
+    const QMenuBar* menu = Bracket().findChild<QMenuBar*>(QStringLiteral("menuBar"));
+    const int menuBottom = menu->mapTo(area, QPoint(0, menu->height())).y();
+    auto newest = [this] { return session_.frame().mdiArea()->subWindowList(QMdiArea::CreationOrder).back(); };
+    auto expectWhole = [area](QMdiSubWindow* window) {
+        EXPECT_TRUE(area->rect().contains(window->geometry())) << window->widget()->objectName().toStdString();
+        EXPECT_GE(window->widget()->size().width(), window->widget()->minimumSizeHint().width());
+    };
+
+    for (QAction* opens : {Bracket().mnuReports, Bracket().mnuRptOutlook}) {
+        opens->trigger();
+        QMdiSubWindow* window = newest();
+        EXPECT_EQ(window->pos(), QPoint(0, menuBottom)) << window->widget()->objectName().toStdString();
+        expectWhole(window);
+    }
+    auto* grid = newest()->widget()->findChild<QTableWidget*>(QStringLiteral("grdOutlook"));
+    ASSERT_NE(grid, nullptr);
+    EXPECT_LE(grid->horizontalHeader()->length(), grid->viewport()->width());  // every column shows
+    newest()->close();
+    newest()->close();
+    Shown();
+
+    platform_.dialogs.AllowMessages();  // the folder has no team list
+    Bracket().mnuSetup->trigger();
+    ASSERT_NE(SetupWindow(), nullptr);
+    auto* setup = qobject_cast<QMdiSubWindow*>(SetupWindow()->parentWidget());
+    EXPECT_EQ(setup->pos(), QPoint(0, 0));  // the bracket window it replaces has gone
+    expectWhole(setup);
+    SetupWindow()->mnuEnd->trigger();
+    EXPECT_EQ(qobject_cast<QMdiSubWindow*>(Bracket().parentWidget())->pos(), QPoint(0, 0));
 }
 
 TEST_F(WindowWiring, TheStandingsScoreTheResultsShownAndGiveTheBracketWindowBackOnEveryWayOut) {

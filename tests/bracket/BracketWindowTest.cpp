@@ -12,8 +12,11 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 #include "desktop/AnsiQt.h"
+#include "desktop/ColumnCaption.h"
+#include "desktop/FittedLabel.h"
 #include "core/DemoSet.h"
 #include "core/Scoring.h"
 #include "core/SelectionFile.h"
@@ -21,6 +24,7 @@
 #include "core/StartFile.h"
 #include "tests/support/PlatformDoubles.h"
 #include "tests/support/SampleBrackets.h"
+#include "tests/support/ShippedTeamNames.h"
 #include "tests/support/TempFolder.h"
 
 namespace brackwell {
@@ -122,6 +126,29 @@ TEST(BracketWindow, ShowsTheFieldWithItsCaptionsColoursAndTips) {
     EXPECT_EQ(ret->text(), QStringLiteral("Return"));
     EXPECT_FALSE(ret->isVisible());
     for (int game = 0; game < kGameCount; ++game) EXPECT_EQ(w.Find(QStringLiteral("lblResult_%1").arg(game))->text(), "");
+}
+
+TEST(BracketWindow, AtItsOpeningSizeEveryShippedTeamNameShowsWholeAndTheRoundNumbersStandOverTheirBoxes) {
+    Window w;
+    frmPoolMain& window = w.Open();
+    window.resize(window.sizeHint());
+    for (int label : {0, 16, 30, 124, kChampionLabel}) {
+        auto* team = qobject_cast<FittedLabel*>(w.Team(label));
+        ASSERT_NE(team, nullptr);
+        for (const std::string& name : testing::ShippedTeamNames()) {
+            team->setText(AnsiToQString(name));
+            EXPECT_FALSE(team->fit().elided) << label << " " << name;
+        }
+    }
+    auto* numbers = qobject_cast<ColumnCaption*>(w.Find(QStringLiteral("lblInfo2")));
+    ASSERT_NE(numbers, nullptr);
+    const std::vector<int> centres = numbers->WordCentres();
+    ASSERT_EQ(centres.size(), 6u);
+    for (int round = 0; round < 6; ++round) {
+        QLabel* box = w.Find(QStringLiteral("lblInfo_%1").arg(round));
+        EXPECT_EQ(numbers->mapTo(&window, QPoint(centres[static_cast<std::size_t>(round)], 0)).x(),
+                  box->mapTo(&window, box->rect().center()).x());
+    }
 }
 
 TEST(BracketWindow, TheMenuHasItsCaptionsAndShortcuts) {

@@ -4,8 +4,10 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenuBar>
 #include <QPointer>
 #include <QTest>
+#include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
@@ -61,6 +63,61 @@ TEST(Frame, ChildWindowsOpenAtTheTopLeftOfTheClientArea) {
     EXPECT_EQ(after->widget()->size(), QSize(200, 100));  // the size the window gave itself, not its hint
     EXPECT_EQ(frame.mdiArea()->subWindowList().size(), 2);
     EXPECT_TRUE(before->testAttribute(Qt::WA_DeleteOnClose));
+}
+
+// A window with a menu bar of its own, as the bracket window has.
+class WindowWithMenu : public QWidget {
+public:
+    WindowWithMenu() {
+        setObjectName(QStringLiteral("WindowWithMenu"));
+        auto* layout = new QVBoxLayout(this);
+        auto* bar = new QMenuBar(this);
+        bar->addMenu(QStringLiteral("File"));
+        layout->setMenuBar(bar);
+        layout->addWidget(new QLabel(QStringLiteral("bracket")));
+        resize(600, 400);
+    }
+};
+
+TEST(Frame, LaterWindowsOpenBelowTheMenuBarOfTheFirstAndWithinTheArea) {
+    std::vector<std::string> closed;
+    frmPoolMIDI frame;
+    frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    QMdiSubWindow* hub = frame.ShowChild(new WindowWithMenu);
+    const QMenuBar* bar = hub->widget()->findChild<QMenuBar*>();
+    const int menuBottom = bar->mapTo(frame.mdiArea()->viewport(), QPoint(0, bar->height())).y();
+    auto* tall = new RecordingChild("tall", closed);
+    tall->resize(300, 5000);
+    QMdiSubWindow* later = frame.ShowChild(tall);
+    EXPECT_EQ(hub->pos(), QPoint(0, 0));
+    EXPECT_EQ(later->pos(), QPoint(0, menuBottom));
+    EXPECT_LE(later->geometry().bottom(), frame.mdiArea()->viewport()->height());
+}
+
+TEST(Frame, AWindowOpensInTheSizeTheUserLastGaveAWindowOfItsName) {
+    std::vector<std::string> closed;
+    frmPoolMIDI frame;
+    frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    auto open = [&frame, &closed](const char* name) {
+        auto* child = new RecordingChild(name, closed);
+        child->setObjectName(QString::fromLatin1(name));
+        return frame.ShowChild(child);
+    };
+    QPointer<QMdiSubWindow> first = open("remembered");
+    first->resize(first->size() + QSize(40, 30));  // as dragging its border does
+    const QSize given = first->widget()->size();
+    first->close();
+    ASSERT_TRUE(QTest::qWaitFor([&first] { return first.isNull(); }));
+    EXPECT_EQ(open("remembered")->widget()->size(), given);
+    EXPECT_EQ(open("other")->widget()->size(), QSize(200, 100));  // its own size
+
+    QPointer<QMdiSubWindow> maximized = open("maximized");
+    maximized->showMaximized();  // a maximized window's size is the area's, not one it was given
+    maximized->close();
+    ASSERT_TRUE(QTest::qWaitFor([&maximized] { return maximized.isNull(); }));
+    EXPECT_EQ(open("maximized")->widget()->size(), QSize(200, 100));
 }
 
 TEST(Frame, ClosingUnloadsTheChildrenFromTheMostRecentToTheFirst) {

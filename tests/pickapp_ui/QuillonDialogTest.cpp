@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -13,8 +14,11 @@
 #include <string>
 #include <vector>
 
+#include "pickapp/BracketGeometry.h"
+#include "pickapp/QtPickDialogs.h"
 #include "pickapp/QuillonDialog.h"
 #include "tests/support/RecordingPickDialogs.h"
+#include "tests/support/ShippedTeamNames.h"
 #include "tests/support/TempFolder.h"
 
 namespace brackwell::pick {
@@ -86,6 +90,40 @@ TEST_F(QuillonDialogTest, ShowsTheFieldAsItsAreasCarryIt) {
     EXPECT_LT(Team(1)->x(), Team(17)->x());
     EXPECT_GT(Team(63)->x(), Team(79)->x());
     EXPECT_LT(Team(1)->y(), Team(2)->y());
+}
+
+TEST(QuillonLayout, TheWindowFitsA768PixelScreenWithAPanelAndATitleBar) {
+    constexpr int kMenu = 25, kTitleBar = 28;
+    struct Case {
+        int freeWidth, freeHeight;
+        DialogBase expected;
+    };
+    const Case cases[] = {
+        {1920, 1050, {7, 13}},  // room enough: the font's own units
+        {1366, 768, {7, 12}},   // no panel
+        {1366, 736, {7, 12}},   // a panel of 32 pixels
+        {1024, 600, {6, 10}},   // a small screen: never below three quarters of the font's
+    };
+    for (const Case& c : cases) {
+        const DialogBase base = FitDialogBase({7, 13}, c.freeWidth, c.freeHeight, kMenu);
+        EXPECT_EQ(base, c.expected) << c.freeWidth << "x" << c.freeHeight;
+        if (c.freeHeight >= 736) {
+            EXPECT_LE((kWindowSize.height * base.y + 4) / 8 + kMenu + kTitleBar, c.freeHeight);
+        }
+    }
+}
+
+TEST_F(QuillonDialogTest, EveryShippedTeamNameShowsWholeInTheLabelsOfEachRound) {
+    for (int position : {1, 17, 25, 29, 31, 125, 127}) {
+        auto* label = qobject_cast<FittedLabel*>(Team(position));
+        ASSERT_NE(label, nullptr);
+        for (const std::string& name : brackwell::testing::ShippedTeamNames()) {
+            label->setText(PickText(name));
+            EXPECT_FALSE(label->fit().elided) << position << " " << name;
+        }
+    }
+    // The widget tests' screen is 1366 x 768: the window leaves room for a title bar.
+    EXPECT_LE(dialog_->height() + 28, dialog_->screen()->availableGeometry().height());
 }
 
 TEST_F(QuillonDialogTest, ClicksOnTheLabelsPickAndRepicksRemoveTheLoser) {
