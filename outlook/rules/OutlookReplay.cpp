@@ -1,5 +1,7 @@
 #include "outlook/rules/OutlookReplay.h"
 
+#include <algorithm>
+
 namespace brackwell {
 
 OutlookPool PoolAfterRound(const OutlookPool& pool, int round) {
@@ -24,6 +26,7 @@ std::optional<std::vector<OutlookResult>> ReplayRounds(const OutlookPool& pool, 
     std::vector<OutlookResult> rounds;
     OutlookOptions plain = options;
     plain.Rooted = -1;
+    plain.ExactLimit = std::min(plain.ExactLimit, kReplayExactLimit);
     for (int round = 0; round <= CompletedRounds(pool); ++round) {
         const OutlookPool earlier = PoolAfterRound(pool, round);
         if (earlier.Results == pool.Results) {

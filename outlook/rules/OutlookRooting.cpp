@@ -3,7 +3,9 @@
 #include <cmath>
 #include <functional>
 
+#include "core/OutputText.h"
 #include "outlook/rules/AgreeingChance.h"
+#include "outlook/rules/OutlookTable.h"
 
 namespace brackwell {
 
@@ -65,6 +67,15 @@ std::vector<OutlookRootRow> EstimatedRootingRows(const OutlookPool& pool, const 
         rows.push_back(std::move(row));
     });
     return rows;
+}
+
+std::string OutlookRootingText(const std::vector<OutlookRootRow>& rows) {
+    std::string text = "Position\tRound\tTeam\tFirstShared\tChanceEven\tChanceSeeded\n";
+    for (const OutlookRootRow& row : rows)
+        text += std::to_string(row.Position) + "\t" + std::to_string(row.Round) + "\t" + OutputField(row.Team) + "\t" +
+                FixedDecimals(row.FirstShared, kSharedDecimals) + "\t" + FixedDecimals(row.ChanceEven, 2) + "\t" +
+                FixedDecimals(row.ChanceSeeded, 2) + "\n";
+    return text;
 }
 
 }  // namespace brackwell

@@ -3,6 +3,7 @@
 // the outcomes with that result in which the participant comes first (a tie among k counting
 // 1/k) and its chance of first given that result, every game a coin toss and under the seed model.
 
+#include <string>
 #include <vector>
 
 #include "outlook/rules/Outlook.h"
@@ -16,5 +17,9 @@ std::vector<OutlookRootRow> ExactRootingRows(const OutlookPool& pool, const Outl
 // From simulated tournaments, which counted each result's tournaments themselves.
 std::vector<OutlookRootRow> EstimatedRootingRows(const OutlookPool& pool, const OutlookField& field,
                                                  const OutlookPoints& points, const SimulatedTallies& tallies);
+
+// A header line "Position Round Team FirstShared ChanceEven ChanceSeeded" and one line per row,
+// tab-separated, numbers as the table gives them.
+std::string OutlookRootingText(const std::vector<OutlookRootRow>& rows);
 
 }  // namespace brackwell
