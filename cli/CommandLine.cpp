@@ -14,7 +14,8 @@ const char* UsageText() {
        brackwell-cli quillon [--folder DIR]
        brackwell-cli report [--folder DIR] [--title TEXT] REPORT... | --all
        brackwell-cli outlook [--folder DIR] [--sims N] [--seed N] [--exact] [--part K/N]
-                             [--time-limit SECONDS]
+                             [--time-limit SECONDS] [--payout A,B,...] [--after-round N]
+                             [--html PATH] [--root FILE | --scenario FILE]
        brackwell-cli outlook [--folder DIR] [--time-limit SECONDS] --merge FILE...
        brackwell-cli --help
 
@@ -83,6 +84,18 @@ outlook Tells who can still win the pool: every way the games not yet played can
         On a terminal, a count running longer than a few seconds shows how far
         it has got on standard error. --time-limit SECONDS stops a count still
         running after that many seconds, with exit status 1.
+        --payout A,B,... gives the prizes of places 1, 2, ... (numbers, 0 or
+        more): a tie on points covering places p..p+k-1 shares their prizes
+        equally, places past the list pay 0; adds the columns PrizeEven,
+        PrizeSeeded and PrizeStatus. --after-round N (0 to 5) counts as if only
+        the results of rounds 1 to N were entered. --html PATH also writes the
+        outlook as a web page of its own, with a chart of the leaders' chances
+        after each completed round. --root FILE prints the rooting guide of
+        that selection file instead of the table (see below). --scenario FILE
+        prints results in the layout of "BRACKWELL.BKT" with every open game
+        decided so that FILE comes first (alone when it can), or one line
+        saying why it cannot, with exit status 3. Neither goes with --part or
+        --merge; --html does not go with --part.
 
 Options:
   --folder DIR   use DIR as the application folder
@@ -128,6 +141,26 @@ tab-separated as for score (percentages with two decimals, a point before them):
   ChanceEven     the same when every game is a coin toss
   Method         "exact", or "estimate +-X%" with X the 95% margin in
                  percentage points
+  FirstStatus    "clinched" (first, alone or tied, in every outcome), "alive"
+                 (in some), "eliminated" (in none); an estimate proves the
+                 first and the last by a search, and says "unknown" of what
+                 it could neither prove nor find
+With --payout, after those:
+  PrizeEven      the expected prize when every game is a coin toss
+  PrizeSeeded    the same under the seed model
+  PrizeStatus    "clinched" (a prize in every outcome), "alive", "out"
+                 (or "unknown", as for FirstStatus)
+
+Output of outlook --root FILE: a header line, then one line per open game and
+team that can still win it:
+  Position       the game's position (1-127)
+  Round          its round (1-6)
+  Team           the team
+  FirstShared    the outcomes with that result in which FILE comes first, a tie
+                 among k counting 1/k, to six decimals
+  ChanceEven     FILE's chance of first given that result, every game a coin
+                 toss, in percent
+  ChanceSeeded   the same under the seed model
 )";
 }
 

@@ -2,7 +2,10 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
+#include <cmath>
 #include <iostream>
 #include <optional>
 
@@ -11,15 +14,23 @@
 #include "cli/CountWatch.h"
 #include "cli/FolderCommand.h"
 #include "core/FileSystem.h"
+#include "core/SelectionFile.h"
 #include "outlook/rules/Outlook.h"
 #include "outlook/rules/OutlookField.h"
 #include "outlook/rules/OutlookPartial.h"
 #include "outlook/rules/OutlookPool.h"
+#include "outlook/rules/OutlookPage.h"
+#include "outlook/rules/OutlookReplay.h"
+#include "outlook/rules/OutlookRooting.h"
+#include "outlook/rules/OutlookScenario.h"
 #include "outlook/rules/OutlookTable.h"
 
 namespace brackwell::cli {
 
 namespace {
+// --scenario: no outcome puts the participant first.
+constexpr int kExitNoScenario = 3;
+
 struct OutlookCommandOptions {
     std::optional<std::string> folder;
     OutlookOptions outlook;
@@ -28,10 +39,19 @@ struct OutlookCommandOptions {
     std::vector<std::string> partials;  // the files to merge
     std::optional<std::uint64_t> timeLimit;
     bool help = false;
+    std::optional<int> afterRound;
+    std::optional<std::string> html;      // the page's path
+    std::optional<std::string> rooted;    // --root FILE
+    std::optional<std::string> scenario;  // --scenario FILE
 };
 
 // What the options say together, once each has been read.
 std::optional<std::string> CheckCombination(const OutlookCommandOptions& options) {
+    if (options.rooted && options.scenario) return std::string("--root and --scenario do not go together");
+    if ((options.rooted || options.scenario) && (options.part || options.merge))
+        return std::string(options.rooted ? "--root" : "--scenario") +
+               " works on the whole count: it does not go with --part or --merge";
+    if (options.html && options.part) return std::string("--html writes the whole outlook: it does not go with --part");
     if (!options.merge) {
         if (!options.partials.empty()) return "unknown option \"" + options.partials.front() + "\"";
         return std::nullopt;
@@ -39,7 +59,7 @@ std::optional<std::string> CheckCombination(const OutlookCommandOptions& options
     if (options.part) return std::string("--merge and --part do not go together");
     const OutlookOptions defaults;
     if (options.outlook.ExactLimit != defaults.ExactLimit || options.outlook.Simulations != defaults.Simulations ||
-        options.outlook.RandomSeed != defaults.RandomSeed)
+        options.outlook.RandomSeed != defaults.RandomSeed || !options.outlook.Payout.empty())
         return std::string("--merge takes the counting options from the partial outlooks; leave them out");
     if (options.partials.empty()) return std::string("--merge needs the files of the partial outlooks");
     return std::nullopt;
@@ -52,6 +72,21 @@ std::optional<std::uint64_t> WholeNumber(const std::string& text) {
     const auto [stop, error] = std::from_chars(text.data(), end, value);
     if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
     return value;
+}
+
+// "A,B,...": numbers, 0 or more.
+std::optional<std::vector<double>> PayoutOption(const std::string& text) {
+    std::vector<double> payout;
+    for (std::size_t from = 0; from <= text.size();) {
+        const std::size_t comma = std::min(text.find(',', from), text.size());
+        double value = 0;
+        const auto [stop, error] = std::from_chars(text.data() + from, text.data() + comma, value);
+        if (comma == from || error != std::errc() || stop != text.data() + comma || !std::isfinite(value) || value < 0)
+            return std::nullopt;
+        payout.push_back(value);
+        from = comma + 1;
+    }
+    return payout;
 }
 
 // "K/N", a slice K of N slices.
@@ -109,6 +144,22 @@ std::optional<std::string> ParseOptions(const std::vector<std::string>& args, Ou
             options.timeLimit = WholeNumber(*limit);
             if ((!options.timeLimit || *options.timeLimit == 0) && !complaint)
                 complaint = "--time-limit needs a number of seconds, 1 or more, not \"" + *limit + "\"";
+        } else if (const auto payout = OptionValue(args, i, "--payout", complaint)) {
+            if (const auto prizes = PayoutOption(*payout)) options.outlook.Payout = *prizes;
+            else if (!complaint)
+                complaint = "--payout needs the prizes of places 1, 2, ... as numbers 0 or more, separated by commas, "
+                            "not \"" + *payout + "\"";
+        } else if (const auto round = OptionValue(args, i, "--after-round", complaint)) {
+            const std::optional<std::uint64_t> value = WholeNumber(*round);
+            if (value && *value <= 5) options.afterRound = static_cast<int>(*value);
+            else if (!complaint) complaint = "--after-round needs a round, 0 to 5, not \"" + *round + "\"";
+        } else if (const auto html = OptionValue(args, i, "--html", complaint)) {
+            if (html->empty() && !complaint) complaint = "--html needs the path of the page";
+            options.html = *html;
+        } else if (const auto rooted = OptionValue(args, i, "--root", complaint)) {
+            options.rooted = *rooted;
+        } else if (const auto scenario = OptionValue(args, i, "--scenario", complaint)) {
+            options.scenario = *scenario;
         } else if (arg == "--merge") {
             options.merge = true;
         } else if (arg.empty() || arg[0] != '-') {
@@ -150,6 +201,21 @@ std::optional<std::vector<NamedPartial>> ReadPartials(const std::vector<std::str
     return partials;
 }
 
+// The entrant of the selection file named (its name, in any case), or nothing with the reason.
+std::optional<int> EntrantNamed(const OutlookPool& pool, const std::string& file, std::ostream& err) {
+    const auto same = [](const std::string& a, const std::string& b) {
+        return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+                   return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
+               });
+    };
+    for (std::size_t i = 0; i < pool.Entrants.size(); ++i)
+        if (pool.Entrants[i].FileName == file) return static_cast<int>(i);
+    for (std::size_t i = 0; i < pool.Entrants.size(); ++i)
+        if (same(pool.Entrants[i].FileName, file)) return static_cast<int>(i);
+    err << kProgramName << " outlook: \"" << file << "\" is not a selection file of the pool\n";
+    return std::nullopt;
+}
+
 bool Write(const std::string& text, std::ostream& out, std::ostream& err) {
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
     if (out.flush()) return true;
@@ -166,8 +232,21 @@ int RunOutlookCommand(const std::vector<std::string>& args, std::ostream& out, s
     if (const auto ended = StartFolderCommand("outlook", complaint, options.help, options.folder, folder, out, err))
         return *ended;
     ConsoleDialogs dialogs(err);
-    const std::optional<OutlookPool> pool = ReadOutlookPool(folder, dialogs);
+    std::optional<OutlookPool> pool = ReadOutlookPool(folder, dialogs);
     if (!pool) return kExitFailure;
+    if (options.afterRound) pool = PoolAfterRound(*pool, *options.afterRound);
+    if (options.scenario) {
+        const std::optional<int> entrant = EntrantNamed(*pool, *options.scenario, err);
+        if (!entrant) return kExitUsage;
+        const OutlookScenario scenario = FindScenario(*pool, *entrant);
+        if (!scenario.Found) return Write(scenario.Reason + "\n", out, err) ? kExitNoScenario : kExitFailure;
+        return Write(SelectionsText(scenario.Results), out, err) ? kExitOk : kExitFailure;
+    }
+    if (options.rooted) {
+        const std::optional<int> entrant = EntrantNamed(*pool, *options.rooted, err);
+        if (!entrant) return kExitUsage;
+        options.outlook.Rooted = *entrant;
+    }
     std::optional<std::vector<NamedPartial>> partials;
     if (options.merge) {
         partials = ReadPartials(options.partials, err);
@@ -191,7 +270,17 @@ int RunOutlookCommand(const std::vector<std::string>& args, std::ostream& out, s
     } else {
         const std::optional<OutlookResult> result = partials ? MergeOutlookPartials(*pool, *partials)
                                                              : ComputeOutlook(*pool, options.outlook, watch.Progress());
-        if (result) text = OutlookTableText(*result);
+        if (result) text = options.rooted ? OutlookRootingText(result->Rooting) : OutlookTableText(*result);
+        if (result && options.html) {
+            const auto rounds = ReplayRounds(*pool, partials ? partials->front().Partial.Options : options.outlook,
+                                             *result, watch.Progress());
+            if (!rounds) text.reset();
+            else if (!ReplaceFile(*options.html, OutlookPage(*pool, *result, *rounds))) {
+                watch.Clear();
+                err << kProgramName << " outlook: the page could not be written to \"" << *options.html << "\"\n";
+                return kExitFailure;
+            }
+        }
     }
     watch.Clear();
     if (!text) {

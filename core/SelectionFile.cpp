@@ -20,13 +20,17 @@ bool ReadSelectionsInto(SelLinesArray& lines, Dialogs& dialogs, const std::strin
     return false;
 }
 
-bool WriteSelections(const modBrackwell& model, Dialogs& dialogs, const std::string& path) {
+std::string SelectionsText(const SelLinesArray& lines) {
     std::string contents;
     contents.reserve(4096);
     // A line break inside an entry would shift every line after it.
-    for (int i = 1; i <= kFinalPointsLine; ++i) AppendLine(contents, BlankLineBreaks(model.SelLines[i]));
+    for (int i = 1; i <= kFinalPointsLine; ++i) AppendLine(contents, BlankLineBreaks(lines[i]));
     AppendLine(contents, kEndMarker);
-    if (ReplaceFile(path, contents)) return true;
+    return contents;
+}
+
+bool WriteSelections(const modBrackwell& model, Dialogs& dialogs, const std::string& path) {
+    if (ReplaceFile(path, SelectionsText(model.SelLines))) return true;
     dialogs.Message(std::string("There is a problem writing file: ") + path + kCrLf + " Check your selection and retry.",
                     "** ERROR IN WRITING FILE **");
     return false;

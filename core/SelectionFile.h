@@ -21,6 +21,9 @@ bool ReadSelectionsInto(SelLinesArray& lines, Dialogs& dialogs, const std::strin
 // shows the writer's message, keeps the old file and returns false.
 bool WriteSelections(const modBrackwell& model, Dialogs& dialogs, const std::string& path);
 
+// The file's bytes as WriteSelections writes them: lines 1..130 and "*END*", each ending in CR LF.
+std::string SelectionsText(const SelLinesArray& lines);
+
 // The name of a new selection file: name + "_" + initials + ".BKS".
 std::string SelectionFileName(const std::string& name, const std::string& initials);
 

@@ -105,11 +105,21 @@ public:
 
     OutlookTally& Tally() { return tally_; }
 
+    // Prizes or a rooting guide besides first places.
+    void Want(const OutlookExtraTally::Wanted& wanted) {
+        wanted_ = wanted;
+        tally_.Extra.Reset(points_.Participants(), wanted);
+        if (wanted.rooted >= 0 && blockStart_ >= 0)
+            rowKeys_.resize(blockWeights_.size() * static_cast<std::size_t>(levels_ - blockStart_));
+    }
+
 private:
     // The subtree below the level of another enumeration, with its teams, of the participants
     // of these points alone (whose Certain() holds their totals there).
-    void Continue(int level, const PositionTeams& teams, int open, double weight) {
+    void Continue(int level, const PositionTeams& teams, int open, double weight,
+                  const OutlookExtraTally::Wanted& wanted) {
         tally_.Reset(points_.Participants());
+        Want(wanted);
         teams_ = teams;
         std::copy(points_.Certain(), points_.Certain() + points_.Stride(),
                   sums_.begin() + static_cast<std::ptrdiff_t>(level) * points_.Stride());
@@ -189,6 +199,7 @@ private:
             count *= 2;
         }
         tally_.AddBlock(kernel_, rows, weights, static_cast<int>(count), stride);
+        SeeExtra(rows, weights, static_cast<int>(count), level);
         Report(count);
         return true;
     }
@@ -199,16 +210,19 @@ private:
         const std::int16_t* low = walk_->Low(level);
         const std::int16_t* high = walk_->High(level);
         const int stride = points_.Stride();
-        if (const int leader = tally_.ClearLeader(kernel_, low, high, stride); leader >= 0) {
+        if (const int leader = tally_.ClearLeader(kernel_, low, high, stride);
+            leader >= 0 && tally_.Extra.CanSettle(leader, low, high)) {
             PositionTeams winners = field_.Team;
             for (int l = 0; l < level; ++l) winners[plan_.steps[l].game] = teams_[plan_.steps[l].game];
             const std::uint64_t outcomes = std::uint64_t{1} << walk_->Open(level);
-            tally_.AddWon(leader, outcomes, AgreeingChance(field_, winners, chances_));
+            const double chance = AgreeingChance(field_, winners, chances_);
+            tally_.AddWon(leader, outcomes, chance);
+            tally_.Extra.Settled(outcomes, chance);
             Report(outcomes);
             return true;
         }
         int tied = 0;
-        const std::int16_t leading = kernel_.Top(low, stride, tied);
+        const std::int16_t leading = tally_.Extra.PaidFloor(kernel_.Top(low, stride, tied), low);
         if (kernel_.CountAbove(high, stride, static_cast<std::int16_t>(leading - 1)) + OutlookPoints::kLaneBlock > stride)
             return false;
         lanes_.clear();
@@ -217,7 +231,12 @@ private:
         Part& part = PartFor(static_cast<int>(lanes_.size()));
         points_.Gather(part.points, lanes_, sums_.data() + static_cast<std::size_t>(level) * stride);
         part.bounds.Gather(*bounds_, lanes_, low, high);
-        part.enumeration->Continue(level, teams_, walk_->Open(level), weight);
+        OutlookExtraTally::Wanted wanted = wanted_;
+        if (wanted.rooted >= 0) {
+            const auto at = std::find(lanes_.begin(), lanes_.end(), wanted.rooted);
+            wanted.rooted = at == lanes_.end() ? -1 : static_cast<int>(at - lanes_.begin());
+        }
+        part.enumeration->Continue(level, teams_, walk_->Open(level), weight, wanted);
         tally_.MergeLanes(part.enumeration->Tally(), lanes_);
         return true;
     }
@@ -245,13 +264,15 @@ private:
     void Visit(int level, double weight) {
         if (work_.Cancelled()) return;
         if (walk_ && level < blockStart_ && walk_->Open(level) >= kWholeFrom && Narrowed(level, weight)) return;
-        if (!gathering_ && level >= independentFrom_ && Independent(level, weight)) return;
+        // Rooting needs each row's results, which only the gathered blocks keep.
+        if (!gathering_ && level >= independentFrom_ && wanted_.rooted < 0 && Independent(level, weight)) return;
         if (!gathering_ && points_.PlainSums() && level == blockStart_) {
             gathering_ = true;
             blockFill_ = 0;
             Branch(level, weight);
             gathering_ = false;
             tally_.AddBlock(kernel_, block_.data(), blockWeights_.data(), blockFill_, points_.Stride());
+            SeeExtra(block_.data(), blockWeights_.data(), blockFill_, blockStart_);
             Report(static_cast<std::uint64_t>(blockFill_));
             return;
         }
@@ -264,9 +285,17 @@ private:
             const std::int16_t* sums = sums_.data() + static_cast<std::size_t>(level) * stride;
             if (gathering_) {
                 std::copy(sums, sums + stride, block_.data() + static_cast<std::size_t>(blockFill_) * stride);
+                KeepRowKeys();
                 blockWeights_[blockFill_++] = weight;
             } else {
-                tally_.Add(points_.FinalTotals(sums, teams_, scratch_), weight);
+                const std::int16_t* totals = points_.FinalTotals(sums, teams_, scratch_);
+                tally_.Add(totals, weight);
+                if (tally_.Extra.Any()) {
+                    common_.clear();
+                    for (int l = 0; l < levels_ && wanted_.rooted >= 0; ++l) common_.push_back(Key(l));
+                    tally_.Extra.SeeBlock(totals, &weight, 1, stride, totals, totals, common_.data(),
+                                          static_cast<int>(common_.size()), nullptr, 0);
+                }
                 Report(1);
             }
             return;
@@ -275,11 +304,39 @@ private:
             // The last game straight into the block.
             ForEachChoice(level, [&](int team) {
                 std::int16_t* row = block_.data() + static_cast<std::size_t>(blockFill_) * stride;
-                blockWeights_[blockFill_++] = weight * Decide(level, team, row);
+                const double chance = Decide(level, team, row);
+                KeepRowKeys();
+                blockWeights_[blockFill_++] = weight * chance;
             });
             return;
         }
         ForEachChoice(level, [&](int team) { Visit(level + 1, weight * Decide(level, team)); });
+    }
+
+    // The result of the level's game as decided now.
+    std::uint16_t Key(int level) const {
+        const int game = plan_.steps[level].game;
+        return static_cast<std::uint16_t>(points_.Row(game, teams_[game]));
+    }
+
+    // The results of the block's games for the row being gathered, when rooting.
+    void KeepRowKeys() {
+        if (wanted_.rooted < 0) return;
+        const int perRow = levels_ - blockStart_;
+        for (int l = blockStart_; l < levels_; ++l)
+            rowKeys_[static_cast<std::size_t>(blockFill_) * perRow + (l - blockStart_)] = Key(l);
+    }
+
+    // The block's rows to the prizes and the rooting guide; the games before `from` are
+    // decided alike for all of them.
+    void SeeExtra(const std::int16_t* rows, const double* weights, int count, int from) {
+        if (!tally_.Extra.Any() || count == 0) return;
+        common_.clear();
+        const bool rooting = wanted_.rooted >= 0;
+        for (int l = 0; l < from && rooting; ++l) common_.push_back(Key(l));
+        tally_.Extra.SeeBlock(rows, weights, count, points_.Stride(), tally_.BlockLow(), tally_.BlockHigh(),
+                              common_.data(), static_cast<int>(common_.size()), rowKeys_.data(),
+                              rooting && from == blockStart_ ? levels_ - blockStart_ : 0);
     }
 
     void Report(std::uint64_t outcomes) {
@@ -314,6 +371,9 @@ private:
     std::optional<LevelBounds> walk_;  // per level above the blocks, what each total can still reach
     std::vector<int> lanes_;
     std::vector<std::unique_ptr<Part>> parts_;  // by the lane blocks they take
+    OutlookExtraTally::Wanted wanted_;
+    std::vector<std::uint16_t> common_;   // of a block, the results all its rows share
+    std::vector<std::uint16_t> rowKeys_;  // of a gathered block, each row's results below blockStart_
     std::uint64_t sinceReport_ = 0;
 };
 
@@ -323,7 +383,8 @@ std::optional<std::vector<std::optional<OutlookTally>>> CountOutcomePieces(const
                                                                           const OutlookPoints& points,
                                                                           const OutlookKernel& kernel,
                                                                           OutlookWork& work,
-                                                                          const PieceFilter& counted) {
+                                                                          const PieceFilter& counted,
+                                                                          const OutlookExtraTally::Wanted& wanted) {
     const OutlookPlan plan(field);
     std::optional<OutlookBounds> bounds;
     if (points.PlainSums()) bounds.emplace(field, points);
@@ -352,6 +413,7 @@ std::optional<std::vector<std::optional<OutlookTally>>> CountOutcomePieces(const
     const bool finished = work.Run(prefixes.size(), [&](std::uint64_t piece) {
         if (!included(piece)) return;
         Enumeration enumeration(field, plan, points, reach, kernel, work);
+        enumeration.Want(wanted);
         enumeration.Run(prefixes[piece], settledChance);
         tallies[piece] = std::move(enumeration.Tally());
     });
@@ -367,8 +429,9 @@ OutlookTally MergeCountedPieces(int participants, const std::vector<std::optiona
 }
 
 std::optional<OutlookTally> CountOutcomes(const OutlookField& field, const OutlookPoints& points,
-                                          const OutlookKernel& kernel, OutlookWork& work) {
-    const auto pieces = CountOutcomePieces(field, points, kernel, work, {});
+                                          const OutlookKernel& kernel, OutlookWork& work,
+                                          const OutlookExtraTally::Wanted& wanted) {
+    const auto pieces = CountOutcomePieces(field, points, kernel, work, {}, wanted);
     if (!pieces) return std::nullopt;
     OutlookTally total = MergeCountedPieces(points.Participants(), *pieces);
     if (points.PlainSums()) {

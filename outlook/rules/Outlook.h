@@ -45,6 +45,7 @@ struct OutlookPool {
     // The seed of the team at each starting slot (0 at every other position).
     std::array<int, kPositionCount + 1> Seeds{};
     std::vector<OutlookEntrant> Entrants;  // in the standings' file order
+    std::string Title{};  // the tournament's, from the start field
 };
 
 // The most tournaments an estimate draws: every count stays exact in a double, and the
@@ -55,7 +56,16 @@ struct OutlookOptions {
     int ExactLimit = 31;                     // up to this many undecided games: exact
     std::uint64_t Simulations = 1'000'000;   // simulated tournaments of an estimate
     std::uint64_t RandomSeed = 1;            // the same seed gives the same estimate
+    // The prizes of places 1, 2, ... (none: no prizes). A tie on points covering places
+    // p .. p+k-1 shares those places' prizes equally; places past the list pay 0.
+    std::vector<double> Payout{};
+    // The entrant whose rooting guide is wanted (see OutlookRooting.h), or -1.
+    int Rooted = -1;
 };
+
+// Clinched: in every outcome; alive: in some; out: in none; unknown: an estimate that could
+// neither prove nor find it.
+enum class OutlookStatus { Unknown, Clinched, Alive, Out };
 
 struct OutlookRow {
     std::string FileName;
@@ -69,6 +79,20 @@ struct OutlookRow {
     double FirstShare = 0;            // FirstShared as a percentage of all outcomes
     double ChanceSeeded = 0;          // percent, the better seed favoured by the seed model
     double ChanceEven = 0;            // percent, every game a coin toss
+    OutlookStatus FirstStatus = OutlookStatus::Unknown;  // first, alone or tied
+    double PrizeEven = 0;    // the expected prize, every game a coin toss
+    double PrizeSeeded = 0;  // the same under the seed model
+    OutlookStatus PrizeStatus = OutlookStatus::Unknown;  // a prize above 0
+};
+
+// One line of the rooting guide: what one result of an open game does to the rooted entrant.
+struct OutlookRootRow {
+    int Position = 0;
+    int Round = 0;
+    std::string Team;
+    double FirstShared = 0;   // the outcomes with that result the entrant comes first in, ties 1/k
+    double ChanceEven = 0;    // percent, its chance of first given the result
+    double ChanceSeeded = 0;
 };
 
 struct OutlookResult {
@@ -77,6 +101,8 @@ struct OutlookResult {
     std::uint64_t Outcomes = 0;  // outcomes counted, or tournaments simulated
     double MarginPercent = 0;    // the estimate's 95% margin, in percentage points; 0 when exact
     std::vector<OutlookRow> Rows;  // in entrant order
+    bool Prizes = false;           // a payout was given
+    std::vector<OutlookRootRow> Rooting{};  // per open game and contender, when an entrant was rooted
 };
 
 // Called now and then from the computing thread with the work done so far and the whole;

@@ -20,14 +20,17 @@ namespace brackwell {
 using PieceFilter = std::function<bool(std::uint64_t piece, std::uint64_t pieces)>;
 
 // Every outcome once, weighted by its seed-model chance. Work: one unit per outcome.
+// `wanted`: prizes or a rooting guide besides first places (OutlookExtraTally.h).
 std::optional<OutlookTally> CountOutcomes(const OutlookField& field, const OutlookPoints& points,
-                                          const OutlookKernel& kernel, OutlookWork& work);
+                                          const OutlookKernel& kernel, OutlookWork& work,
+                                          const OutlookExtraTally::Wanted& wanted = {});
 // The same in pieces: each piece's tally, in order, empty where the filter left it out.
 std::optional<std::vector<std::optional<OutlookTally>>> CountOutcomePieces(const OutlookField& field,
                                                                           const OutlookPoints& points,
                                                                           const OutlookKernel& kernel,
                                                                           OutlookWork& work,
-                                                                          const PieceFilter& counted);
+                                                                          const PieceFilter& counted,
+                                                                          const OutlookExtraTally::Wanted& wanted = {});
 // The pieces' tallies merged. Their places are those seen outcome by outcome, which the pieces
 // do only where the totals are not plain sums: otherwise the places come from SearchPlaces.
 OutlookTally MergeCountedPieces(int participants, const std::vector<std::optional<OutlookTally>>& pieces);
@@ -41,14 +44,16 @@ struct SimulatedTallies {
 // threads. Work: one unit per tournament of each model.
 std::optional<SimulatedTallies> SimulateTournaments(const OutlookField& field, const OutlookPoints& points,
                                                     const OutlookKernel& kernel, std::uint64_t tournaments,
-                                                    std::uint64_t seed, OutlookWork& work);
+                                                    std::uint64_t seed, OutlookWork& work,
+                                                    const OutlookExtraTally::Wanted& wanted = {});
 // The same in pieces, each with its own tallies, and those merged.
 std::optional<std::vector<std::optional<SimulatedTallies>>> SimulatePieces(const OutlookField& field,
                                                                           const OutlookPoints& points,
                                                                           const OutlookKernel& kernel,
                                                                           std::uint64_t tournaments,
                                                                           std::uint64_t seed, OutlookWork& work,
-                                                                          const PieceFilter& played);
+                                                                          const PieceFilter& played,
+                                                                          OutlookExtraTally::Wanted wanted = {});
 SimulatedTallies MergeSimulatedPieces(int participants, const std::vector<std::optional<SimulatedTallies>>& pieces);
 
 }  // namespace brackwell

@@ -8,6 +8,7 @@
 #include <set>
 
 #include "outlook/rules/OutlookPlan.h"
+#include "outlook/rules/OutlookPrizes.h"
 #include "outlook/rules/OutlookResults.h"
 #include "outlook/rules/PlaceSearch.h"
 
@@ -138,6 +139,12 @@ public:
         while (true) {
             if (!lines_.Next(fields_) || !lines_.Ended()) return Damaged("it ends before its last line");
             if (fields_.size() == 2 && fields_[0] == "end") break;
+            if (fields_[0] == "payout") {
+                if (!partial.Options.Payout.empty() || !partial.Counted.empty() || !ReadPayout(partial.Options.Payout))
+                    return Damaged();
+                paid_ = PaidPlaces(partial.Options.Payout);
+                continue;
+            }
             if (fields_[0] == "place") {
                 if (!Place(partial.Places)) return Damaged();
                 continue;
@@ -195,6 +202,45 @@ private:
                 p.ties.emplace_back(tied, count);
             }
         }
+        return paid_ == 0 || Prizes(sums.extra);
+    }
+
+    // "payout A,B,...": the prizes, as many as the places paid.
+    bool ReadPayout(std::vector<double>& payout) const {
+        if (fields_.size() != 2) return false;
+        for (std::string_view rest = fields_[1];;) {
+            const std::size_t comma = std::min(rest.find(','), rest.size());
+            double value = 0;
+            const auto [stop, error] = std::from_chars(rest.data(), rest.data() + comma, value);
+            if (comma == 0 || error != std::errc() || stop != rest.data() + comma || !std::isfinite(value) || value < 0)
+                return false;
+            payout.push_back(value);
+            if (comma == rest.size()) return true;
+            rest.remove_prefix(comma + 1);
+        }
+    }
+
+    // Per participant, "prize" and " <above>:<tied>:<count>:<seeded bits>" for each place held.
+    bool Prizes(OutlookExtraTally& extra) {
+        extra.Reset(participants_, OutlookExtraTally::Wanted{.paid = paid_});
+        for (int i = 0; i < participants_; ++i) {
+            if (!lines_.Next(fields_) || !lines_.Ended() || fields_[0] != "prize") return false;
+            for (std::size_t f = 1; f < fields_.size(); ++f) {
+                OutlookExtraTally::Place place;
+                std::string_view field = fields_[f];
+                std::string_view parts[4];
+                for (auto& part : parts) {
+                    const std::size_t colon = std::min(field.find(':'), field.size());
+                    part = field.substr(0, colon);
+                    field.remove_prefix(std::min(colon + 1, field.size()));
+                }
+                if (!Decimal(parts[0], place.above) || !Decimal(parts[1], place.tied) ||
+                    !Decimal(parts[2], place.count) || !Weight(parts[3], place.seeded) || place.above >= paid_ ||
+                    place.tied < 1 || place.above + place.tied > participants_)
+                    return false;
+                extra.Places(i).push_back(place);
+            }
+        }
         return true;
     }
 
@@ -214,6 +260,7 @@ private:
     Lines lines_;
     std::vector<std::string_view> fields_;
     int participants_ = 0;
+    int paid_ = 0;  // places a tally's prizes cover
 };
 
 void WriteTally(std::string& text, const OutlookTally::Sums& sums) {
@@ -224,6 +271,24 @@ void WriteTally(std::string& text, const OutlookTally::Sums& sums) {
         for (const auto& [tied, count] : p.ties) text += " " + std::to_string(tied) + ":" + std::to_string(count);
         text += "\n";
     }
+    if (!sums.extra.Wants().paid) return;
+    for (int i = 0; i < sums.extra.Participants(); ++i) {
+        text += "prize";
+        for (const OutlookExtraTally::Place& place : sums.extra.Places(i))
+            text += " " + std::to_string(place.above) + ":" + std::to_string(place.tied) + ":" +
+                    std::to_string(place.count) + ":" + Hex(std::bit_cast<std::uint64_t>(place.seeded));
+        text += "\n";
+    }
+}
+
+std::string PayoutText(const std::vector<double>& payout) {
+    std::string text;
+    for (const double prize : payout) {
+        char buffer[64];
+        const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, prize);
+        text += (text.empty() ? "" : ",") + std::string(buffer, error == std::errc() ? end : buffer);
+    }
+    return text;
 }
 
 // Whether an exact count finds the places by a search of their own, not outcome by outcome.
@@ -264,9 +329,12 @@ std::optional<OutlookPartial> ComputeOutlookPartial(const OutlookPool& pool, con
     if (start.Rows.empty()) return partial;
 
     const OutlookPoints points(pool, field);
+    OutlookOptions plain = options;
+    plain.Rooted = -1;
+    const OutlookExtraTally::Wanted wanted = ExtrasWanted(plain, points);
     if (start.Exact) {
         OutlookWork work(start.Outcomes, progress);
-        const auto pieces = CountOutcomePieces(field, points, FastestKernel(), work, SliceFilter(slice));
+        const auto pieces = CountOutcomePieces(field, points, FastestKernel(), work, SliceFilter(slice), wanted);
         if (!pieces) return std::nullopt;
         partial.Pieces = pieces->size();
         for (std::uint64_t n = 0; n < pieces->size(); ++n)
@@ -283,7 +351,8 @@ std::optional<OutlookPartial> ComputeOutlookPartial(const OutlookPool& pool, con
     }
     OutlookWork work(2 * start.Outcomes, progress);
     const auto pieces =
-        SimulatePieces(field, points, FastestKernel(), start.Outcomes, options.RandomSeed, work, SliceFilter(slice));
+        SimulatePieces(field, points, FastestKernel(), start.Outcomes, options.RandomSeed, work, SliceFilter(slice),
+                       wanted);
     if (!pieces || !work.Finish()) return std::nullopt;
     partial.Pieces = pieces->size();
     for (std::uint64_t n = 0; n < pieces->size(); ++n)
@@ -298,6 +367,7 @@ std::string OutlookPartialText(const OutlookPartial& partial) {
             std::to_string(partial.Options.RandomSeed) + "\ncount " + (partial.Exact ? "exact" : "estimate") +
             "\nslice " + SliceName(partial.Slice) + "\npieces " + std::to_string(partial.Pieces) + "\nparticipants " +
             std::to_string(partial.Participants) + "\n";
+    if (!partial.Options.Payout.empty()) text += "payout " + PayoutText(partial.Options.Payout) + "\n";
     for (const OutlookPartial::Piece& piece : partial.Counted) {
         text += "piece " + std::to_string(piece.Number) + "\n";
         for (const OutlookTally::Sums& sums : piece.Tallies) WriteTally(text, sums);
@@ -327,8 +397,10 @@ std::string CheckOutlookPartials(const OutlookPool& pool, const std::vector<Name
         if (p.Pool != fingerprint || p.Participants != static_cast<int>(pool.Entrants.size()))
             return named.Name + ": counted for another pool (its results, points or selections are not those of the folder)";
         if (p.Options.ExactLimit != model.Options.ExactLimit || p.Options.Simulations != model.Options.Simulations ||
-            p.Options.RandomSeed != model.Options.RandomSeed || p.Exact != (undecided <= p.Options.ExactLimit))
-            return named.Name + ": counted with other options than " + first.Name + " (--sims, --seed or the exact count)";
+            p.Options.RandomSeed != model.Options.RandomSeed || p.Exact != (undecided <= p.Options.ExactLimit) ||
+            p.Options.Payout != model.Options.Payout)
+            return named.Name + ": counted with other options than " + first.Name +
+                   " (--sims, --seed, --payout or the exact count)";
         if (p.Slice.Parts != model.Slice.Parts || p.Pieces != model.Pieces)
             return named.Name + ": slice " + SliceName(p.Slice) + " of a count split otherwise than " + first.Name +
                    " (slice " + SliceName(model.Slice) + ")";
@@ -389,6 +461,7 @@ OutlookResult MergeOutlookPartials(const OutlookPool& pool, const std::vector<Na
             for (const OutlookPartial::Place& place : named.Partial.Places)
                 tally.SetPlaces(place.Participant, place.Best, place.Worst);
         FillExact(result, tally);
+        FillExactStatuses(result, model.Options.Payout, tally);
         return result;
     }
     std::vector<std::optional<SimulatedTallies>> pieces(model.Pieces);
@@ -396,7 +469,9 @@ OutlookResult MergeOutlookPartials(const OutlookPool& pool, const std::vector<Na
         for (const OutlookPartial::Piece& piece : named.Partial.Counted)
             pieces[piece.Number] =
                 SimulatedTallies{OutlookTally::Restore(piece.Tallies[0]), OutlookTally::Restore(piece.Tallies[1])};
-    FillEstimate(result, MergeSimulatedPieces(participants, pieces));
+    const SimulatedTallies tallies = MergeSimulatedPieces(participants, pieces);
+    FillEstimate(result, tallies);
+    FillEstimatedStatuses(result, model.Options.Payout, tallies, field, OutlookPoints(pool, field));
     return result;
 }
 

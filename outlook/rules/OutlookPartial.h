@@ -26,11 +26,14 @@
 //   slice <K>/<N>
 //   pieces <pieces of the whole run>
 //   participants <P>
+//   payout <A,B,...>, only when prizes were asked for (the shortest decimals that read back the same)
 //   then per piece of the slice, in ascending order, "piece <number>" and its tallies (exact:
 //   one; estimate: the coin tosses', then the seed model's), each
 //     tally <outcomes> <weight bits>
 //     and P lines "<outright> <seeded bits> <best> <worst>" followed by " <tied>:<count>" for
 //     each size of tie for first the participant shared, in the order met
+//     and with a payout P lines "prize" followed by " <above>:<tied>:<count>:<seeded bits>" for
+//     each paid place the participant held (OutlookExtraTally.h), in the order met
 //   then, where the slice searched for places, per participant of the slice in ascending order
 //     place <participant, from 0> <best> <worst>
 //   end <fingerprint of every byte before this line>

@@ -18,6 +18,7 @@ std::optional<OutlookPool> ReadOutlookPool(const std::string& folder, Dialogs& d
     OutlookPool pool;
     pool.Results = model.SelLines;
     pool.Points = PointsFromView(results);
+    pool.Title = model.TournamentTitle;
     for (int position = 1; position <= kPositionCount; ++position)
         if (IsStartingSlot(position))
             pool.Seeds[position] = static_cast<int>(ClampToInt16(NumericValue(model.StartLines[SeedLine(position)])));

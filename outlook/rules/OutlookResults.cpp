@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "outlook/rules/OutlookPrizes.h"
+
 namespace brackwell {
 
 namespace {
@@ -56,6 +58,16 @@ OutlookResult StartOutlook(const OutlookPool& pool, const OutlookOptions& option
     result.Outcomes = result.Exact ? std::uint64_t{1} << field.OpenGames.size() : TournamentsOf(options);
     result.Rows = ScoredRows(pool);
     return result;
+}
+
+OutlookExtraTally::Wanted ExtrasWanted(const OutlookOptions& options, const OutlookPoints& points) {
+    OutlookExtraTally::Wanted wanted;
+    wanted.paid = PaidPlaces(options.Payout);
+    if (options.Rooted >= 0 && options.Rooted < points.Participants()) {
+        wanted.rooted = options.Rooted;
+        wanted.keys = points.Rows();
+    }
+    return wanted;
 }
 
 void FillExact(OutlookResult& result, const OutlookTally& tally) {

@@ -15,6 +15,8 @@ std::uint64_t TournamentsOf(const OutlookOptions& options);
 // Exact or not, the undecided games, the outcomes and the rows with their scores.
 OutlookResult StartOutlook(const OutlookPool& pool, const OutlookOptions& options, const OutlookField& field);
 void FillExact(OutlookResult& result, const OutlookTally& tally);
+// What the count is to keep besides first places, for the options' prizes and rooted entrant.
+OutlookExtraTally::Wanted ExtrasWanted(const OutlookOptions& options, const OutlookPoints& points);
 void FillEstimate(OutlookResult& result, const SimulatedTallies& tallies);
 
 }  // namespace brackwell

@@ -4,14 +4,25 @@
 #include <cmath>
 
 #include "core/OutputText.h"
+#include "outlook/rules/OutlookPrizes.h"
 
 namespace brackwell {
 
 const OutlookFields& OutlookColumnNames() {
     static const OutlookFields names{"FileName",   "PlayerName",  "Score",        "MaxScore",
                                      "BestPlace",  "WorstPlace",  "FirstOutright", "FirstShared",
-                                     "FirstShare", "ChanceSeeded", "ChanceEven",  "Method"};
+                                     "FirstShare", "ChanceSeeded", "ChanceEven",  "Method",
+                                     "FirstStatus"};
     return names;
+}
+
+const OutlookPrizeFields& OutlookPrizeColumnNames() {
+    static const OutlookPrizeFields names{"PrizeEven", "PrizeSeeded", "PrizeStatus"};
+    return names;
+}
+
+OutlookPrizeFields OutlookRowPrizeFields(const OutlookRow& row) {
+    return {FixedDecimals(row.PrizeEven, 2), FixedDecimals(row.PrizeSeeded, 2), StatusText(row.PrizeStatus, true)};
 }
 
 bool OutlookColumnIsNumeric(int column) { return column >= 2 && column <= 10; }
@@ -45,19 +56,25 @@ OutlookFields OutlookRowFields(const OutlookRow& row, const OutlookResult& resul
                          FixedDecimals(row.FirstShare, 2),
                          FixedDecimals(row.ChanceSeeded, 2),
                          FixedDecimals(row.ChanceEven, 2),
-                         OutlookMethod(result)};
+                         OutlookMethod(result),
+                         StatusText(row.FirstStatus, false)};
 }
 
 std::string OutlookTableText(const OutlookResult& result) {
     std::string text;
-    const auto append = [&text](const OutlookFields& fields) {
+    const auto append = [&](const OutlookFields& fields, const OutlookPrizeFields& prizes) {
         for (int c = 0; c < kOutlookColumnCount; ++c) {
             text += fields[c];
-            text += c + 1 < kOutlookColumnCount ? '\t' : '\n';
+            text += c + 1 < kOutlookColumnCount || result.Prizes ? '\t' : '\n';
+        }
+        for (int c = 0; c < kOutlookPrizeColumnCount && result.Prizes; ++c) {
+            text += prizes[c];
+            text += c + 1 < kOutlookPrizeColumnCount ? '\t' : '\n';
         }
     };
-    append(OutlookColumnNames());
-    for (const OutlookRow& row : result.Rows) append(OutlookRowFields(row, result));
+    append(OutlookColumnNames(), OutlookPrizeColumnNames());
+    for (const OutlookRow& row : result.Rows)
+        append(OutlookRowFields(row, result), result.Prizes ? OutlookRowPrizeFields(row) : OutlookPrizeFields{});
     return text;
 }
 

@@ -9,13 +9,17 @@
 
 namespace brackwell {
 
-inline constexpr int kOutlookColumnCount = 12;
+inline constexpr int kOutlookColumnCount = 13;
+// With a payout, after the others.
+inline constexpr int kOutlookPrizeColumnCount = 3;
 
 using OutlookFields = std::array<std::string, kOutlookColumnCount>;
+using OutlookPrizeFields = std::array<std::string, kOutlookPrizeColumnCount>;
 
 // The column names of the header, in order.
 const OutlookFields& OutlookColumnNames();
-// Whether a column holds a number (every column but the names and the method).
+const OutlookPrizeFields& OutlookPrizeColumnNames();
+// Whether a column holds a number (every column but the names, the method and the status).
 bool OutlookColumnIsNumeric(int column);
 
 // value with exactly decimals digits after a point, rounded to nearest.
@@ -28,7 +32,9 @@ inline constexpr int kSharedDecimals = 6;
 std::string OutlookMethod(const OutlookResult& result);
 // One participant's fields; the names cleaned as every output field is.
 OutlookFields OutlookRowFields(const OutlookRow& row, const OutlookResult& result);
-// The header line and every row, each ending in "\n".
+// PrizeEven, PrizeSeeded (two decimals) and PrizeStatus.
+OutlookPrizeFields OutlookRowPrizeFields(const OutlookRow& row);
+// The header line and every row, each ending in "\n"; the prize columns when the result has them.
 std::string OutlookTableText(const OutlookResult& result);
 
 }  // namespace brackwell

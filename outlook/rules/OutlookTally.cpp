@@ -226,6 +226,7 @@ void OutlookTally::MergeLanes(const OutlookTally& part, const std::vector<int>& 
         for (const Ties& ties : part.ties_[k]) AddTies(i, ties.tied, ties.count);
         seeded_[i] += part.seeded_[k];
     }
+    Extra.MergeLanes(part.Extra, lanes);
 }
 
 void OutlookTally::Merge(const OutlookTally& other) {
@@ -238,10 +239,11 @@ void OutlookTally::Merge(const OutlookTally& other) {
         best_[i] = std::min(best_[i], other.best_[i]);
         worst_[i] = std::max(worst_[i], other.worst_[i]);
     }
+    Extra.Merge(other.Extra);
 }
 
 OutlookTally::Sums OutlookTally::Save() const {
-    Sums sums{outcomes_, weight_, std::vector<Sums::Participant>(participants_)};
+    Sums sums{outcomes_, weight_, std::vector<Sums::Participant>(participants_), Extra};
     for (int i = 0; i < participants_; ++i) {
         Sums::Participant& p = sums.participants[i];
         p.outright = outright_[i];
@@ -257,6 +259,7 @@ OutlookTally OutlookTally::Restore(const Sums& sums) {
     OutlookTally tally(static_cast<int>(sums.participants.size()));
     tally.outcomes_ = sums.outcomes;
     tally.weight_ = sums.weight;
+    tally.Extra = sums.extra;
     for (int i = 0; i < tally.participants_; ++i) {
         const Sums::Participant& p = sums.participants[i];
         tally.outright_[i] = p.outright;

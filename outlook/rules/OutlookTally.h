@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "outlook/rules/OutlookExtraTally.h"
 #include "outlook/rules/OutlookKernel.h"
 
 namespace brackwell {
@@ -44,6 +45,12 @@ public:
     double SeededShared(int i) const { return seeded_[i]; }
     int BestPlace(int i) const { return best_[i]; }
     int WorstPlace(int i) const { return worst_[i]; }
+    // The lowest and highest total of each lane over the last block added or looked at.
+    const std::int16_t* BlockLow() const { return low_.data(); }
+    const std::int16_t* BlockHigh() const { return high_.data(); }
+
+    // Prizes and the rooting guide, when wanted: merged, saved and restored with the rest.
+    OutlookExtraTally Extra;
 
     // Everything a tally has added up, to be written out and read back exactly: a part of a
     // count run elsewhere is merged as if it had been counted here.
@@ -58,6 +65,7 @@ public:
         std::uint64_t outcomes = 0;
         double weight = 0;
         std::vector<Participant> participants;
+        OutlookExtraTally extra;
     };
     Sums Save() const;
     static OutlookTally Restore(const Sums& sums);

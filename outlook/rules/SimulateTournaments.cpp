@@ -35,13 +35,15 @@ private:
 
 class Simulation {
 public:
-    Simulation(const OutlookField& field, const OutlookPoints& points, const OutlookKernel& kernel)
+    Simulation(const OutlookField& field, const OutlookPoints& points, const OutlookKernel& kernel, bool rooting)
         : field_(field),
           points_(points),
           kernel_(kernel),
           teams_(field.Team),
           block_(static_cast<std::size_t>(points.Stride()) * kBlockRows),
-          weights_(kBlockRows) {}
+          weights_(kBlockRows),
+          rooting_(rooting),
+          keys_(rooting ? field.OpenGames.size() * kBlockRows : 0) {}
 
     // `count` tournaments of one model into the tally: coin tosses, or the seed model's draws.
     void Play(Generator& generator, bool seeded, std::uint64_t count, OutlookTally& tally) {
@@ -50,8 +52,12 @@ public:
         for (std::uint64_t t = 0; t < count; ++t) {
             std::int16_t* row = block_.data() + static_cast<std::size_t>(rows) * stride;
             weights_[rows] = Draw(generator, seeded, row);
+            if (rooting_) KeepKeys(rows);
             if (!points_.PlainSums()) {
-                tally.Add(points_.FinalTotals(row, teams_, scratch_), weights_[rows]);
+                const std::int16_t* totals = points_.FinalTotals(row, teams_, scratch_);
+                tally.Add(totals, weights_[rows]);
+                tally.Extra.SeeBlock(totals, &weights_[rows], 1, points_.Stride(), totals, totals, nullptr, 0,
+                                     keys_.data(), rooting_ ? PerRow() : 0);
             } else if (++rows == kBlockRows) {
                 Tally(rows, tally);
                 rows = 0;
@@ -64,6 +70,20 @@ private:
     void Tally(int rows, OutlookTally& tally) const {
         tally.AddBlock(kernel_, block_.data(), weights_.data(), rows, points_.Stride());
         tally.SeeBlockPlaces(kernel_, block_.data(), rows, points_.Stride());
+        if (rows > 0)
+            tally.Extra.SeeBlock(block_.data(), weights_.data(), rows, points_.Stride(), tally.BlockLow(),
+                                 tally.BlockHigh(), nullptr, 0, keys_.data(), rooting_ ? PerRow() : 0);
+    }
+
+    int PerRow() const { return static_cast<int>(field_.OpenGames.size()); }
+
+    // The row's result at every open game, for the rooting guide.
+    void KeepKeys(int row) {
+        const int perRow = PerRow();
+        for (int k = 0; k < perRow; ++k) {
+            const int game = field_.OpenGames[k];
+            keys_[static_cast<std::size_t>(row) * perRow + k] = static_cast<std::uint16_t>(points_.Row(game, teams_[game]));
+        }
     }
 
     // One tournament's totals into the row; its weight. An outcome that a later entered result
@@ -96,6 +116,8 @@ private:
     std::vector<std::int16_t> block_;
     std::vector<double> weights_;
     std::vector<std::int16_t> scratch_;
+    bool rooting_;
+    std::vector<std::uint16_t> keys_;  // per row of the block, its results
 };
 
 }  // namespace
@@ -105,7 +127,8 @@ std::optional<std::vector<std::optional<SimulatedTallies>>> SimulatePieces(const
                                                                           const OutlookKernel& kernel,
                                                                           std::uint64_t tournaments,
                                                                           std::uint64_t seed, OutlookWork& work,
-                                                                          const PieceFilter& played) {
+                                                                          const PieceFilter& played,
+                                                                          OutlookExtraTally::Wanted wanted) {
     // Batches are grouped into a fixed number of pieces of work, each with its own tallies.
     const std::uint64_t batches = (tournaments + kBatchSize - 1) / kBatchSize;
     const std::uint64_t pieces = std::min<std::uint64_t>(batches, kPieces);
@@ -122,7 +145,10 @@ std::optional<std::vector<std::optional<SimulatedTallies>>> SimulatePieces(const
     const bool finished = work.Run(pieces, [&](std::uint64_t piece) {
         if (!included(piece)) return;
         SimulatedTallies tallies{OutlookTally(points.Participants()), OutlookTally(points.Participants())};
-        Simulation simulation(field, points, kernel);
+        wanted.countResults = true;
+        tallies.Even.Extra.Reset(points.Participants(), wanted);
+        tallies.Seeded.Extra.Reset(points.Participants(), wanted);
+        Simulation simulation(field, points, kernel, wanted.rooted >= 0);
         for (std::uint64_t batch = firstBatch(piece); batch < firstBatch(piece + 1); ++batch) {
             const std::uint64_t first = batch * kBatchSize;
             const std::uint64_t count = std::min(kBatchSize, tournaments - first);
@@ -151,8 +177,9 @@ SimulatedTallies MergeSimulatedPieces(int participants, const std::vector<std::o
 
 std::optional<SimulatedTallies> SimulateTournaments(const OutlookField& field, const OutlookPoints& points,
                                                     const OutlookKernel& kernel, std::uint64_t tournaments,
-                                                    std::uint64_t seed, OutlookWork& work) {
-    const auto pieces = SimulatePieces(field, points, kernel, tournaments, seed, work, {});
+                                                    std::uint64_t seed, OutlookWork& work,
+                                                    const OutlookExtraTally::Wanted& wanted) {
+    const auto pieces = SimulatePieces(field, points, kernel, tournaments, seed, work, {}, wanted);
     if (!pieces) return std::nullopt;
     return MergeSimulatedPieces(points.Participants(), *pieces);
 }

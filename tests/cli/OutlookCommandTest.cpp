@@ -23,7 +23,7 @@ using testing::WithPlayer;
 
 const std::string kHeader =
     "FileName\tPlayerName\tScore\tMaxScore\tBestPlace\tWorstPlace\tFirstOutright\tFirstShared\tFirstShare\t"
-    "ChanceSeeded\tChanceEven\tMethod\n";
+    "ChanceSeeded\tChanceEven\tMethod\tFirstStatus\n";
 
 // Every game played by the upper team but the final, between two first seeds. Smith and Copy
 // picked the upper team throughout, Twin the same but the other finalist as champion, Adams
@@ -49,10 +49,62 @@ TEST(OutlookCommand, CountsEveryOutcomeOfTheOpenGamesForEachFileInTheStandingsOr
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(run.out, kHeader +
-                           "Adams_BB.BKS\tAdams, BB\t0\t0\t4\t4\t0\t0.000000\t0.00\t0.00\t0.00\texact\n"
-                           "copy_CC.bks\tcopy, CC\t152\t168\t1\t2\t0\t0.500000\t25.00\t25.00\t25.00\texact\n"
-                           "Smith_TM.BKS\tSmith, TM\t152\t168\t1\t2\t0\t0.500000\t25.00\t25.00\t25.00\texact\n"
-                           "Twin_TT.BKS\tTwin, TT\t152\t168\t1\t3\t1\t1.000000\t50.00\t50.00\t50.00\texact\n");
+                           "Adams_BB.BKS\tAdams, BB\t0\t0\t4\t4\t0\t0.000000\t0.00\t0.00\t0.00\texact\teliminated\n"
+                           "copy_CC.bks\tcopy, CC\t152\t168\t1\t2\t0\t0.500000\t25.00\t25.00\t25.00\texact\talive\n"
+                           "Smith_TM.BKS\tSmith, TM\t152\t168\t1\t2\t0\t0.500000\t25.00\t25.00\t25.00\texact\talive\n"
+                           "Twin_TT.BKS\tTwin, TT\t152\t168\t1\t3\t1\t1.000000\t50.00\t50.00\t50.00\texact\talive\n");
+}
+
+// With 10 and 5 paid: if the upper finalist wins, Smith and Copy share 15; otherwise Twin takes
+// 10 and the two share the 5 of second place.
+TEST(OutlookCommand, APayoutSharesTiedPlacesPrizes) {
+    const TempFolder folder;
+    WriteFinalOpen(folder);
+    const CliRun run = RunCli({"outlook", "--folder", folder.path(), "--payout", "10,5"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("\tFirstStatus\tPrizeEven\tPrizeSeeded\tPrizeStatus\n"), std::string::npos) << run.out;
+    for (const char* row : {"Adams, BB\t0\t0\t4\t4\t0\t0.000000\t0.00\t0.00\t0.00\texact\teliminated\t0.00\t0.00\tout\n",
+                            "copy, CC\t152\t168\t1\t2\t0\t0.500000\t25.00\t25.00\t25.00\texact\talive\t5.00\t5.00\tclinched\n",
+                            "Twin, TT\t152\t168\t1\t3\t1\t1.000000\t50.00\t50.00\t50.00\texact\talive\t5.00\t5.00\talive\n"})
+        EXPECT_NE(run.out.find(row), std::string::npos) << row;
+}
+
+TEST(OutlookCommand, AScenarioIsTheResultsFileThatPutsTheParticipantFirst) {
+    const TempFolder folder;
+    WriteFinalOpen(folder);
+    SelLinesArray won = WithPlayer(UpperTeamsWin(), "FinalResults", "A", "");
+    won[127] = won[126];
+    const CliRun twin = RunCli({"outlook", "--folder", folder.path(), "--scenario", "twin_tt.bks"});
+    EXPECT_EQ(twin.exitCode, 0) << twin.err;
+    EXPECT_EQ(twin.out, SelectionFileBytes(won));
+    const CliRun adams = RunCli({"outlook", "--folder", folder.path(), "--scenario", "Adams_BB.BKS"});
+    EXPECT_EQ(adams.exitCode, 3);
+    EXPECT_EQ(adams.out, "copy, CC (copy_CC.bks) already has 152 points, more than the 0 Adams_BB.BKS can still reach\n");
+}
+
+TEST(OutlookCommand, TheRootingGuideSplitsFirstPlacesByEachResult) {
+    const TempFolder folder;
+    WriteFinalOpen(folder);
+    const SelLinesArray results = UpperTeamsWin();
+    const CliRun run = RunCli({"outlook", "--folder", folder.path(), "--root", "Twin_TT.BKS"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "Position\tRound\tTeam\tFirstShared\tChanceEven\tChanceSeeded\n"
+                       "127\t6\t" + results[125] + "\t0.000000\t0.00\t0.00\n"
+                       "127\t6\t" + results[126] + "\t1.000000\t100.00\t100.00\n");
+}
+
+// After the fourth round: the semi-finals and the final open, whatever was entered there.
+TEST(OutlookCommand, AfterARoundLaterResultsAreLeftOut) {
+    const TempFolder folder;
+    WriteFinalOpen(folder);
+    const CliRun replayed = RunCli({"outlook", "--folder", folder.path(), "--after-round", "4", "--payout", "3,1"});
+    SelLinesArray earlier = WithPlayer(UpperTeamsWin(), "FinalResults", "A", "");
+    for (const int p : {125, 126, 127}) earlier[p].clear();
+    folder.Write(kResultsFileName, SelectionFileBytes(earlier));
+    const CliRun direct = RunCli({"outlook", "--folder", folder.path(), "--payout", "3,1"});
+    EXPECT_EQ(replayed.exitCode, 0) << replayed.err;
+    EXPECT_EQ(replayed.out, direct.out);
+    EXPECT_NE(replayed.out.find("\texact\t"), std::string::npos);
 }
 
 TEST(OutlookCommand, BeforeTheRoundOf32ItEstimatesAndTheSeedRepeatsTheEstimate) {
@@ -87,6 +139,15 @@ TEST(OutlookCommand, AWrongCommandLineOrAMissingFileIsRefusedClearly) {
         {{"outlook", "--folder="}, 2, "--folder needs a folder"},
         {{"outlook", "--folder", folder.File("missing")}, 1, "\"" + folder.File("missing") + "\" does not exist"},
         {{"outlook", "--folder", noResults.path()}, 1, "BRACKWELL.BKT is not present"},
+        {{"outlook", "--payout", "5,-1"}, 2, "--payout needs the prizes of places 1, 2, ... as numbers 0 or more"},
+        {{"outlook", "--payout", "5,,1"}, 2, "not \"5,,1\""},
+        {{"outlook", "--after-round", "6"}, 2, "--after-round needs a round, 0 to 5, not \"6\""},
+        {{"outlook", "--root", "a.BKS", "--scenario", "b.BKS"}, 2, "--root and --scenario do not go together"},
+        {{"outlook", "--root", "a.BKS", "--part", "1/2"}, 2, "--root works on the whole count"},
+        {{"outlook", "--scenario", "a.BKS", "--merge", "x"}, 2, "--scenario works on the whole count"},
+        {{"outlook", "--html", "x.html", "--part", "1/2"}, 2, "--html writes the whole outlook"},
+        {{"outlook", "--payout", "1", "--merge", "x"}, 2, "--merge takes the counting options"},
+        {{"outlook", "--folder", folder.path(), "--root", "Nobody.BKS"}, 2, "\"Nobody.BKS\" is not a selection file"},
     };
     for (const auto& c : cases) {
         const CliRun run = RunCli(c.args);

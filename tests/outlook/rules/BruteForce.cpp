@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <map>
 
 namespace brackwell::testing {
 
@@ -52,9 +53,23 @@ bool Explained(const SelLinesArray& lines, int p) {
     return lines[p] == lines[upper] || lines[p] == lines[lower];
 }
 
+double Share(const std::vector<double>& payout, int above, int tied) {
+    double sum = 0;
+    for (int p = above; p < above + tied; ++p) sum += p < static_cast<int>(payout.size()) ? payout[p] : 0;
+    return sum / tied;
+}
+
+OutlookStatus StatusOf(std::uint64_t some, std::uint64_t outcomes) {
+    return some == outcomes ? OutlookStatus::Clinched : some > 0 ? OutlookStatus::Alive : OutlookStatus::Out;
+}
+
+struct Result {
+    double outcomes = 0, shared = 0, weight = 0, seeded = 0;
+};
+
 }  // namespace
 
-OutlookResult BruteForceOutlook(const OutlookPool& pool) {
+OutlookResult BruteForceOutlook(const OutlookPool& pool, const OutlookOptions& options) {
     std::vector<int> blank, entered;
     for (int p = 1; p <= kPositionCount; ++p)
         if (!IsStartingSlot(p)) (pool.Results[p].empty() ? blank : entered).push_back(p);
@@ -84,6 +99,9 @@ OutlookResult BruteForceOutlook(const OutlookPool& pool) {
     }
     double weight = 0;
     std::vector<int> totals(n);
+    std::vector<std::uint64_t> first(n), paid(n);
+    std::vector<double> prizeEven(n), prizeSeeded(n);
+    std::map<std::pair<int, std::string>, Result> rooting;
     for (const Completion& c : completions) {
         if (!std::all_of(binding.begin(), binding.end(), [&](int p) { return Explained(c.lines, p); })) continue;
         ++result.Outcomes;
@@ -96,11 +114,45 @@ OutlookResult BruteForceOutlook(const OutlookPool& pool) {
             const int place = 1 + static_cast<int>(std::count_if(totals.begin(), totals.end(), [&](int t) { return t > totals[i]; }));
             row.BestPlace = std::min(row.BestPlace, place);
             row.WorstPlace = std::max(row.WorstPlace, place);
+            const int tiedHere = static_cast<int>(std::count(totals.begin(), totals.end(), totals[i]));
+            const double prize = Share(options.Payout, place - 1, tiedHere);
+            prizeEven[i] += prize;
+            prizeSeeded[i] += prize * c.weight;
+            paid[i] += prize > 0;
             if (totals[i] != top) continue;
+            ++first[i];
             row.FirstShared += 1.0 / static_cast<double>(tied);
             row.ChanceSeeded += c.weight / static_cast<double>(tied);
             if (tied == 1) ++row.FirstOutright;
         }
+        if (options.Rooted < 0) continue;
+        const auto r = static_cast<std::size_t>(options.Rooted);
+        const double share = totals[r] == top ? 1.0 / static_cast<double>(tied) : 0.0;
+        for (int p : blank) {
+            Result& result = rooting[{p, c.lines[p]}];
+            ++result.outcomes;
+            result.shared += share;
+            result.weight += c.weight;
+            result.seeded += share * c.weight;
+        }
+    }
+    result.Prizes = !options.Payout.empty();
+    for (std::size_t i = 0; i < n; ++i) {
+        OutlookRow& row = result.Rows[i];
+        row.FirstStatus = StatusOf(first[i], result.Outcomes);
+        row.PrizeStatus = StatusOf(paid[i], result.Outcomes);
+        row.PrizeEven = prizeEven[i] / static_cast<double>(result.Outcomes);
+        row.PrizeSeeded = prizeSeeded[i] / weight;
+    }
+    // A blank game whose winner every outcome agrees on was settled by a later result.
+    for (auto at = rooting.begin(); at != rooting.end(); ++at) {
+        const auto next = std::next(at);
+        const bool alone = (at == rooting.begin() || std::prev(at)->first.first != at->first.first) &&
+                           (next == rooting.end() || next->first.first != at->first.first);
+        if (alone) continue;
+        const Result& r = at->second;
+        result.Rooting.push_back({at->first.first, RoundOfPosition(at->first.first), at->first.second, r.shared,
+                                  100.0 * r.shared / r.outcomes, 100.0 * r.seeded / r.weight});
     }
     for (OutlookRow& row : result.Rows) {
         row.FirstShare = 100.0 * row.FirstShared / static_cast<double>(result.Outcomes);

@@ -6,6 +6,8 @@
 
 namespace brackwell::testing {
 
-OutlookResult BruteForceOutlook(const OutlookPool& pool);
+// With the options' payout, the prizes and both statuses; with its rooted entrant, the rooting
+// guide (one row per blank game and team that wins it in some outcome, in position order).
+OutlookResult BruteForceOutlook(const OutlookPool& pool, const OutlookOptions& options = {});
 
 }  // namespace brackwell::testing

@@ -48,6 +48,7 @@ TEST_P(SlicesMerged, GiveTheTableOfTheWholeRun) {
     for (std::size_t i = 0; i < whole->Rows.size(); ++i) {
         EXPECT_EQ(merged.Rows[i].FirstShared, whole->Rows[i].FirstShared) << i;
         EXPECT_EQ(merged.Rows[i].ChanceSeeded, whole->Rows[i].ChanceSeeded) << i;
+        EXPECT_EQ(merged.Rows[i].PrizeSeeded, whole->Rows[i].PrizeSeeded) << i;
     }
 }
 
@@ -68,7 +69,11 @@ INSTANTIATE_TEST_SUITE_P(
         // Places seen outcome by outcome, not by the search.
         SlicedPool{{"TotalsAtTheLimit", {.seed = 26, .undecided = 9, .participants = 5, .roundPoints = kHugePoints}}, {}, 4},
         SlicedPool{{"Estimate", {.seed = 27, .undecided = 30, .participants = 20}}, kEstimate, 5},
-        SlicedPool{{"NoEntrants", {.seed = 28, .undecided = 8, .participants = 0}}, {}, 2}),
+        SlicedPool{{"NoEntrants", {.seed = 28, .undecided = 8, .participants = 0}}, {}, 2},
+        SlicedPool{{"Prizes", {.seed = 29, .undecided = 14, .participants = 15}}, {.Payout = {50, 30, 20}}, 3},
+        SlicedPool{{"PrizesEstimated", {.seed = 30, .undecided = 25, .participants = 12}},
+                   {.ExactLimit = 10, .Simulations = 50'000, .RandomSeed = 5, .Payout = {0.5, 0.25, 0.125}},
+                   4}),
     [](const ::testing::TestParamInfo<SlicedPool>& info) { return std::string(info.param.pool.name); });
 
 TEST(OutlookPartial, SlicesThatDoNotMakeOneRunAreRefused) {
@@ -79,6 +84,7 @@ TEST(OutlookPartial, SlicesThatDoNotMakeOneRunAreRefused) {
     ASSERT_NE(OutlookPoolFingerprint(otherPool), OutlookPoolFingerprint(pool));
     const std::vector<NamedPartial> otherSeed = Slices(pool, {.RandomSeed = 9}, 3);
     const std::vector<NamedPartial> inFour = Slices(pool, {}, 4);
+    const std::vector<NamedPartial> otherPayout = Slices(pool, {.Payout = {1}}, 3);
     NamedPartial extraPiece = slices[1];
     extraPiece.Partial.Counted.push_back(slices[0].Partial.Counted[0]);
     NamedPartial placesLeftOut = slices[2];
@@ -97,6 +103,7 @@ TEST(OutlookPartial, SlicesThatDoNotMakeOneRunAreRefused) {
         {"twice", pool, {slices[0], slices[1], slices[2], slices[1]}, "slice 2/3 is given twice: part2 and part2"},
         {"another pool", otherPool, slices, "part1: counted for another pool"},
         {"other options", pool, {slices[0], otherSeed[1], slices[2]}, "part2: counted with other options than part1"},
+        {"other payout", pool, {slices[0], otherPayout[1], slices[2]}, "part2: counted with other options than part1"},
         {"another split", pool, {slices[0], slices[1], inFour[2]}, "part3: slice 3/4 of a count split otherwise than part1"},
         {"pieces of another slice", pool, {slices[0], extraPiece, slices[2]}, "part2: holds other pieces than slice 2/3"},
         {"places left out", pool, {slices[0], slices[1], placesLeftOut}, "part3: holds the places of other participants than slice 3/3"},

@@ -1,0 +1,208 @@
+#include "outlook/rules/OutlookExtraTally.h"
+
+#include <algorithm>
+#include <climits>
+
+namespace brackwell {
+
+double OutlookExtraTally::Split::Shared() const {
+    std::uint64_t whole = outright;
+    long double fraction = 0;
+    for (const auto& [tied, count] : ties) {
+        const auto k = static_cast<std::uint64_t>(tied);
+        whole += count / k;
+        fraction += static_cast<long double>(count % k) / static_cast<long double>(k);
+    }
+    return static_cast<double>(static_cast<long double>(whole) + fraction);
+}
+
+void OutlookExtraTally::Reset(int participants, const Wanted& wanted) {
+    participants_ = participants;
+    wanted_ = wanted;
+    places_.assign(wanted.paid > 0 ? participants : 0, {});
+    splits_.assign(wanted.rooted >= 0 ? wanted.keys : 0, Split{});
+}
+
+void OutlookExtraTally::AddPlace(int i, int above, int tied, std::uint64_t count, double seeded) {
+    for (Place& place : places_[i])
+        if (place.above == above && place.tied == tied) {
+            place.count += count;
+            place.seeded += seeded;
+            return;
+        }
+    places_[i].push_back({above, tied, count, seeded});
+}
+
+void OutlookExtraTally::AddTies(Split& split, int tied, std::uint64_t count) {
+    for (auto& [k, n] : split.ties)
+        if (k == tied) {
+            n += count;
+            return;
+        }
+    split.ties.emplace_back(tied, count);
+}
+
+std::int16_t OutlookExtraTally::PaidFloor(std::int16_t leading, const std::int16_t* low) const {
+    if (wanted_.paid <= 1) return leading;
+    if (participants_ <= wanted_.paid) return SHRT_MIN + 1;
+    std::vector<std::int16_t> lows(low, low + participants_);
+    std::nth_element(lows.begin(), lows.begin() + (wanted_.paid - 1), lows.end(), std::greater<>());
+    return lows[wanted_.paid - 1];
+}
+
+bool OutlookExtraTally::CanSettle(int leader, const std::int16_t* low, const std::int16_t* high) {
+    settledTop_.clear();
+    if (!Any()) return true;
+    if (leader == wanted_.rooted) return false;
+    if (wanted_.paid <= 1) {
+        if (wanted_.paid == 1) settledTop_.push_back(leader);
+        return true;
+    }
+    // Each paid place in turn: the next highest lowest total must beat every highest left.
+    std::vector<bool> taken(participants_, false);
+    const int places = std::min(wanted_.paid, participants_);
+    for (int j = 0; j < places; ++j) {
+        int next = -1;
+        for (int i = 0; i < participants_; ++i)
+            if (!taken[i] && (next < 0 || low[i] > low[next])) next = i;
+        taken[next] = true;
+        for (int i = 0; i < participants_; ++i)
+            if (!taken[i] && high[i] >= low[next]) return false;
+        settledTop_.push_back(next);
+    }
+    return true;
+}
+
+void OutlookExtraTally::Settled(std::uint64_t count, double weight) {
+    for (std::size_t j = 0; j < settledTop_.size(); ++j)
+        AddPlace(settledTop_[j], static_cast<int>(j), 1, count, weight);
+}
+
+void OutlookExtraTally::SeeBlock(const std::int16_t* rows, const double* weights, int count, int lanes,
+                                 const std::int16_t* low, const std::int16_t* high, const std::uint16_t* common,
+                                 int commons, const std::uint16_t* rowKeys, int perRow) {
+    if (participants_ == 0 || count == 0) return;
+    if (wanted_.paid > 0) SeePlaces(rows, weights, count, lanes, low, high);
+    if (wanted_.rooted >= 0) SeeRooted(rows, weights, count, lanes, low, high, common, commons, rowKeys, perRow);
+}
+
+void OutlookExtraTally::SeePlaces(const std::int16_t* rows, const double* weights, int count, int lanes,
+                                  const std::int16_t* low, const std::int16_t* high) {
+    const int paid = wanted_.paid;
+    // Only a participant reaching the lowest total of the paid places can be paid in a row, and
+    // those below it are below every paid participant: the others alone decide the places.
+    const std::int16_t floor = PaidFloor(*std::max_element(low, low + participants_), low);
+    candidates_.clear();
+    for (int i = 0; i < participants_; ++i)
+        if (high[i] >= floor) candidates_.push_back(i);
+    std::vector<std::int16_t>& top = top_;
+    top.resize(paid);
+    std::vector<int>& held = held_;
+    for (int r = 0; r < count; ++r) {
+        const std::int16_t* row = rows + static_cast<std::ptrdiff_t>(r) * lanes;
+        // The `paid` highest totals, highest first.
+        int filled = 0;
+        for (int c : candidates_) {
+            const std::int16_t x = row[c];
+            if (filled == paid && x <= top[paid - 1]) continue;
+            int at = filled < paid ? filled++ : paid - 1;
+            while (at > 0 && top[at - 1] < x) {
+                top[at] = top[at - 1];
+                --at;
+            }
+            top[at] = x;
+        }
+        const int cut = filled < paid ? INT_MIN : top[paid - 1];
+        held.clear();
+        for (int c : candidates_)
+            if (row[c] >= cut) held.push_back(c);
+        for (int c : held) {
+            const std::int16_t x = row[c];
+            int above = 0, tied = 0;
+            for (int k = 0; k < filled; ++k) above += top[k] > x;
+            for (int other : held) tied += row[other] == x;
+            AddPlace(c, above, tied, 1, weights[r]);
+        }
+    }
+}
+
+void OutlookExtraTally::SeeRooted(const std::int16_t* rows, const double* weights, int count, int lanes,
+                                  const std::int16_t* low, const std::int16_t* high, const std::uint16_t* common,
+                                  int commons, const std::uint16_t* rowKeys, int perRow) {
+    const int f = wanted_.rooted;
+    if (wanted_.countResults) {
+        double weight = 0;
+        for (int r = 0; r < count; ++r) weight += weights[r];
+        for (int k = 0; k < commons; ++k) {
+            splits_[common[k]].outcomes += static_cast<std::uint64_t>(count);
+            splits_[common[k]].weight += weight;
+        }
+        for (int r = 0; r < count; ++r)
+            for (int k = 0; k < perRow; ++k) {
+                Split& split = splits_[rowKeys[static_cast<std::ptrdiff_t>(r) * perRow + k]];
+                ++split.outcomes;
+                split.weight += weights[r];
+            }
+    }
+    // Only those whose highest total reaches the participant's lowest can beat or tie it.
+    candidates_.clear();
+    for (int i = 0; i < participants_; ++i) {
+        if (i == f) continue;
+        if (low[i] > high[f]) return;
+        if (high[i] >= low[f]) candidates_.push_back(i);
+    }
+    Split block;
+    for (int r = 0; r < count; ++r) {
+        const std::int16_t* row = rows + static_cast<std::ptrdiff_t>(r) * lanes;
+        const std::int16_t x = row[f];
+        int tied = 1;
+        bool beaten = false;
+        for (int c : candidates_) {
+            beaten |= row[c] > x;
+            tied += row[c] == x;
+        }
+        if (beaten) continue;
+        const double share = weights[r] / tied;
+        const auto add = [&](Split& split) {
+            if (tied == 1) ++split.outright;
+            else AddTies(split, tied, 1);
+            split.seeded += share;
+        };
+        add(block);
+        for (int k = 0; k < perRow; ++k) add(splits_[rowKeys[static_cast<std::ptrdiff_t>(r) * perRow + k]]);
+    }
+    for (int k = 0; k < commons; ++k) {
+        Split& split = splits_[common[k]];
+        split.outright += block.outright;
+        for (const auto& [tied, n] : block.ties) AddTies(split, tied, n);
+        split.seeded += block.seeded;
+    }
+}
+
+void OutlookExtraTally::Merge(const OutlookExtraTally& other) {
+    if (!Any() && other.Any()) Reset(other.participants_, other.wanted_);
+    for (int i = 0; i < static_cast<int>(other.places_.size()) && i < static_cast<int>(places_.size()); ++i)
+        for (const Place& place : other.places_[i]) AddPlace(i, place.above, place.tied, place.count, place.seeded);
+    MergeSplits(other.splits_);
+}
+
+void OutlookExtraTally::MergeSplits(const std::vector<Split>& others) {
+    for (std::size_t k = 0; k < others.size() && k < splits_.size(); ++k) {
+        Split& split = splits_[k];
+        const Split& more = others[k];
+        split.outright += more.outright;
+        for (const auto& [tied, n] : more.ties) AddTies(split, tied, n);
+        split.seeded += more.seeded;
+        split.outcomes += more.outcomes;
+        split.weight += more.weight;
+    }
+}
+
+void OutlookExtraTally::MergeLanes(const OutlookExtraTally& part, const std::vector<int>& lanes) {
+    for (std::size_t k = 0; k < part.places_.size() && k < lanes.size(); ++k)
+        for (const Place& place : part.places_[k])
+            AddPlace(lanes[k], place.above, place.tied, place.count, place.seeded);
+    MergeSplits(part.splits_);
+}
+
+}  // namespace brackwell

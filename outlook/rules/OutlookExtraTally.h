@@ -1,0 +1,93 @@
+#pragma once
+// What prizes and the rooting guide add to a tally of outcomes.
+//
+// - Places: for each participant in the paid places, how many outcomes (and what seeded weight)
+//   left it with how many participants above it and how many tied with it (itself included);
+//   kept only while fewer are above it than places are paid, since places past those pay 0.
+// - Splits: for the rooted participant, its first places split by the result of each open game
+//   (keyed by OutlookPoints::Row of the game and its winner); for an estimate also how many
+//   tournaments, and what weight, had each result.
+// Rows are handed over the way the count meets them: a block of totals, with the results common
+// to the block and those of each row.
+
+#include <cstdint>
+#include <vector>
+
+#include "outlook/rules/OutlookKernel.h"
+
+namespace brackwell {
+
+class OutlookExtraTally {
+public:
+    struct Wanted {
+        int paid = 0;               // places looked at (those up to the last one paying)
+        int rooted = -1;            // participant, in this tally's numbering
+        int keys = 0;               // results to split by, when rooting
+        bool countResults = false;  // also the outcomes of each result
+        bool Any() const { return paid > 0 || rooted >= 0; }
+    };
+    struct Place {
+        int above = 0;
+        int tied = 0;
+        std::uint64_t count = 0;
+        double seeded = 0;
+    };
+    struct Split {
+        std::uint64_t outright = 0;
+        std::vector<std::pair<int, std::uint64_t>> ties;  // (tied, count)
+        double seeded = 0;
+        std::uint64_t outcomes = 0;  // counted only when countResults
+        double weight = 0;
+        // Ties counted in integers per size, divided once: as exact as the table's FirstShared.
+        double Shared() const;
+    };
+
+    void Reset(int participants, const Wanted& wanted);
+    const Wanted& Wants() const { return wanted_; }
+    bool Any() const { return wanted_.Any(); }
+
+    // `count` rows of totals `lanes` wide, with the lowest and highest total of each lane over
+    // them; every row has the results `common`, row r also rowKeys[r * perRow ..].
+    void SeeBlock(const std::int16_t* rows, const double* weights, int count, int lanes, const std::int16_t* low,
+                  const std::int16_t* high, const std::uint16_t* common, int commons, const std::uint16_t* rowKeys,
+                  int perRow);
+    // The least total a participant needs in a subtree with these lowest totals to be paid:
+    // the lowest of the paid places' lowest totals (`leading`, the best lowest, when one place).
+    std::int16_t PaidFloor(std::int16_t leading, const std::int16_t* low) const;
+    // Whether a subtree whose lowest totals put `leader` ahead of all can be taken as a whole:
+    // nothing wanted but first places, or every paid place held alone in all of it (then
+    // Settled adds those places). Never when the leader is rooted: its wins are split by result.
+    bool CanSettle(int leader, const std::int16_t* low, const std::int16_t* high);
+    void Settled(std::uint64_t count, double weight);
+
+    void Merge(const OutlookExtraTally& other);
+    // A tally of some participants only, its participant k being lanes[k].
+    void MergeLanes(const OutlookExtraTally& part, const std::vector<int>& lanes);
+
+    const std::vector<Place>& Places(int i) const { return places_[i]; }
+    std::vector<Place>& Places(int i) { return places_[i]; }
+    const std::vector<Split>& Splits() const { return splits_; }
+    std::vector<Split>& Splits() { return splits_; }
+    int Participants() const { return participants_; }
+
+private:
+    void AddPlace(int i, int above, int tied, std::uint64_t count, double seeded);
+    static void AddTies(Split& split, int tied, std::uint64_t count);
+    void MergeSplits(const std::vector<Split>& others);
+    void SeePlaces(const std::int16_t* rows, const double* weights, int count, int lanes, const std::int16_t* low,
+                   const std::int16_t* high);
+    void SeeRooted(const std::int16_t* rows, const double* weights, int count, int lanes, const std::int16_t* low,
+                   const std::int16_t* high, const std::uint16_t* common, int commons, const std::uint16_t* rowKeys,
+                   int perRow);
+
+    int participants_ = 0;
+    Wanted wanted_;
+    std::vector<std::vector<Place>> places_;
+    std::vector<Split> splits_;
+    std::vector<int> candidates_;
+    std::vector<int> settledTop_;
+    std::vector<std::int16_t> top_;  // of a row, the highest totals
+    std::vector<int> held_;          // of a row, who is paid  // of CanSettle, the paid places' holders in order
+};
+
+}  // namespace brackwell
