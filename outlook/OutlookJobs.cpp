@@ -21,9 +21,10 @@ void OutlookJobs::Stop() {
     Join();
 }
 
-void OutlookJobs::Queue(QString working, Work work) {
+void OutlookJobs::Queue(QString working, Work work, bool urgent) {
     if (stopped_) return;
-    queue_.push_back({std::move(working), std::move(work)});
+    if (urgent) queue_.push_front({std::move(working), std::move(work)});
+    else queue_.push_back({std::move(working), std::move(work)});
     if (!Busy()) StartNext();
 }
 

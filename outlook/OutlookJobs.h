@@ -28,8 +28,9 @@ public:
     explicit OutlookJobs(QObject* parent = nullptr) : QObject(parent) {}
     ~OutlookJobs() override;
 
-    // What the status line says while it runs, and the work.
-    void Queue(QString working, Work work);
+    // What the status line says while it runs, and the work; an urgent job goes before those
+    // already waiting (the one running finishes first).
+    void Queue(QString working, Work work, bool urgent = false);
     void CancelAll();
     // CancelAll, waiting for the running job to stop; nothing of it reaches the window after.
     void Stop();

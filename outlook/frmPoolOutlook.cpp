@@ -26,6 +26,8 @@
 #include "outlook/rules/OutlookExplanation.h"
 #include "outlook/rules/OutlookGrid.h"
 #include "outlook/rules/OutlookPool.h"
+#include "outlook/rules/ParticipantOutlook.h"
+#include "core/OutputText.h"
 
 namespace brackwell {
 
@@ -65,22 +67,19 @@ QPushButton* NewButton(const char* name, const char* caption, QWidget* parent) {
 }  // namespace
 
 frmPoolOutlook::frmPoolOutlook(modBrackwell& model, Platform& platform, OutlookWindowHooks hooks,
-                               QWidget* parent, OutlookOptions options, Computation compute,
-                               PoolAfterRound afterRound, PageMaker page)
+                               QWidget* parent, OutlookOptions options, OutlookWindowWork work)
     : QWidget(parent),
       model_(model),
       platform_(platform),
       hooks_(std::move(hooks)),
       options_(std::move(options)),
-      compute_(std::move(compute)),
-      afterRound_(std::move(afterRound)),
-      page_(std::move(page)) {
+      work_(std::move(work)) {
     setObjectName(QStringLiteral("frmPoolOutlook"));
     setWindowTitle(QStringLiteral("Brackwell - Pool Outlook"));
     setAttribute(Qt::WA_DeleteOnClose);
     jobs_ = new OutlookJobs(this);
 
-    const std::vector<std::string> captions = OutlookGridCaptions();
+    const std::vector<std::string> captions = OutlookGridCaptions(false);
     grdOutlook_ = new QTableWidget(0, static_cast<int>(captions.size()), this);
     grdOutlook_->setObjectName(QStringLiteral("grdOutlook"));
     grdOutlook_->setAccessibleName(QStringLiteral("Pool Outlook"));
@@ -168,6 +167,7 @@ frmPoolOutlook::frmPoolOutlook(modBrackwell& model, Platform& platform, OutlookW
     connect(cmdCancel_, &QPushButton::clicked, this, &frmPoolOutlook::cmdCancel_Click);
     connect(cmdClose_, &QPushButton::clicked, this, &frmPoolOutlook::cmdClose_Click);
     connect(cmdPublish_, &QPushButton::clicked, this, &frmPoolOutlook::cmdPublish_Click);
+    connect(cmdScenario_, &QPushButton::clicked, this, &frmPoolOutlook::cmdScenario_Click);
     connect(prizes_, &OutlookPrizeEditor::PrizesSaved, this, [this] { QueueCount(); });
 }
 
@@ -202,51 +202,47 @@ void frmPoolOutlook::Start() {
         return;
     }
     pool_ = std::make_shared<const OutlookPool>(std::move(*pool));
-    stages_ = SeasonStages(pool_->Results);
     QueueCount();
-    QueueReplay();
 }
 
 void frmPoolOutlook::QueueCount() {
     if (!pool_) return;
     OutlookOptions options = options_;
+    options.Payout = prizes_->Prizes();
     jobs_->Queue(QString::fromLatin1(kOutlookWorking),
-                 [this, pool = pool_, options, compute = compute_](const OutlookProgress& progress) {
-                     auto result = std::make_shared<std::optional<OutlookResult>>(compute(*pool, options, progress));
+                 [this, pool = pool_, options, count = work_.count](const OutlookProgress& progress) {
+                     auto result = std::make_shared<std::optional<OutlookResult>>(count(*pool, options, progress));
                      if (!*result) return std::function<void()>();
                      return std::function<void()>([this, result] {
                          result_ = std::move(**result);
                          FillGrid(*result_);
-                         cmdPublish_->setEnabled(static_cast<bool>(page_));
-                         lblStatus_->setText(AnsiToQString(OutlookExplanation(*result_)));
+                         cmdPublish_->setEnabled(static_cast<bool>(work_.page) && !rounds_.empty());
+                         QueueReplay();
                      });
                  });
 }
 
-// Each stage of the season counted as it stood then, the last one with every result entered.
+// The outlook after each completed round, then as it stands when results past those are in.
 void frmPoolOutlook::QueueReplay() {
-    if (!pool_ || !afterRound_) {
-        chtSeason_->ShowNote(QStringLiteral("The season replay is not available."));
-        return;
-    }
+    if (!pool_ || !result_ || replayQueued_ || !work_.replay) return;
+    replayQueued_ = true;
+    const int completed = CompletedRounds(*pool_);
+    const bool later = PoolAfterRound(*pool_, completed).Results != pool_->Results;
+    OutlookOptions options = options_;
+    options.Payout.clear();  // the chart follows first places only
     jobs_->Queue(QStringLiteral("Replaying the season round by round ..."),
-                 [this, pool = pool_, stages = stages_, options = options_, compute = compute_,
-                  afterRound = afterRound_](const OutlookProgress& progress) {
-                     auto outlooks = std::make_shared<std::vector<OutlookResult>>();
-                     for (std::size_t s = 0; s < stages.size(); ++s) {
-                         const auto share = [&progress, s, n = stages.size()](std::uint64_t done, std::uint64_t total) {
-                             const std::uint64_t scale = 1'000'000;
-                             const std::uint64_t part = total == 0 ? 0 : done * scale / total;
-                             return progress(s * scale + part, n * scale);
-                         };
-                         std::optional<OutlookResult> outlook =
-                             stages[s].afterRound < 0 ? compute(*pool, options, share)
-                                                      : compute(afterRound(*pool, stages[s].afterRound), options, share);
-                         if (!outlook) return std::function<void()>();
-                         outlooks->push_back(std::move(*outlook));
-                     }
-                     return std::function<void()>([this, outlooks, stages] {
-                         chtSeason_->ShowSeason(stages, SeasonLines(*outlooks, kChartLines));
+                 [this, pool = pool_, options, current = *result_, replay = work_.replay, completed,
+                  later](const OutlookProgress& progress) {
+                     auto rounds = std::make_shared<std::optional<std::vector<OutlookResult>>>(
+                         replay(*pool, options, current, progress));
+                     if (!*rounds) return std::function<void()>();
+                     return std::function<void()>([this, rounds, current, completed, later] {
+                         rounds_ = std::move(**rounds);
+                         std::vector<OutlookResult> shown = rounds_;
+                         if (later) shown.push_back(current);
+                         const std::vector<SeasonStage> stages = SeasonStages(completed, later);
+                         chtSeason_->ShowSeason(stages, SeasonLines(shown, kChartLines));
+                         cmdPublish_->setEnabled(static_cast<bool>(work_.page));
                      });
                  });
 }
@@ -269,7 +265,12 @@ void frmPoolOutlook::ShowJobFinished(bool cancelled, const std::exception_ptr& f
         RunTrapped(platform_.dialogs, ProcedureTitle("Form_Load"), [&failure] { std::rethrow_exception(failure); });
         return;
     }
-    if (cancelled) lblStatus_->setText(QString::fromLatin1(kOutlookCancelled));
+    if (cancelled) {
+        lblStatus_->setText(QString::fromLatin1(kOutlookCancelled));
+        // A cancelled replay or look may be asked for again.
+        if (rounds_.empty()) replayQueued_ = false;
+        looksQueued_.clear();
+    }
     else if (result_ && !jobs_->Busy()) lblStatus_->setText(AnsiToQString(OutlookExplanation(*result_)));
 }
 
@@ -279,8 +280,13 @@ void frmPoolOutlook::FillGrid(const OutlookResult& result) {
     grdOutlook_->clearSelection();
     grdOutlook_->setRowCount(static_cast<int>(result.Rows.size()));
     int row = 0;
+    const std::vector<std::string> captions = OutlookGridCaptions(result.Prizes);
+    grdOutlook_->setColumnCount(static_cast<int>(captions.size()));
+    QStringList headers;
+    for (const std::string& caption : captions) headers << AnsiToQString(caption);
+    grdOutlook_->setHorizontalHeaderLabels(headers);
     for (const std::size_t entrant : OutlookGridOrder(result.Rows)) {
-        const std::vector<OutlookGridCell> cells = OutlookGridCells(result.Rows[entrant]);
+        const std::vector<OutlookGridCell> cells = OutlookGridCells(result.Rows[entrant], result.Prizes);
         for (std::size_t c = 0; c < cells.size(); ++c) {
             auto* item = new OutlookCell(cells[c]);
             item->setData(kEntrantRole, static_cast<int>(entrant));
@@ -303,18 +309,65 @@ int frmPoolOutlook::EntrantOfRow(int row) const {
     return item != nullptr ? item->data(kEntrantRole).toInt() : -1;
 }
 
-void frmPoolOutlook::ShowSelectedParticipant() {
+int frmPoolOutlook::SelectedEntrant() const {
     const QList<QTableWidgetItem*> selected = grdOutlook_->selectedItems();
     const int entrant = selected.isEmpty() ? -1 : EntrantOfRow(selected.front()->row());
+    return result_ && entrant >= 0 && static_cast<std::size_t>(entrant) < result_->Rows.size() ? entrant : -1;
+}
+
+void frmPoolOutlook::ShowSelectedParticipant() {
+    const int entrant = SelectedEntrant();
     lstRooting_->clear();
-    if (!result_ || entrant < 0 || static_cast<std::size_t>(entrant) >= result_->Rows.size()) {
+    cmdScenario_->setEnabled(false);
+    if (entrant < 0) {
         lblParticipant_->setText(QStringLiteral("Select a participant in the grid."));
-        cmdScenario_->setEnabled(false);
         return;
     }
+    const auto look = looks_.find(entrant);
     const OutlookRow& row = result_->Rows[static_cast<std::size_t>(entrant)];
-    lblParticipant_->setText(AnsiToQString(row.PlayerName + ": " + PercentText(row.ChanceSeeded) +
-                                           " chance of first (" + PercentText(row.ChanceEven) + " by coin toss)."));
+    lblParticipant_->setText(AnsiToQString(
+        ParticipantSummary(row, result_->Prizes, look != looks_.end() ? &look->second.scenario : nullptr)));
+    if (look == looks_.end()) {
+        lstRooting_->addItem(QStringLiteral("Working out the rooting guide ..."));
+        QueueLook(entrant);
+        return;
+    }
+    for (const std::string& line : look->second.rooting) lstRooting_->addItem(AnsiToQString(line));
+    if (look->second.rooting.empty()) lstRooting_->addItem(QStringLiteral("No game is waiting to be played."));
+    cmdScenario_->setEnabled(look->second.scenario.Found && static_cast<bool>(hooks_.showScenario));
+}
+
+void frmPoolOutlook::QueueLook(int entrant) {
+    if (!pool_ || looksQueued_.count(entrant) != 0) return;
+    looksQueued_.insert(entrant);
+    OutlookOptions options = options_;
+    options.Rooted = entrant;
+    const std::string name = result_->Rows[static_cast<std::size_t>(entrant)].PlayerName;
+    jobs_->Queue(AnsiToQString("Looking at every way the games can go for " + name + " ..."),
+                 [this, pool = pool_, options, entrant, work = work_](const OutlookProgress& progress) {
+                     auto look = std::make_shared<Look>();
+                     const std::optional<OutlookResult> rooted = work.count(*pool, options, progress);
+                     if (!rooted) return std::function<void()>();
+                     look->rooting = RootingGuideLines(rooted->Rooting);
+                     if (work.scenario) look->scenario = work.scenario(*pool, entrant);
+                     return std::function<void()>([this, look, entrant] {
+                         looks_[entrant] = std::move(*look);
+                         if (SelectedEntrant() == entrant) ShowSelectedParticipant();
+                     });
+                 },
+                 true);
+}
+
+void frmPoolOutlook::cmdScenario_Click() {
+    RunTrapped(platform_.dialogs, ProcedureTitle("cmdScenario_Click"), [this] {
+        const int entrant = SelectedEntrant();
+        const auto look = looks_.find(entrant);
+        if (look == looks_.end() || !look->second.scenario.Found || !hooks_.showScenario) return;
+        const std::string name = OutputField(result_->Rows[static_cast<std::size_t>(entrant)].PlayerName);
+        hooks_.showScenario(look->second.scenario.Results,
+                            "A winning scenario for " + name + (look->second.scenario.Alone ? "" : " (tied)") +
+                                ", not saved");
+    });
 }
 
 // A first click sorts a column ascending, the next one descending, and so on.
@@ -345,9 +398,9 @@ void frmPoolOutlook::closeEvent(QCloseEvent* event) {
 
 void frmPoolOutlook::cmdPublish_Click() {
     RunTrapped(platform_.dialogs, ProcedureTitle("cmdPublish_Click"), [this] {
-        if (!pool_ || !result_ || !page_) return;
+        if (!pool_ || !result_ || !work_.page) return;
         const std::string path = model_.AppFilePath(kOutlookPageName);
-        if (!ReplaceFile(path, page_(*pool_, *result_))) {
+        if (!ReplaceFile(path, work_.page(*pool_, *result_, rounds_))) {
             platform_.dialogs.Message(std::string("The page could not be written to ") + path + ".",
                                       ProcedureTitle("cmdPublish_Click"), MsgIcon::Critical);
             return;

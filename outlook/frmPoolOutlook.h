@@ -14,6 +14,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,9 @@
 #include "core/Platform.h"
 #include "outlook/OutlookWindowHooks.h"
 #include "outlook/rules/Outlook.h"
+#include "outlook/rules/OutlookPage.h"
+#include "outlook/rules/OutlookReplay.h"
+#include "outlook/rules/OutlookScenario.h"
 #include "outlook/rules/OutlookSeason.h"
 
 class QLabel;
@@ -39,29 +43,40 @@ class OutlookSeasonChart;
 // The page Publish writes in the application folder.
 inline constexpr const char* kOutlookPageName = "OUTLOOK.HTM";
 
+using OutlookComputation = std::function<std::optional<OutlookResult>(const OutlookPool&, const OutlookOptions&,
+                                                               const OutlookProgress&)>;
+using OutlookReplay = std::function<std::optional<std::vector<OutlookResult>>(
+    const OutlookPool&, const OutlookOptions&, const OutlookResult& current, const OutlookProgress&)>;
+using OutlookScenarioSearch = std::function<OutlookScenario(const OutlookPool&, int entrant)>;
+using OutlookPageMaker = std::function<std::string(const OutlookPool&, const OutlookResult&,
+                                            const std::vector<OutlookResult>& rounds)>;
+// The counts the window runs: the outlook (also each participant's rooting guide), the
+// season replay, the scenario search and the page.
+struct OutlookWindowWork {
+    OutlookComputation count = ComputeOutlook;
+    OutlookReplay replay = ReplayRounds;
+    OutlookScenarioSearch scenario = FindScenario;
+    OutlookPageMaker page = OutlookPage;
+};
+
+
 class frmPoolOutlook final : public QWidget {
     Q_OBJECT
 
 public:
-    using Computation = std::function<std::optional<OutlookResult>(const OutlookPool&, const OutlookOptions&,
-                                                                   const OutlookProgress&)>;
-    // The pool as it stood when only the results of rounds 1..round were known.
-    using PoolAfterRound = std::function<OutlookPool(const OutlookPool&, int round)>;
-    // The page "Publish" writes, for the outlook on show.
-    using PageMaker = std::function<std::string(const OutlookPool&, const OutlookResult&)>;
-
     // Reads the pool of the model's application folder when first shown and starts computing.
     // Of the model only the mail hand-over is used, by Publish. The window deletes itself when
     // it closes.
     frmPoolOutlook(modBrackwell& model, Platform& platform, OutlookWindowHooks hooks = {},
-                   QWidget* parent = nullptr, OutlookOptions options = {}, Computation compute = ComputeOutlook,
-                   PoolAfterRound afterRound = {}, PageMaker page = {});
+                   QWidget* parent = nullptr, OutlookOptions options = {}, OutlookWindowWork work = {});
     ~frmPoolOutlook() override;
 
     void cmdCancel_Click();
     void cmdClose_Click();
     // Writes the page (kOutlookPageName) and offers to mail it to every participant.
     void cmdPublish_Click();
+    // Hands the selected participant's winning scenario to the bracket window.
+    void cmdScenario_Click();
 
     bool Computing() const;
     // The grid as it stands, header first, tab-separated.
@@ -84,19 +99,27 @@ private:
     void FillGrid(const OutlookResult& result);
     void SortByColumn(int column);
     void ShowSelectedParticipant();
+    int SelectedEntrant() const;
+    // The selected participant's scenario search and rooting guide, once per participant.
+    void QueueLook(int entrant);
     std::string ProcedureTitle(const char* procedure) const;
 
     modBrackwell& model_;
     Platform& platform_;
     OutlookWindowHooks hooks_;
     OutlookOptions options_;
-    Computation compute_;
-    PoolAfterRound afterRound_;
-    PageMaker page_;
+    OutlookWindowWork work_;
 
+    struct Look {
+        OutlookScenario scenario;
+        std::vector<std::string> rooting;
+    };
     std::shared_ptr<const OutlookPool> pool_;
     std::optional<OutlookResult> result_;
-    std::vector<SeasonStage> stages_;
+    std::vector<OutlookResult> rounds_;  // the replay, once counted
+    bool replayQueued_ = false;
+    std::map<int, Look> looks_;
+    std::set<int> looksQueued_;
 
     OutlookJobs* jobs_ = nullptr;
     QTableWidget* grdOutlook_ = nullptr;

@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "core/OutputText.h"
+#include "outlook/rules/OutlookPrizes.h"
 #include "outlook/rules/OutlookTable.h"
 
 namespace brackwell {
@@ -16,19 +17,28 @@ OutlookGridCell Percent(double value) { return {PercentText(value), true, value}
 
 }  // namespace
 
-std::vector<std::string> OutlookGridCaptions() {
-    return {"Player",      "Points",          "Most possible", "Best place",
-            "Worst place", "Chance of first", "Chance of first (coin toss)"};
+std::vector<std::string> OutlookGridCaptions(bool prizes) {
+    std::vector<std::string> captions{"Player",      "Points",          "Most possible",
+                                      "Best place",  "Worst place",     "Chance of first",
+                                      "Chance of first (coin toss)",    "Status"};
+    if (prizes) captions.insert(captions.end(), {"Expected prize", "Expected prize (coin toss)", "Prize status"});
+    return captions;
 }
 
-std::vector<OutlookGridCell> OutlookGridCells(const OutlookRow& row) {
-    return {{OutputField(row.PlayerName), false, 0},
-            Count(row.Score),
-            Count(row.MaxScore),
-            Count(row.BestPlace),
-            Count(row.WorstPlace),
-            Percent(row.ChanceSeeded),
-            Percent(row.ChanceEven)};
+std::vector<OutlookGridCell> OutlookGridCells(const OutlookRow& row, bool prizes) {
+    std::vector<OutlookGridCell> cells{{OutputField(row.PlayerName), false, 0},
+                                       Count(row.Score),
+                                       Count(row.MaxScore),
+                                       Count(row.BestPlace),
+                                       Count(row.WorstPlace),
+                                       Percent(row.ChanceSeeded),
+                                       Percent(row.ChanceEven),
+                                       {StatusText(row.FirstStatus, false), false, 0}};
+    if (prizes)
+        cells.insert(cells.end(), {{FixedDecimals(row.PrizeSeeded, 2), true, row.PrizeSeeded},
+                                   {FixedDecimals(row.PrizeEven, 2), true, row.PrizeEven},
+                                   {StatusText(row.PrizeStatus, true), false, 0}});
+    return cells;
 }
 
 std::string PercentText(double percent) {

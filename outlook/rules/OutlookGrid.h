@@ -16,10 +16,10 @@ struct OutlookGridCell {
     double value = 0;
 };
 
-// The captions, "Player" first.
-std::vector<std::string> OutlookGridCaptions();
+// The captions, "Player" first; the prize columns last, when the outlook counted prizes.
+std::vector<std::string> OutlookGridCaptions(bool prizes);
 // One participant's cells, in the captions' order.
-std::vector<OutlookGridCell> OutlookGridCells(const OutlookRow& row);
+std::vector<OutlookGridCell> OutlookGridCells(const OutlookRow& row, bool prizes);
 
 // A percentage to one decimal, "12.4%"; a chance that is there but rounds to nothing reads
 // "<0.1%", one short of certain ">99.9%", so neither is mistaken for a proof.

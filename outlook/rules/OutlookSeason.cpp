@@ -1,53 +1,17 @@
 #include "outlook/rules/OutlookSeason.h"
 
 #include <algorithm>
-#include <utility>
 
 #include "core/OutputText.h"
 #include "outlook/rules/OutlookGrid.h"
 
 namespace brackwell {
 
-namespace {
-
-// The highest round the replay is asked for; past it the results as they stand are the last stage.
-constexpr int kLastReplayedRound = 5;
-
-// How many games of a round have their result entered, and how many games the round has.
-std::pair<int, int> EnteredInRound(const SelLinesArray& results, int round) {
-    int entered = 0, games = 0;
-    for (int position = 1; position <= kPositionCount; ++position) {
-        if (RoundOfPosition(position) != round) continue;
-        ++games;
-        if (!results[position].empty()) ++entered;
-    }
-    return {entered, games};
-}
-
-}  // namespace
-
-int CompletedRounds(const SelLinesArray& results) {
-    int round = 0;
-    while (round < 6) {
-        const auto [entered, games] = EnteredInRound(results, round + 1);
-        if (entered < games) break;
-        ++round;
-    }
-    return round;
-}
-
-std::vector<SeasonStage> SeasonStages(const SelLinesArray& results) {
-    const int completed = CompletedRounds(results);
+std::vector<SeasonStage> SeasonStages(int completed, bool laterResults) {
     std::vector<SeasonStage> stages{{0, "Start"}};
-    for (int round = 1; round <= std::min(completed, kLastReplayedRound); ++round)
-        stages.push_back({round, "Round " + std::to_string(round)});
-    if (completed == 6) {
-        stages.push_back({-1, "Final"});
-    } else {
-        bool later = false;
-        for (int round = completed + 1; round <= 6; ++round) later = later || EnteredInRound(results, round).first > 0;
-        if (later) stages.push_back({-1, "Now"});
-    }
+    for (int round = 1; round <= completed; ++round)
+        stages.push_back({round, round == 6 ? std::string("Final") : "Round " + std::to_string(round)});
+    if (laterResults) stages.push_back({-1, "Now"});
     return stages;
 }
 

@@ -11,17 +11,15 @@
 
 namespace brackwell {
 
-// The rounds (1..6) whose every game has a result, counted from the first: 0 to 6.
-int CompletedRounds(const SelLinesArray& results);
-
 struct SeasonStage {
     int afterRound = 0;  // the outlook with the results of rounds 1..afterRound; -1: all results as entered
     std::string caption;
 };
 
-// "Start", "Round 1" ... up to the last completed round (at most round 5), then "Final" when the
-// champion is in, or "Now" when results past the last completed round are entered.
-std::vector<SeasonStage> SeasonStages(const SelLinesArray& results);
+// The stages of a replay (ReplayRounds) of a pool with `completed` rounds complete: "Start",
+// "Round 1" ... "Round 5", "Final" for round 6, then "Now" when results past the completed
+// rounds are entered (laterResults), shown as they stand.
+std::vector<SeasonStage> SeasonStages(int completed, bool laterResults);
 
 struct SeasonLine {
     std::string player;

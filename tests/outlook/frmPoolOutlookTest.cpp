@@ -55,9 +55,10 @@ std::optional<OutlookResult> UntilCancelled(std::atomic<bool>& stopped, const Ou
 }
 
 struct OutlookWindow {
-    explicit OutlookWindow(frmPoolOutlook::Computation compute) : model(folder.path()) {
+    explicit OutlookWindow(OutlookComputation compute, OutlookWindowHooks hooks = {}) : model(folder.path()) {
         WriteSmallPool(folder);
-        window = new frmPoolOutlook(model, test.platform, {}, nullptr, OutlookOptions{}, std::move(compute));
+        window = new frmPoolOutlook(model, test.platform, std::move(hooks), nullptr, OutlookOptions{},
+                                    OutlookWindowWork{std::move(compute)});
         window->show();
         grid = window->findChild<QTableWidget*>("grdOutlook");
         progress = window->findChild<QProgressBar*>("prgOutlook");
@@ -191,7 +192,7 @@ TEST(frmPoolOutlook, PrizesSetInTheWindowAreKeptReadBackAndAFaultyOneSavesNothin
     EXPECT_EQ(w.test.dialogs.messages()[0].text.rfind("The prize of place 2, \"lots\", is not an amount", 0), 0u);
     EXPECT_EQ(w.folder.Read(kPrizeFileName), "60\r\n25.5\r\n");
 
-    const QPointer<frmPoolOutlook> again = new frmPoolOutlook(w.model, w.test.platform, {}, nullptr, {}, EvenRows);
+    const QPointer<frmPoolOutlook> again = new frmPoolOutlook(w.model, w.test.platform, {}, nullptr, {}, {EvenRows});
     EXPECT_EQ(PrizeTexts(*again), (std::vector<QString>{"60", "25.5"}));
     delete again.data();
 }
@@ -202,7 +203,7 @@ TEST(frmPoolOutlook, AFaultyPrizeFileIsNamedAndOnlyReplacedWhenTheOrganiserSaysS
     modBrackwell model(folder.path());
     TestPlatform test;
     test.dialogs.AllowMessages();
-    const QPointer<frmPoolOutlook> window = new frmPoolOutlook(model, test.platform, {}, nullptr, {}, EvenRows);
+    const QPointer<frmPoolOutlook> window = new frmPoolOutlook(model, test.platform, {}, nullptr, {}, {EvenRows});
     ASSERT_EQ(test.dialogs.messages().size(), 1u);
     EXPECT_EQ(test.dialogs.messages()[0].text.rfind("PRIZES.TXT, line 2: \"fifty\" is not a prize.", 0), 0u);
     EXPECT_EQ(PrizeTexts(*window), (std::vector<QString>{"50"}));
@@ -222,15 +223,18 @@ TEST(frmPoolOutlook, TheChartReplaysEachCompletedRoundAndSaysItInWords) {
     WriteSmallPool(folder);
     modBrackwell model(folder.path());
     TestPlatform test;
-    const auto afterRound = [&rounds](const OutlookPool& pool, int round) {
-        rounds.push_back(round);
-        OutlookPool earlier = pool;
-        for (int p = 1; p <= kPositionCount; ++p)
-            if (RoundOfPosition(p) > round) earlier.Results[p].clear();
-        return earlier;
+    // Each completed round's outlook counted on the pool as it stood after it.
+    const auto replay = [&rounds](const OutlookPool& pool, const OutlookOptions& options, const OutlookResult&,
+                                  const OutlookProgress& progress) {
+        std::vector<OutlookResult> outlooks;
+        for (int round = 0; round <= CompletedRounds(pool); ++round) {
+            rounds.push_back(round);
+            outlooks.push_back(*EvenRows(PoolAfterRound(pool, round), options, progress));
+        }
+        return std::optional<std::vector<OutlookResult>>(outlooks);
     };
     const QPointer<frmPoolOutlook> window =
-        new frmPoolOutlook(model, test.platform, {}, nullptr, {}, EvenRows, afterRound);
+        new frmPoolOutlook(model, test.platform, {}, nullptr, {}, {EvenRows, replay});
     window->show();
     ASSERT_TRUE(QTest::qWaitFor([&window] { return !window->Computing(); }, 20000));
     EXPECT_EQ(rounds, (std::vector<int>{0, 1}));
@@ -243,6 +247,56 @@ TEST(frmPoolOutlook, TheChartReplaysEachCompletedRoundAndSaysItInWords) {
     delete window.data();
 }
 
+TEST(frmPoolOutlook, PublishWritesThePageAndMailsItToEveryParticipantOnlyWhenAsked) {
+    TempFolder folder;
+    WriteSmallPool(folder);
+    modBrackwell model(folder.path());
+    TestPlatform test;
+    int mailWindows = 0;
+    OutlookWindowHooks hooks;
+    hooks.showMailWindow = [&model, &mailWindows] {
+        ++mailWindows;
+        model.MailHandOver.Recipients = {"abel@example.org", "bond@example.org"};
+        model.MailHandOver.RecipientUpperBound = 1;
+        model.MailHandOver.Subject = "Where the pool stands";
+        model.MailHandOver.Message = "See the page.";
+    };
+    OutlookWindowWork work;
+    work.count = EvenRows;
+    work.replay = [](const OutlookPool&, const OutlookOptions&, const OutlookResult& current, const OutlookProgress&) {
+        return std::optional<std::vector<OutlookResult>>({current, current});
+    };
+    work.page = [](const OutlookPool& pool, const OutlookResult& result, const std::vector<OutlookResult>& rounds) {
+        return "<p>" + std::to_string(pool.Entrants.size()) + " " + std::to_string(result.Rows.size()) + " " +
+               std::to_string(rounds.size()) + "</p>";
+    };
+    const QPointer<frmPoolOutlook> window = new frmPoolOutlook(model, test.platform, hooks, nullptr, {}, work);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitFor([&window] { return !window->Computing(); }, 20000));
+    auto* publish = window->findChild<QPushButton*>("cmdPublish");
+    ASSERT_TRUE(publish->isEnabled());
+
+    test.dialogs.Answer(MsgAnswer::No);
+    publish->click();
+    EXPECT_EQ(folder.Read(kOutlookPageName), "<p>3 3 2</p>");
+    EXPECT_EQ(mailWindows, 0);
+    EXPECT_TRUE(test.mail.sent.empty());
+
+    folder.Write(kOutlookPageName, "old");
+    test.dialogs.Answer(MsgAnswer::Yes);
+    publish->click();
+    EXPECT_EQ(folder.Read(kOutlookPageName), "<p>3 3 2</p>");
+    EXPECT_EQ(mailWindows, 1);
+    ASSERT_EQ(test.mail.sent.size(), 1u);
+    const MailMessage& sent = test.mail.sent[0];
+    ASSERT_EQ(sent.recipients.size(), 2u);
+    EXPECT_EQ(sent.recipients[1].name, "bond@example.org");
+    EXPECT_EQ(sent.subject, "Where the pool stands");
+    ASSERT_EQ(sent.attachments.size(), 1u);
+    EXPECT_EQ(sent.attachments[0].path, model.AppFilePath(kOutlookPageName));
+    delete window.data();
+}
+
 TEST(frmPoolOutlook, WithoutResultsNothingIsComputedAndTheWindowSaysWhy) {
     bool computed = false;
     TempFolder empty;
@@ -251,10 +305,10 @@ TEST(frmPoolOutlook, WithoutResultsNothingIsComputedAndTheWindowSaysWhy) {
     test.dialogs.AllowMessages();
     QPointer<frmPoolOutlook> window = new frmPoolOutlook(
         model, test.platform, {}, nullptr, OutlookOptions{},
-        [&computed](const OutlookPool&, const OutlookOptions&, const OutlookProgress&) {
+        {[&computed](const OutlookPool&, const OutlookOptions&, const OutlookProgress&) {
             computed = true;
             return std::optional<OutlookResult>();
-        });
+        }});
     window->show();
     EXPECT_FALSE(window->Computing());
     EXPECT_FALSE(computed);
@@ -279,7 +333,7 @@ TEST(frmPoolOutlook, OnTheDemoPoolWithFifteenGamesOpenTheTableIsTheCommands) {
 
     const testing::CliRun run = testing::RunCli({"outlook", "--folder", folder.path()});
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_NE(run.out.find("\texact\n"), std::string::npos);
+    EXPECT_NE(run.out.find("\texact\t"), std::string::npos);
 
     modBrackwell shown(folder.path());
     QPointer<frmPoolOutlook> window = new frmPoolOutlook(shown, test.platform);
@@ -288,7 +342,7 @@ TEST(frmPoolOutlook, OnTheDemoPoolWithFifteenGamesOpenTheTableIsTheCommands) {
     EXPECT_EQ(window->findChild<QLabel*>("lblStatus")->text().toStdString().rfind(
                   "Counted exactly: all 32768 ways the 15 remaining games can go.", 0),
               0u);
-    // Each of the command's rows is in the grid: name, points, most possible, places and chances.
+    // Each of the command's rows is in the grid: name, points, most possible, places, chances, status.
     const auto* grid = window->findChild<QTableWidget*>("grdOutlook");
     std::vector<std::string> expected, shownRows;
     std::istringstream lines(run.out);
@@ -298,13 +352,13 @@ TEST(frmPoolOutlook, OnTheDemoPoolWithFifteenGamesOpenTheTableIsTheCommands) {
         std::vector<std::string> f;
         std::istringstream fields(line);
         for (std::string field; std::getline(fields, field, '\t');) f.push_back(field);
-        ASSERT_EQ(f.size(), 12u);
+        ASSERT_EQ(f.size(), 13u);
         expected.push_back(f[1] + "|" + f[2] + "|" + f[3] + "|" + f[4] + "|" + f[5] + "|" +
-                           PercentText(std::stod(f[9])) + "|" + PercentText(std::stod(f[10])));
+                           PercentText(std::stod(f[9])) + "|" + PercentText(std::stod(f[10])) + "|" + f[12]);
     }
     for (int r = 0; r < grid->rowCount(); ++r) {
         std::string row;
-        for (int c = 0; c < 7; ++c) row += (c > 0 ? "|" : "") + grid->item(r, c)->text().toStdString();
+        for (int c = 0; c < 8; ++c) row += (c > 0 ? "|" : "") + grid->item(r, c)->text().toStdString();
         shownRows.push_back(row);
     }
     std::sort(expected.begin(), expected.end());

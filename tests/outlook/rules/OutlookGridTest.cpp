@@ -35,29 +35,23 @@ TEST(OutlookGrid, CellsInWordsWithNumbersToSortBy) {
     OutlookRow row = Row("Tab\tName, X", 62.5, 0.01, 12, 140);
     row.BestPlace = 1;
     row.WorstPlace = 3;
-    const std::vector<OutlookGridCell> cells = OutlookGridCells(row);
-    ASSERT_EQ(cells.size(), OutlookGridCaptions().size());
-    EXPECT_EQ(OutlookGridCaptions()[0], "Player");
-    std::vector<std::string> texts;
-    for (const OutlookGridCell& cell : cells) texts.push_back(cell.text);
-    EXPECT_EQ(texts, (std::vector<std::string>{"Tab Name, X", "12", "140", "1", "3", "62.5%", "<0.1%"}));
-    EXPECT_FALSE(cells[0].numeric);
-    EXPECT_TRUE(cells[6].numeric);
-    EXPECT_DOUBLE_EQ(cells[6].value, 0.01);
-}
-
-// Results for every game of rounds 1..full, and `extra` games of the round after.
-SelLinesArray Entered(int full, int extra) {
-    SelLinesArray results{};
-    for (int position = 1; position <= kPositionCount; ++position) {
-        const int round = RoundOfPosition(position);
-        if (round >= 1 && round <= full) results[position] = "Team";
-        if (round == full + 1 && extra > 0) {
-            results[position] = "Team";
-            --extra;
-        }
+    row.FirstStatus = OutlookStatus::Alive;
+    row.PrizeSeeded = 41.254;
+    row.PrizeEven = 7;
+    row.PrizeStatus = OutlookStatus::Clinched;
+    for (const bool prizes : {false, true}) {
+        const std::vector<OutlookGridCell> cells = OutlookGridCells(row, prizes);
+        ASSERT_EQ(cells.size(), OutlookGridCaptions(prizes).size());
+        std::vector<std::string> texts;
+        for (const OutlookGridCell& cell : cells) texts.push_back(cell.text);
+        std::vector<std::string> expected{"Tab Name, X", "12", "140", "1", "3", "62.5%", "<0.1%", "alive"};
+        if (prizes) expected.insert(expected.end(), {"41.25", "7.00", "clinched"});
+        EXPECT_EQ(texts, expected);
+        EXPECT_FALSE(cells[0].numeric);
+        EXPECT_TRUE(cells[6].numeric);
+        EXPECT_DOUBLE_EQ(cells[6].value, 0.01);
     }
-    return results;
+    EXPECT_EQ(OutlookGridCaptions(true)[8], "Expected prize");
 }
 
 std::vector<std::string> Captions(const std::vector<SeasonStage>& stages) {
@@ -67,20 +61,12 @@ std::vector<std::string> Captions(const std::vector<SeasonStage>& stages) {
 }
 
 TEST(OutlookSeason, StagesAreTheCompletedRoundsThenWhereThePoolStandsNow) {
-    EXPECT_EQ(CompletedRounds(Entered(0, 0)), 0);
-    EXPECT_EQ(Captions(SeasonStages(Entered(0, 0))), (std::vector<std::string>{"Start@0"}));
-    EXPECT_EQ(Captions(SeasonStages(Entered(0, 31))), (std::vector<std::string>{"Start@0", "Now@-1"}));
-    EXPECT_EQ(Captions(SeasonStages(Entered(2, 0))), (std::vector<std::string>{"Start@0", "Round 1@1", "Round 2@2"}));
-    EXPECT_EQ(Captions(SeasonStages(Entered(2, 3))),
-              (std::vector<std::string>{"Start@0", "Round 1@1", "Round 2@2", "Now@-1"}));
-    EXPECT_EQ(CompletedRounds(Entered(6, 0)), 6);
-    EXPECT_EQ(Captions(SeasonStages(Entered(6, 0))),
+    EXPECT_EQ(Captions(SeasonStages(0, false)), (std::vector<std::string>{"Start@0"}));
+    EXPECT_EQ(Captions(SeasonStages(0, true)), (std::vector<std::string>{"Start@0", "Now@-1"}));
+    EXPECT_EQ(Captions(SeasonStages(2, true)), (std::vector<std::string>{"Start@0", "Round 1@1", "Round 2@2", "Now@-1"}));
+    EXPECT_EQ(Captions(SeasonStages(6, false)),
               (std::vector<std::string>{"Start@0", "Round 1@1", "Round 2@2", "Round 3@3", "Round 4@4", "Round 5@5",
-                                        "Final@-1"}));
-    // A later result with a gap before it leaves the gap's round open.
-    SelLinesArray gap = Entered(1, 0);
-    gap[kPositionCount] = "Team";
-    EXPECT_EQ(Captions(SeasonStages(gap)), (std::vector<std::string>{"Start@0", "Round 1@1", "Now@-1"}));
+                                        "Final@6"}));
 }
 
 TEST(OutlookSeason, TheChartFollowsEveryEarlierLeaderAndTheBestNowUpToItsLimit) {
