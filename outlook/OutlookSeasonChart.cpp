@@ -28,6 +28,8 @@ OutlookSeasonChart::OutlookSeasonChart(QWidget* parent) : QWidget(parent) {
     view_->setRenderHint(QPainter::Antialiasing);
     view_->setAccessibleName(QLatin1String(kChartName));
     view_->setFocusPolicy(Qt::StrongFocus);
+    // Room for the stage captions and the axis titles: a shorter chart elides them.
+    view_->setMinimumHeight(280);
     lblNote_ = new QLabel(this);
     lblNote_->setObjectName(QStringLiteral("lblSeasonNote"));
     lblNote_->setWordWrap(true);

@@ -154,8 +154,8 @@ frmPoolOutlook::frmPoolOutlook(modBrackwell& model, Platform& platform, OutlookW
     buttons->addWidget(cmdPublish_);
     buttons->addWidget(cmdClose_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(grdOutlook_, 3);
-    layout->addWidget(tabPages_, 2);
+    layout->addWidget(grdOutlook_, 2);
+    layout->addWidget(tabPages_, 3);
     layout->addWidget(lblStatus_);
     layout->addLayout(buttons);
 
@@ -174,7 +174,7 @@ frmPoolOutlook::frmPoolOutlook(modBrackwell& model, Platform& platform, OutlookW
 frmPoolOutlook::~frmPoolOutlook() = default;
 
 // Room for every column of a pool's usual names on a 1366 by 768 screen.
-QSize frmPoolOutlook::sizeHint() const { return {1240, 600}; }
+QSize frmPoolOutlook::sizeHint() const { return {1240, 660}; }
 
 bool frmPoolOutlook::Computing() const { return jobs_->Busy(); }
 
@@ -363,10 +363,11 @@ void frmPoolOutlook::cmdScenario_Click() {
         const int entrant = SelectedEntrant();
         const auto look = looks_.find(entrant);
         if (look == looks_.end() || !look->second.scenario.Found || !hooks_.showScenario) return;
-        const std::string name = OutputField(result_->Rows[static_cast<std::size_t>(entrant)].PlayerName);
-        hooks_.showScenario(look->second.scenario.Results,
-                            "A winning scenario for " + name + (look->second.scenario.Alone ? "" : " (tied)") +
-                                ", not saved");
+        // The name field says whose scenario it is, the score line that these are not the results.
+        SelLinesArray lines = look->second.scenario.Results;
+        lines[kInitialsLine].clear();
+        lines[kPlayerNameLine] = "Scenario: " + result_->Rows[static_cast<std::size_t>(entrant)].PlayerName;
+        hooks_.showScenario(lines, look->second.scenario.Alone ? "Scenario, not saved" : "Tied first, not saved");
     });
 }
 
