@@ -48,6 +48,10 @@ public:
     virtual void NewPage() = 0;
     // Sends the document to the printer; without a line printed there is nothing to send.
     virtual void EndDocument() = 0;
+
+    // The next document (text or image) goes to this PDF file, replacing a file of that name:
+    // the dialog that chose the file has asked. The documents after it go where they went before.
+    virtual void PrintNextToPdf(const std::string& path) = 0;
 };
 
 }  // namespace brackwell

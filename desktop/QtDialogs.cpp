@@ -151,6 +151,7 @@ bool QtDialogs::PrintDialog(PrintRequest& request) {
                                                                              : QPageLayout::Portrait);
     QPrintDialog dialog(&printer, DialogParent());
     if (dialog.exec() != QDialog::Accepted) return false;
+    printers_.DialogAccepted();
     request.orientation = printer.pageLayout().orientation() == QPageLayout::Landscape ? Orientation::Landscape
                                                                                       : Orientation::Portrait;
     return true;

@@ -13,16 +13,16 @@
 #include "desktop/AnsiQt.h"
 #include "desktop/WindowImages.h"
 #include "core/PrintSetup.h"
+#include "core/PrintTarget.h"
 
 namespace brackwell {
 
 namespace {
 
-std::string PrinterUnavailable(const QPrinter& printer) {
-    if (printer.outputFormat() == QPrinter::PdfFormat)
-        return "The file " + QStringToPath(printer.outputFileName()) + " could not be written.";
-    const QString name = printer.printerName().isEmpty() ? QStringLiteral("default") : printer.printerName();
-    return "The printer " + QStringToAnsi(name) + " could not be started.";
+// What failed: the PDF file, named, or the printer with its own state.
+std::string Failure(const QPrinter& job, PrinterStep step) {
+    if (job.outputFormat() == QPrinter::PdfFormat) return PdfFileFailure(QStringToPath(job.outputFileName()));
+    return PrinterFailure(QStringToAnsi(job.printerName()), step);
 }
 
 QPageLayout::Orientation QtOrientation(Orientation orientation) {
@@ -46,21 +46,21 @@ QtPrintDevice::QtPrintDevice(PrinterSession& printers)
     : printers_(printers), font_{QStringToAnsi(QGuiApplication::font().family()), kPrintFontSize, false, false} {}
 
 QtPrintDevice::~QtPrintDevice() {
-    if (painter_) painter_->end();
+    if (painter_) CloseDocument();
 }
 
 void QtPrintDevice::PrintImage(const WindowImage& image, const PrintRequest& request) {
     const QImage picture = ToQImage(image);
-    QPrinter& printer = printers_.printer();
-    printer.setPageOrientation(QtOrientation(request.orientation));
+    printers_.printer().setPageOrientation(QtOrientation(request.orientation));
+    const std::unique_ptr<QPrinter> job = printers_.NewJob();
     QPainter painter;
-    if (!painter.begin(&printer)) throw std::runtime_error(PrinterUnavailable(printer));
+    if (!painter.begin(job.get())) throw std::runtime_error(Failure(*job, PrinterStep::Start));
     const QRect page = painter.viewport();
     const QSize size = picture.size().scaled(page.size(), Qt::KeepAspectRatio);
     const QRect target(QPoint(page.x() + (page.width() - size.width()) / 2, page.y()), size);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(target, picture);
-    if (!painter.end()) throw std::runtime_error(PrinterUnavailable(printer));
+    if (!painter.end()) throw std::runtime_error(Failure(*job, PrinterStep::Print));
 }
 
 std::vector<std::string> QtPrintDevice::FontNames() const {
@@ -79,7 +79,7 @@ void QtPrintDevice::SetPageOrientation(Orientation orientation) {
 }
 
 int QtPrintDevice::PageWidthTwips() const {
-    QPageLayout layout = printers_.printer().pageLayout();
+    QPageLayout layout = Printer().pageLayout();
     if (!painter_) layout.setOrientation(QtOrientation(orientation_));
     return static_cast<int>(std::lround(layout.fullRect(QPageLayout::Millimeter).width() * kMillimetresToTwips));
 }
@@ -90,15 +90,18 @@ void QtPrintDevice::SetOriginShift(int xTwips, int yTwips) {
 }
 
 double QtPrintDevice::TwipsToDevice(int twips) const {
-    return twips * static_cast<double>(printers_.printer().resolution()) / kTwipsPerInch;
+    return twips * static_cast<double>(Printer().resolution()) / kTwipsPerInch;
 }
+
+const QPrinter& QtPrintDevice::Printer() const { return job_ ? *job_ : printers_.printer(); }
 
 QPainter& QtPrintDevice::Document() {
     if (painter_) return *painter_;
-    QPrinter& printer = printers_.printer();
-    printer.setPageOrientation(QtOrientation(orientation_));
+    printers_.printer().setPageOrientation(QtOrientation(orientation_));
+    std::unique_ptr<QPrinter> job = printers_.NewJob();
     auto painter = std::make_unique<QPainter>();
-    if (!painter->begin(&printer)) throw std::runtime_error(PrinterUnavailable(printer));
+    if (!painter->begin(job.get())) throw std::runtime_error(Failure(*job, PrinterStep::Start));
+    job_ = std::move(job);
     painter_ = std::move(painter);
     lineTop_ = 0;
     return *painter_;
@@ -117,14 +120,26 @@ void QtPrintDevice::PrintLine(const std::string& text) {
 
 void QtPrintDevice::NewPage() {
     Document();
-    if (!printers_.printer().newPage()) throw std::runtime_error(PrinterUnavailable(printers_.printer()));
+    if (!job_->newPage()) {
+        const std::string failure = Failure(*job_, PrinterStep::Print);
+        CloseDocument();
+        throw std::runtime_error(failure);
+    }
     lineTop_ = 0;
 }
 
 void QtPrintDevice::EndDocument() {
     if (!painter_) return;
-    const std::unique_ptr<QPainter> painter = std::move(painter_);
-    if (!painter->end()) throw std::runtime_error(PrinterUnavailable(printers_.printer()));
+    const std::string failure = CloseDocument();
+    if (!failure.empty()) throw std::runtime_error(failure);
 }
+
+std::string QtPrintDevice::CloseDocument() {
+    const std::unique_ptr<QPainter> painter = std::move(painter_);
+    const std::unique_ptr<QPrinter> job = std::move(job_);
+    return painter->end() ? std::string() : Failure(*job, PrinterStep::Print);
+}
+
+void QtPrintDevice::PrintNextToPdf(const std::string& path) { printers_.PrintNextToPdf(PathToQString(path)); }
 
 }  // namespace brackwell

@@ -1,6 +1,7 @@
 #pragma once
 // The printer seam over QPrinter and QPainter, printing to the printer of the session: the one
-// chosen in the print dialog, or a PDF file.
+// chosen in the print dialog, or a PDF file. Each document has a printer of its own, let go
+// when the document ends or fails.
 
 #include <QFont>
 #include <QPainter>
@@ -34,9 +35,15 @@ public:
     void PrintLine(const std::string& text) override;
     void NewPage() override;
     void EndDocument() override;
+    void PrintNextToPdf(const std::string& path) override;
 
 private:
     QPainter& Document();
+    // The document's printer while one is open, else the session's settings.
+    const QPrinter& Printer() const;
+    // Ends the open document and lets its printer go; the description of the failure when it
+    // could not be finished, else empty.
+    std::string CloseDocument();
     double TwipsToDevice(int twips) const;
 
     PrinterSession& printers_;
@@ -44,7 +51,8 @@ private:
     Orientation orientation_ = Orientation::Portrait;
     int originXTwips_ = 0;
     int originYTwips_ = 0;
-    std::unique_ptr<QPainter> painter_;  // while a text document is open
+    std::unique_ptr<QPrinter> job_;      // while a text document is open
+    std::unique_ptr<QPainter> painter_;  // on job_
     double lineTop_ = 0;                 // of the next line, in device pixels below the origin
 };
 

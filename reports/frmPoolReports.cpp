@@ -22,6 +22,7 @@
 #include "desktop/frmPoolMIDI.h"
 #include "core/FileSystem.h"
 #include "core/FolderScoring.h"
+#include "core/PrintTarget.h"
 #include "reports/rules/SelectedPrintout.h"
 
 namespace brackwell {
@@ -30,7 +31,10 @@ namespace {
 
 constexpr const char* kUseDefaultPrinter = "Use default printer";
 constexpr const char* kSelectNonDefaultPrinter = "Select non default printer";
-constexpr std::array<const char*, 4> kDestinationCaptions{"Printer", "File", "Email", "Email All Participants"};
+// By ReportDestination; "PDF file" is shown next to "Printer".
+constexpr std::array<const char*, 5> kDestinationCaptions{"Printer", "File", "Email", "Email All Participants",
+                                                          kPdfFileCaption};
+constexpr std::array<int, 5> kDestinationOrder{0, 4, 1, 2, 3};
 constexpr std::array<const char*, 2> kPrintoutCaptions{"Scored Player Selections (Select File at right --->)",
                                                        "Tournament Results Sheet"};
 
@@ -71,7 +75,7 @@ frmPoolReports::frmPoolReports(modBrackwell& model, Platform& platform, ReportsW
         outputLayout->addWidget(box);
     }
     outputLayout->addWidget(NewLabel("lblDestination", "Destination"));
-    for (int index = 0; index < 4; ++index) {
+    for (const int index : kDestinationOrder) {
         auto* option = new QRadioButton(QLatin1String(kDestinationCaptions[index]));
         option->setObjectName(IndexedName("optDestination", index));
         optDestination_[index] = option;
@@ -157,7 +161,7 @@ void frmPoolReports::showEvent(QShowEvent* event) {
 }
 
 ReportDestination frmPoolReports::Destination() const {
-    for (int index = 0; index < 4; ++index)
+    for (std::size_t index = 0; index < optDestination_.size(); ++index)
         if (optDestination_[index]->isChecked()) return static_cast<ReportDestination>(index);
     return ReportDestination::Printer;
 }

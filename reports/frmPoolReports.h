@@ -1,5 +1,5 @@
 #pragma once
-// "Brackwell Reports": the seven reports to the printer, to their files or by mail, the two
+// "Brackwell Reports": the seven reports to the printer, to PDF files, to their files or by mail, the two
 // printouts the bracket window makes, and the way on to the standings grid. Modeless; the
 // window deletes itself when it closes.
 
@@ -61,7 +61,7 @@ private:
     bool closedOnce_ = false;
 
     std::array<QCheckBox*, kReportCount> chkOptions_{};
-    std::array<QRadioButton*, 4> optDestination_{};
+    std::array<QRadioButton*, 5> optDestination_{};  // by ReportDestination
     std::array<QRadioButton*, 2> optSelected_{};
     QLineEdit* txtReportTitle_ = nullptr;
     QListWidget* filList_ = nullptr;

@@ -24,6 +24,7 @@
 #include "desktop/frmPoolMIDI.h"
 #include "core/FolderScoring.h"
 #include "core/PrintSetup.h"
+#include "core/PrintTarget.h"
 #include "core/Scoring.h"
 #include "core/TextHelpers.h"
 #include "standings/rules/DoSort.h"
@@ -91,6 +92,8 @@ frmPoolMisc::frmPoolMisc(modBrackwell& model, Platform& platform, BracketView& b
     cmdCalculate_->setObjectName(QStringLiteral("cmdCalculate"));
     cmdPrint_ = new QPushButton(QStringLiteral("Print"), this);
     cmdPrint_->setObjectName(QStringLiteral("cmdPrint"));
+    cmdPdfFile_ = new QPushButton(QLatin1String(kPdfFileCaption) + QStringLiteral("..."), this);
+    cmdPdfFile_->setObjectName(QStringLiteral("cmdPdfFile"));
     cmdExit_ = new QPushButton(QStringLiteral("Exit"), this);
     cmdExit_->setObjectName(QStringLiteral("cmdExit"));
     prgFill_ = new QProgressBar(this);
@@ -101,6 +104,7 @@ frmPoolMisc::frmPoolMisc(modBrackwell& model, Platform& platform, BracketView& b
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdCalculate_);
     buttons->addWidget(cmdPrint_);
+    buttons->addWidget(cmdPdfFile_);
     buttons->addStretch();
     buttons->addWidget(cmdExit_);
     auto* layout = new QVBoxLayout(this);
@@ -110,6 +114,7 @@ frmPoolMisc::frmPoolMisc(modBrackwell& model, Platform& platform, BracketView& b
 
     connect(cmdCalculate_, &QPushButton::clicked, this, &frmPoolMisc::cmdCalculate_Click);
     connect(cmdPrint_, &QPushButton::clicked, this, &frmPoolMisc::cmdPrint_Click);
+    connect(cmdPdfFile_, &QPushButton::clicked, this, &frmPoolMisc::cmdPdfFile_Click);
     connect(cmdExit_, &QPushButton::clicked, this, &frmPoolMisc::cmdExit_Click);
 
     ApplyFormat();
@@ -300,15 +305,23 @@ bool frmPoolMisc::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmPoolMisc::cmdPrint_Click() {
-    RunTrapped(platform_.dialogs, ProcedureTitle("cmdPrint_Click"), [this] {
-        PrintDevice& printer = platform_.printer;
-        if (!PrintSetup(printer, platform_.dialogs, "Portrait", "No")) return;
-        const BusyCursor busy;
-        const QDate today = QDate::currentDate();
-        for (const std::string& line : PointSummaryLines(GridRows(true), SummaryDate(today.year(), today.month(), today.day())))
-            printer.PrintLine(line);
-        printer.EndDocument();
+    RunTrapped(platform_.dialogs, ProcedureTitle("cmdPrint_Click"), [this] { PrintSummary({}); });
+}
+
+void frmPoolMisc::cmdPdfFile_Click() {
+    RunTrapped(platform_.dialogs, ProcedureTitle("cmdPdfFile_Click"), [this] {
+        const std::optional<std::string> file = AskPdfFile(platform_.dialogs, model_.AppFolder, kPointSummaryName);
+        if (file) PrintSummary(*file);
     });
+}
+
+void frmPoolMisc::PrintSummary(const std::string& pdfFile) {
+    PrintDevice& printer = platform_.printer;
+    if (!PrintSetup(printer, platform_.dialogs, "Portrait", "No")) return;
+    const BusyCursor busy;
+    const QDate today = QDate::currentDate();
+    PrintDocument(printer, PointSummaryLines(GridRows(true), SummaryDate(today.year(), today.month(), today.day())),
+                  pdfFile);
 }
 
 void frmPoolMisc::cmdExit_Click() { UnloadWindow(*this); }

@@ -35,6 +35,8 @@ public:
     void cmdCalculate_Click();
     // "Print": the point summary on the printer, in portrait.
     void cmdPrint_Click();
+    // "PDF file...": the point summary in a PDF file chosen in a save dialog.
+    void cmdPdfFile_Click();
     // The exit button: closes the window, which gives the bracket window back.
     void cmdExit_Click();
 
@@ -48,6 +50,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void PrintSummary(const std::string& pdfFile);
     void ApplyFormat();
     void ShowColumnHeader(int column);
     void Fill();
@@ -65,6 +68,7 @@ private:
     QTableWidget* msgScoreDisplay_ = nullptr;
     QPushButton* cmdCalculate_ = nullptr;
     QPushButton* cmdPrint_ = nullptr;
+    QPushButton* cmdPdfFile_ = nullptr;
     QPushButton* cmdExit_ = nullptr;
     QProgressBar* prgFill_ = nullptr;
 

@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <exception>
+#include <optional>
 #include <stdexcept>
 
 #include "core/LineFile.h"
 #include "core/Numeric.h"
 #include "core/OutputText.h"
 #include "core/PrintSetup.h"
+#include "core/PrintTarget.h"
 #include "core/TextHelpers.h"
 #include "reports/rules/ReportGenerators.h"
 #include "reports/rules/ReportLayout.h"
@@ -36,7 +38,7 @@ std::vector<std::string> ReadWorkLines(const modBrackwell& model) {
 }  // namespace
 
 void PrintWorkFile(const modBrackwell& model, PrintDevice& printer, Dialogs& dialogs, const std::string& key,
-                   bool useDefaultPrinter) {
+                   bool useDefaultPrinter, const std::string& pdfFile) {
     const ReportInfo* report = ReportByKey(key);
     const bool landscape = report != nullptr && report->orientation == Orientation::Landscape;
     if (!PrintSetup(printer, dialogs, landscape ? "Landscape" : "Portrait", useDefaultPrinter ? "" : "yes")) return;
@@ -51,6 +53,9 @@ void PrintWorkFile(const modBrackwell& model, PrintDevice& printer, Dialogs& dia
     // A shift left from an earlier report must not move this one.
     printer.SetOriginShift(margin > 0 ? static_cast<int>(margin) : 0, 0);
 
+    // Nothing between this and the first line can fail, so the file is not left waiting for
+    // another printout.
+    if (!pdfFile.empty()) printer.PrintNextToPdf(pdfFile);
     // Only a line holding the form feed alone breaks the page; any other line is printed whole,
     // with a control byte in it shown as a blank.
     for (const std::string& line : lines) {
@@ -64,12 +69,20 @@ void PrintWorkFile(const modBrackwell& model, PrintDevice& printer, Dialogs& dia
 
 bool WriteOutputRoutine(const modBrackwell& model, PrintDevice& printer, Dialogs& dialogs, const std::string& key,
                         const OutputSettings& settings) {
-    if (!settings.toPrinter) return CopyWorkFileToReport(model, dialogs, key);
+    if (settings.target == OutputTarget::ReportFile) return CopyWorkFileToReport(model, dialogs, key);
+    const bool toPrinter = settings.target == OutputTarget::Printer;
     try {
-        PrintWorkFile(model, printer, dialogs, key, settings.useDefaultPrinter);
+        std::string pdfFile;
+        if (!toPrinter) {
+            const std::optional<std::string> chosen = AskPdfFile(dialogs, model.AppFolder, key);
+            if (!chosen) return true;
+            pdfFile = *chosen;
+        }
+        PrintWorkFile(model, printer, dialogs, key, !toPrinter || settings.useDefaultPrinter, pdfFile);
         return true;
     } catch (const std::exception& error) {
-        dialogs.MessageBox(std::string(error.what()) + "\r\n" + kPrinterErrorMessage, MsgButtons::OK,
+        const std::string description = error.what();
+        dialogs.MessageBox(toPrinter ? description + "\r\n" + kPrinterErrorMessage : description, MsgButtons::OK,
                            MsgIcon::Critical, kOutputRoutineTitle);
         return false;
     }

@@ -18,17 +18,22 @@ extern const char* const kPrinterErrorMessage;
 // less half an inch; a line holding a form feed alone starts a new page, and a control byte in
 // any other line is printed as a blank. With
 // useDefaultPrinter false the print dialog comes first. A cancelled dialog skips the printout
-// and still counts as done.
+// and still counts as done. A pdfFile, when given, is where this printout goes instead.
 void PrintWorkFile(const modBrackwell& model, PrintDevice& printer, Dialogs& dialogs, const std::string& key,
-                   bool useDefaultPrinter);
+                   bool useDefaultPrinter, const std::string& pdfFile = {});
+
+// ReportFile: the report's own RPTOPTn.TXT (the file and mail destinations).
+enum class OutputTarget { Printer, PdfFile, ReportFile };
 
 struct OutputSettings {
-    bool toPrinter = true;          // else to the report's file (file and mail destinations)
-    bool useDefaultPrinter = true;
+    OutputTarget target = OutputTarget::Printer;
+    bool useDefaultPrinter = true;  // for the printer only
 };
 
-// The printer or the report's file; a failure is shown under kOutputRoutineTitle (for the
-// printer with kPrinterErrorMessage after the description) and gives false.
+// The printer, a PDF file asked for in a save dialog proposing the report's key + ".pdf" in the
+// application folder (cancelled: skipped, and done), or the report's file. A failure is shown
+// under kOutputRoutineTitle (for the printer with kPrinterErrorMessage after the description)
+// and gives false.
 bool WriteOutputRoutine(const modBrackwell& model, PrintDevice& printer, Dialogs& dialogs, const std::string& key,
                         const OutputSettings& settings);
 

@@ -13,6 +13,18 @@ const char* const kNoReportSelectedMessage =
     "You will need to select one of the Report Selections before\r\nchoosing the \"Create Selected Reports\" "
     "Command Button";
 
+namespace {
+
+OutputTarget OutputTargetOf(ReportDestination destination) {
+    switch (destination) {
+        case ReportDestination::Printer: return OutputTarget::Printer;
+        case ReportDestination::PdfFile: return OutputTarget::PdfFile;
+        default: return OutputTarget::ReportFile;
+    }
+}
+
+}  // namespace
+
 ReportRunOutcome CreateSelectedReports(modBrackwell& model, Platform& platform, TickedReports& ticked,
                                        ReportDestination destination, bool useDefaultPrinter,
                                        const ReportRequest& request, const ReportRunSteps& steps) {
@@ -29,7 +41,7 @@ ReportRunOutcome CreateSelectedReports(modBrackwell& model, Platform& platform, 
         return ReportRunOutcome::Busy;
     }
 
-    const OutputSettings output{destination == ReportDestination::Printer, useDefaultPrinter};
+    const OutputSettings output{OutputTargetOf(destination), useDefaultPrinter};
     TickedReports written{};
     bool failed = false;
     int done = 0;

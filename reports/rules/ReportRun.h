@@ -12,7 +12,8 @@
 
 namespace brackwell {
 
-enum class ReportDestination { Printer = 0, File = 1, Email = 2, EmailAll = 3 };
+// The report window's destination buttons, by index.
+enum class ReportDestination { Printer = 0, File = 1, Email = 2, EmailAll = 3, PdfFile = 4 };
 
 // A run's generators share the pool it reads (RunReportGenerator's last argument).
 using ReportGenerator = std::function<ReportOutcome(int index, modBrackwell& model, Dialogs& dialogs,

@@ -8,6 +8,9 @@
 
 namespace brackwell {
 
+// The summary's name, proposed for its PDF file.
+inline constexpr const char* kPointSummaryName = "PointSummary";
+
 // A date as "d-mmmm-yy": "8-December-26".
 std::string SummaryDate(int year, int month, int day);
 

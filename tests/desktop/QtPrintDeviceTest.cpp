@@ -1,6 +1,7 @@
 #include "desktop/QtPrintDevice.h"
 
 #include <QPrintDialog>
+#include <QPrinterInfo>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -16,6 +17,7 @@
 #include "desktop/AnsiQt.h"
 #include "desktop/QtDialogs.h"
 #include "desktop/WindowImages.h"
+#include "core/PrintTarget.h"
 #include "tests/support/qt/ModalDialog.h"
 #include "tests/support/ScopedEnv.h"
 #include "tests/support/TempFolder.h"
@@ -33,13 +35,25 @@ WindowImage SolidImage(int width, int height, std::uint32_t argb) {
     return {width, height, std::vector<std::uint32_t>(static_cast<std::size_t>(width * height), argb)};
 }
 
+// Pages of the PDF file as pdfinfo counts them; 0 when it is no PDF file.
+int PdfPages(const std::string& pdf) {
+    const std::string info = Poppler(QStringLiteral("pdfinfo"), {PathToQString(pdf)});
+    const std::size_t at = info.find("Pages:");
+    int pages = 0;
+    if (at != std::string::npos) std::sscanf(info.c_str() + at, "Pages: %d", &pages);
+    return pages;
+}
+
 TEST(QtPrintDevice, PrintsTheImageOnOnePageOfThePresetPdfInTheRequestedOrientation) {
     TempFolder folder;
-    const std::string pdf = folder.File("form.pdf");
-    const ScopedEnv preset(kPrintPdfVariable, pdf.c_str());
-    for (const Orientation orientation : {Orientation::Landscape, Orientation::Portrait}) {
+    const ScopedEnv preset(kPrintPdfVariable, folder.File("form.pdf").c_str());
+    // The second printout finds the first one's file and keeps it.
+    const std::vector<std::pair<Orientation, std::string>> printouts{{Orientation::Landscape, "form.pdf"},
+                                                                     {Orientation::Portrait, "form-2.pdf"}};
+    for (const auto& [orientation, name] : printouts) {
         const bool landscape = orientation == Orientation::Landscape;
         SCOPED_TRACE(landscape ? "landscape" : "portrait");
+        const std::string pdf = folder.File(name);
         PrinterSession printers;
         QtPrintDevice device(printers);
         device.PrintImage(SolidImage(64, 48, 0xFF00FF00u), PrintRequest{orientation});
@@ -54,7 +68,80 @@ TEST(QtPrintDevice, PrintsTheImageOnOnePageOfThePresetPdfInTheRequestedOrientati
         // The window's picture is on the page at its own resolution.
         const std::string images = Poppler(QStringLiteral("pdfimages"), {QStringLiteral("-list"), PathToQString(pdf)});
         EXPECT_NE(images.find("    64    48  rgb"), std::string::npos) << images;
-        folder.Write("form.pdf", "");
+    }
+    EXPECT_EQ(PdfPages(folder.File("form.pdf")), 1);
+}
+
+// A file is replaced only when it was chosen for the printout, in a dialog that asked first;
+// any other printout that finds its file there takes the next free name.
+TEST(QtPrintDevice, APrintoutReplacesOnlyTheFileChosenForIt) {
+    TempFolder folder;
+    const std::string kept = "not a PDF: the user's own file";
+    folder.Write("mine.pdf", kept);
+    folder.Write("chosen.pdf", "old printout");
+    PrinterSession printers;
+    QtPrintDevice device(printers);
+    auto printText = [&device](const std::string& line) {
+        device.PrintLine(line);
+        device.EndDocument();
+    };
+
+    printers.PrintToPdf(PathToQString(folder.File("mine.pdf")));
+    printText("first");
+    printText("second");
+    EXPECT_EQ(folder.Read("mine.pdf"), kept);
+    EXPECT_EQ(PdfPages(folder.File("mine-2.pdf")), 1);
+    EXPECT_EQ(PdfPages(folder.File("mine-3.pdf")), 1);
+
+    // As the print dialog chooses a file: the next printout replaces it, the one after does not.
+    printers.printer().setOutputFileName(PathToQString(folder.File("chosen.pdf")));
+    printers.DialogAccepted();
+    printText("chosen in the dialog");
+    printText("later");
+    EXPECT_EQ(PdfPages(folder.File("chosen.pdf")), 1);
+    EXPECT_EQ(PdfPages(folder.File("chosen-2.pdf")), 1);
+
+    // A file chosen for one printout only, through the print seam.
+    folder.Write("report.pdf", "old report");
+    device.PrintNextToPdf(folder.File("report.pdf"));
+    printText("the report");
+    printText("back to the session's file");
+    EXPECT_EQ(PdfPages(folder.File("report.pdf")), 1);
+    EXPECT_FALSE(folder.Exists("report-2.pdf"));
+    EXPECT_EQ(PdfPages(folder.File("chosen-3.pdf")), 1);
+}
+
+TEST(QtPrintDevice, AFailedPrintoutLeavesThePrinterReadyForTheNext) {
+    TempFolder folder;
+    PrinterSession printers;
+    QtPrintDevice device(printers);
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round);
+        printers.PrintToPdf(PathToQString(folder.File("missing/a.pdf")));
+        EXPECT_THROW(device.PrintLine("lost"), std::runtime_error);
+        EXPECT_THROW(device.PrintImage(SolidImage(4, 4, 0xFF000000u), PrintRequest{}), std::runtime_error);
+
+        const std::string name = "b" + std::to_string(round) + ".pdf";
+        printers.PrintToPdf(PathToQString(folder.File(name)));
+        device.PrintLine("printed");
+        device.EndDocument();
+        EXPECT_EQ(PdfPages(folder.File(name)), 1);
+        EXPECT_EQ(printers.printer().printerState(), QPrinter::Idle);
+    }
+}
+
+TEST(QtPrintDevice, WithoutAPrinterSaysSoAndHowToPrintToAPdfFile) {
+    if (!QPrinterInfo::availablePrinters().isEmpty()) GTEST_SKIP() << "this machine has a printer";
+    const ScopedEnv noPreset(kPrintPdfVariable, nullptr);
+    PrinterSession printers;
+    QtPrintDevice device(printers);
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        try {
+            device.PrintLine("text");
+            ADD_FAILURE() << "printed";
+        } catch (const std::runtime_error& error) {
+            EXPECT_STREQ(error.what(), kNoPrinterMessage);
+        }
     }
 }
 
@@ -93,7 +180,7 @@ TEST(QtPrintDevice, RefusesWhatCannotBePrinted) {
         {"an image short of pixels", torn, folder.File("a.pdf"), "The picture of the window to print is incomplete."},
         {"an empty image", WindowImage{}, folder.File("a.pdf"), "There is no picture of the window to print."},
         {"a PDF file in a missing folder", SolidImage(4, 4, 0xFF000000u), folder.File("missing/a.pdf"),
-         "The file " + folder.File("missing/a.pdf") + " could not be written."},
+         "The PDF file " + folder.File("missing/a.pdf") + " could not be written: No such file or directory."},
     };
     for (const Case& test : cases) {
         SCOPED_TRACE(test.what);

@@ -28,7 +28,7 @@ TEST(ReportPrinting, AWorkFileWithAFormFeedPrintsTwoLandscapePagesOfFixedPitchTe
     folder.Write("TEMPPRT.TXT", CrLf({" ", "     Office Pool", " ", "Name       Points", "Adams, AA  031", "\f",
                                       " ", "     Office Pool", " ", "Baker, BB  007"}));
 
-    ASSERT_TRUE(WriteOutputRoutine(model, device, dialogs, "TournamentStandings", {true, true}));
+    ASSERT_TRUE(WriteOutputRoutine(model, device, dialogs, "TournamentStandings", {OutputTarget::Printer, true}));
 
     const std::string info = Poppler(QStringLiteral("pdfinfo"), {PathToQString(pdf)});
     int pages = 0;

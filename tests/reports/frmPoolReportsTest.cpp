@@ -85,8 +85,8 @@ TEST(frmPoolReports, ShowsEveryControlWithItsCaption) {
         EXPECT_EQ(box->text().toStdString(), ReportAt(index).caption);
         EXPECT_FALSE(box->isChecked());
     }
-    const std::vector<std::string> destinations{"Printer", "File", "Email", "Email All Participants"};
-    for (int index = 0; index < 4; ++index) {
+    const std::vector<std::string> destinations{"Printer", "File", "Email", "Email All Participants", "PDF file"};
+    for (int index = 0; index < 5; ++index) {
         auto* option = w.Find<QRadioButton>(QStringLiteral("optDestination_%1").arg(index));
         EXPECT_EQ(option->text().toStdString(), destinations[static_cast<std::size_t>(index)]);
         EXPECT_EQ(option->isChecked(), index == 0);
@@ -150,6 +150,20 @@ TEST(frmPoolReports, CreateSelectedReportsRunsTheTickedReportsAndUnticksAFailure
     w.Click("cmdPrintSelections");
     ASSERT_EQ(w.test.dialogs.messages().size(), 1u);
     EXPECT_EQ(w.test.dialogs.messages()[0].title, "Brackwell - frmPoolReports, PrintSelections_Click ");
+}
+
+// Which file each report gets is the output routine's; the window only has to choose PDF file.
+TEST(frmPoolReports, PdfFileSendsTheReportToAFileWithoutThePrintDialog) {
+    ReportsWindow w;
+    w.Open();
+    w.Click("cmdDefaultPrinter");
+    w.Tick("optDestination_4");
+    w.Tick("chkOptions_0");
+    w.test.dialogs.ChooseFile(w.folder.File("standings.pdf"));
+    w.Click("cmdPrintSelections");
+    ASSERT_EQ(w.test.dialogs.calls().size(), 1u);
+    ASSERT_EQ(w.test.printer.documents.size(), 1u);
+    EXPECT_EQ(w.test.printer.documents[0].pdfFile, w.folder.File("standings.pdf"));
 }
 
 TEST(frmPoolReports, EmailAllHandsTheWrittenReportsToTheMailWindowWithEveryParticipant) {

@@ -1,5 +1,7 @@
 #include "tests/support/PlatformDoubles.h"
 
+#include <utility>
+
 namespace brackwell::testing {
 
 void RecordingMail::MaybeFail() {
@@ -24,19 +26,30 @@ void RecordingMail::Send(const MailMessage& message) {
     sent.push_back(message);
 }
 
+// As on a real printer, the document goes where the printer was set when it began.
+void RecordingPrinter::BeginIfNeeded() {
+    if (!pagesInProgress.empty()) return;
+    pagesInProgress.emplace_back();
+    pdfInProgress = std::exchange(nextPdf, std::string());
+}
+
 void RecordingPrinter::PrintLine(const std::string& text) {
-    if (pagesInProgress.empty()) pagesInProgress.emplace_back();
+    BeginIfNeeded();
     pagesInProgress.back().push_back(text);
 }
 
 void RecordingPrinter::NewPage() {
-    if (pagesInProgress.empty()) pagesInProgress.emplace_back();
+    BeginIfNeeded();
     pagesInProgress.emplace_back();
 }
 
 void RecordingPrinter::EndDocument() {
     if (pagesInProgress.empty()) return;
-    documents.push_back({std::move(pagesInProgress), font, orientation, originXTwips, originYTwips});
+    if (failNextDocument) {
+        pagesInProgress.clear();
+        throw std::runtime_error(*std::exchange(failNextDocument, std::nullopt));
+    }
+    documents.push_back({std::move(pagesInProgress), font, orientation, originXTwips, originYTwips, pdfInProgress});
     pagesInProgress.clear();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Test doubles of the platform seams other than Dialogs: each records what it was asked to do.
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -43,6 +44,7 @@ struct PrintedDocument {
     Orientation orientation = Orientation::Portrait;
     int originXTwips = 0;
     int originYTwips = 0;
+    std::string pdfFile;  // empty for the printer
 };
 
 class RecordingPrinter final : public PrintDevice {
@@ -50,6 +52,7 @@ public:
     void PrintImage(const WindowImage& image, const PrintRequest& request) override {
         images.push_back(image);
         requests.push_back(request);
+        nextPdf.clear();
     }
     std::vector<std::string> FontNames() const override { return fontNames; }
     FontChoice Font() const override { return font; }
@@ -66,6 +69,7 @@ public:
     void PrintLine(const std::string& text) override;
     void NewPage() override;
     void EndDocument() override;
+    void PrintNextToPdf(const std::string& path) override { nextPdf = path; }
 
     std::vector<WindowImage> images;
     std::vector<PrintRequest> requests;
@@ -78,10 +82,17 @@ public:
     int pageHeightTwips = 15840;
     int originXTwips = 0;
     int originYTwips = 0;
+    std::string nextPdf;  // where the next document goes instead of the printer
+    // When set, the next EndDocument throws this description and sends nothing.
+    std::optional<std::string> failNextDocument;
 
     // The documents ended, and the one being printed (empty when none).
     std::vector<PrintedDocument> documents;
     std::vector<std::vector<std::string>> pagesInProgress;
+    std::string pdfInProgress;
+
+private:
+    void BeginIfNeeded();
 };
 
 class RecordingHelp final : public HelpViewer {

@@ -37,7 +37,7 @@ ScriptedDialogs& ScriptedDialogs::AllowMessages() {
 
 MsgAnswer ScriptedDialogs::MessageBox(const std::string& text, MsgButtons buttons, MsgIcon icon,
                                       const std::string& title) {
-    calls_.push_back({DialogKind::Message, text, title, buttons, icon, {}});
+    calls_.push_back({DialogKind::Message, text, title, buttons, icon, {}, {}});
     if (!answers_.empty()) {
         const MsgAnswer answer = answers_.front();
         answers_.pop_front();
@@ -50,7 +50,7 @@ MsgAnswer ScriptedDialogs::MessageBox(const std::string& text, MsgButtons button
 
 std::string ScriptedDialogs::InputBox(const std::string& prompt, const std::string& title,
                                       const std::string& defaultText) {
-    calls_.push_back({DialogKind::Input, prompt, title, MsgButtons::OKCancel, MsgIcon::None, defaultText});
+    calls_.push_back({DialogKind::Input, prompt, title, MsgButtons::OKCancel, MsgIcon::None, defaultText, {}});
     if (typed_.empty()) {
         ADD_FAILURE() << "unscripted input box \"" << title << "\": " << prompt;
         return {};
@@ -74,18 +74,18 @@ std::optional<std::string> TakeFile(std::deque<std::optional<std::string>>& file
 
 std::optional<std::string> ScriptedDialogs::OpenFile(const FileDialogRequest& request) {
     calls_.push_back({DialogKind::OpenFile, request.filter, request.title, MsgButtons::OKCancel, MsgIcon::None,
-                      request.initialPath});
+                      request.initialPath, request});
     return TakeFile(files_, "file open");
 }
 
 std::optional<std::string> ScriptedDialogs::SaveFile(const FileDialogRequest& request) {
     calls_.push_back({DialogKind::SaveFile, request.filter, request.title, MsgButtons::OKCancel, MsgIcon::None,
-                      request.initialPath});
+                      request.initialPath, request});
     return TakeFile(files_, "file save");
 }
 
 bool ScriptedDialogs::PrintDialog(PrintRequest&) {
-    calls_.push_back({DialogKind::Print, {}, {}, MsgButtons::OKCancel, MsgIcon::None, {}});
+    calls_.push_back({DialogKind::Print, {}, {}, MsgButtons::OKCancel, MsgIcon::None, {}, {}});
     if (prints_.empty()) {
         ADD_FAILURE() << "unscripted print dialog";
         return false;
@@ -96,7 +96,7 @@ bool ScriptedDialogs::PrintDialog(PrintRequest&) {
 }
 
 std::optional<FontChoice> ScriptedDialogs::FontDialog(const FontChoice&) {
-    calls_.push_back({DialogKind::Font, {}, {}, MsgButtons::OKCancel, MsgIcon::None, {}});
+    calls_.push_back({DialogKind::Font, {}, {}, MsgButtons::OKCancel, MsgIcon::None, {}, {}});
     if (fonts_.empty()) {
         ADD_FAILURE() << "unscripted font dialog";
         return std::nullopt;

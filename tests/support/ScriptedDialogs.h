@@ -20,6 +20,7 @@ struct DialogCall {
     MsgButtons buttons = MsgButtons::OK;
     MsgIcon icon = MsgIcon::None;
     std::string defaultText;  // input default, or file dialog initial path
+    FileDialogRequest file;   // the whole request of a file dialog
 };
 
 class ScriptedDialogs final : public Dialogs {

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "core/PrintTarget.h"
 #include "reports/rules/ReportOutput.h"
 #include "tests/support/PlatformDoubles.h"
 #include "tests/support/TempFolder.h"
@@ -21,7 +23,7 @@ struct OutputFixture : ::testing::Test {
     TestPlatform test;
 
     bool Print(const std::string& key, bool useDefaultPrinter = true) {
-        return WriteOutputRoutine(model, test.printer, test.dialogs, key, {true, useDefaultPrinter});
+        return WriteOutputRoutine(model, test.printer, test.dialogs, key, {OutputTarget::Printer, useDefaultPrinter});
     }
 };
 
@@ -106,23 +108,68 @@ TEST_F(OutputFixture, AMissingWorkFileGivesThePrinterMessage) {
     EXPECT_TRUE(test.printer.documents.empty());
 }
 
+TEST_F(OutputFixture, APdfFilePrintoutGoesToTheFileChosenForItWithoutThePrintDialog) {
+    folder.Write("TEMPPRT.TXT", CrLf({"line"}));
+    test.dialogs.ChooseFile(folder.File("standings")).ChooseFile(std::nullopt);
+    const OutputSettings toPdf{OutputTarget::PdfFile, false};
+    ASSERT_TRUE(WriteOutputRoutine(model, test.printer, test.dialogs, "TournamentStandings", toPdf));
+    // Cancelled: skipped quietly, as a cancelled print dialog.
+    ASSERT_TRUE(WriteOutputRoutine(model, test.printer, test.dialogs, "PlayerListing", toPdf));
+    ASSERT_EQ(test.dialogs.calls().size(), 2u);
+    EXPECT_EQ(test.dialogs.calls()[0].kind, DialogKind::SaveFile);
+    EXPECT_EQ(test.dialogs.calls()[0].defaultText, folder.File("TournamentStandings.pdf"));
+    EXPECT_EQ(test.dialogs.calls()[1].defaultText, folder.File("PlayerListing.pdf"));
+    ASSERT_EQ(test.printer.documents.size(), 1u);
+    EXPECT_EQ(test.printer.documents[0].pdfFile, folder.File("standings.pdf"));
+    EXPECT_EQ(test.printer.documents[0].orientation, Orientation::Landscape);
+
+    // The next printout goes to the printer again.
+    ASSERT_TRUE(Print("TournamentStandings"));
+    EXPECT_EQ(test.printer.documents.back().pdfFile, "");
+    // A font dialog cancelled after the file was chosen leaves no file waiting for later.
+    test.printer.fontNames = {"Arial"};
+    test.dialogs.ChooseFile(folder.File("none.pdf")).Answer(MsgAnswer::OK).ChooseFont(std::nullopt);
+    ASSERT_TRUE(WriteOutputRoutine(model, test.printer, test.dialogs, "PlayerListing", toPdf));
+    EXPECT_EQ(test.printer.nextPdf, "");
+}
+
+TEST_F(OutputFixture, AFailedPrintoutSaysWhatFailedWithThePrinterAdviceOnlyForThePrinter) {
+    folder.Write("TEMPPRT.TXT", CrLf({"line"}));
+    test.dialogs.AllowMessages().ChooseFile(folder.File("gone/r.pdf"));
+    test.printer.failNextDocument = PdfFileFailure(folder.File("gone/r.pdf"));
+    EXPECT_FALSE(WriteOutputRoutine(model, test.printer, test.dialogs, "ResultsByPlayer", {OutputTarget::PdfFile, true}));
+    test.printer.failNextDocument = kNoPrinterMessage;
+    EXPECT_FALSE(Print("ResultsByPlayer"));
+    const auto messages = test.dialogs.messages();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0].text,
+              "The PDF file " + folder.File("gone/r.pdf") + " could not be written: No such file or directory.");
+    EXPECT_EQ(messages[1].text,
+              "No printer is installed on this computer. To print to a PDF file instead, choose \"PDF file\".\r\n"
+              "Error in attempting to print to the printer\r\nCheck you printer for proper attachment");
+    for (const auto& message : messages) {
+        EXPECT_EQ(message.title, "Brackwell - frmPoolReports, Write Output Routine");
+        EXPECT_EQ(message.icon, MsgIcon::Critical);
+    }
+}
+
 TEST_F(OutputFixture, TheFileBranchReplacesTheReportFileWithAByteCopy) {
     const std::string bytes = std::string(" \r\n  Pool \x93Title\x94\r\n\f\r\ntrailing   \r\nno break at end");
     folder.Write("TEMPPRT.TXT", bytes);
     folder.Write("rptopt3.txt", "an older, longer report that must not survive");
-    ASSERT_TRUE(WriteOutputRoutine(model, test.printer, test.dialogs, "TeamSelectionSummary", {false, true}));
+    ASSERT_TRUE(WriteOutputRoutine(model, test.printer, test.dialogs, "TeamSelectionSummary", {OutputTarget::ReportFile, true}));
     EXPECT_EQ(folder.Read("RPTOPT3.TXT"), bytes);
     EXPECT_FALSE(folder.Exists("rptopt3.txt"));
 
-    EXPECT_TRUE(WriteOutputRoutine(model, test.printer, test.dialogs, "NoSuchReport", {false, true}));
-    EXPECT_TRUE(WriteOutputRoutine(model, test.printer, test.dialogs, "ResultsByTeam", {false, true}));
+    EXPECT_TRUE(WriteOutputRoutine(model, test.printer, test.dialogs, "NoSuchReport", {OutputTarget::ReportFile, true}));
+    EXPECT_TRUE(WriteOutputRoutine(model, test.printer, test.dialogs, "ResultsByTeam", {OutputTarget::ReportFile, true}));
     EXPECT_EQ(folder.Read("RPTOPT7.TXT"), bytes);
     EXPECT_TRUE(test.printer.documents.empty());
 }
 
 TEST_F(OutputFixture, TheFileBranchReportsAMissingWorkFileAndLeavesNoReportFile) {
     test.dialogs.AllowMessages();
-    EXPECT_FALSE(WriteOutputRoutine(model, test.printer, test.dialogs, "PlayerListing", {false, true}));
+    EXPECT_FALSE(WriteOutputRoutine(model, test.printer, test.dialogs, "PlayerListing", {OutputTarget::ReportFile, true}));
     ASSERT_EQ(test.dialogs.messages().size(), 1u);
     EXPECT_EQ(test.dialogs.messages()[0].text, "The report work file TEMPPRT.TXT could not be read");
     EXPECT_EQ(test.dialogs.messages()[0].title, "Brackwell - frmPoolReports, Write Output Routine");

@@ -1,0 +1,93 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/PrintTarget.h"
+#include "tests/support/PlatformDoubles.h"
+#include "tests/support/TempFolder.h"
+
+namespace brackwell {
+namespace {
+
+using testing::DialogKind;
+using testing::ScriptedDialogs;
+using testing::TempFolder;
+
+TEST(UnusedPdfPath, KeepsEveryFileThatIsThereAndNumbersTheNextPrintout) {
+    struct Case {
+        std::string path;
+        std::set<std::string> taken;
+        std::string expected;
+    };
+    const std::vector<Case> cases{
+        {"/pool/out.pdf", {}, "/pool/out.pdf"},
+        {"/pool/out.pdf", {"/pool/out.pdf"}, "/pool/out-2.pdf"},
+        {"/pool/out.pdf", {"/pool/out.pdf", "/pool/out-2.pdf"}, "/pool/out-3.pdf"},
+        // A gap is filled; the extension keeps its case; a name without one gets it.
+        {"/pool/out.pdf", {"/pool/out.pdf", "/pool/out-3.pdf"}, "/pool/out-2.pdf"},
+        {"/pool/OUT.PDF", {"/pool/OUT.PDF"}, "/pool/OUT-2.PDF"},
+        {"/pool/out", {"/pool/out"}, "/pool/out-2.pdf"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path + " with " + std::to_string(c.taken.size()) + " taken");
+        EXPECT_EQ(UnusedPdfPath(c.path, [&c](const std::string& path) { return c.taken.count(path) > 0; }),
+                  c.expected);
+    }
+}
+
+TEST(UnusedPdfPath, AnythingInThePlaceTakesTheName) {
+    TempFolder folder;
+    folder.Write("file.pdf", "x");
+    ASSERT_EQ(symlink("nowhere", folder.File("link.pdf").c_str()), 0);
+    for (const char* name : {"file.pdf", "link.pdf"}) {
+        EXPECT_TRUE(PathTaken(folder.File(name))) << name;
+        EXPECT_EQ(UnusedPdfPath(folder.File(name), PathTaken), folder.File(std::string(name, 4) + "-2.pdf"));
+    }
+    EXPECT_FALSE(PathTaken(folder.File("free.pdf")));
+}
+
+TEST(AskPdfFile, ProposesTheNameInTheFolderAndLetsTheDialogAskBeforeReplacing) {
+    ScriptedDialogs dialogs;
+    dialogs.ChooseFile("/pool/Standings").ChooseFile("/pool/mine.PDF").ChooseFile(std::nullopt);
+    EXPECT_EQ(AskPdfFile(dialogs, "/pool", "TournamentStandings"), "/pool/Standings.pdf");
+    EXPECT_EQ(AskPdfFile(dialogs, "/pool", "TournamentStandings"), "/pool/mine.PDF");
+    EXPECT_EQ(AskPdfFile(dialogs, "/pool", "PointSummary"), std::nullopt);
+    ASSERT_EQ(dialogs.calls().size(), 3u);
+    const auto& call = dialogs.calls()[0];
+    EXPECT_EQ(call.kind, DialogKind::SaveFile);
+    EXPECT_EQ(call.title, "Print to PDF file");
+    EXPECT_EQ(call.file.initialPath, "/pool/TournamentStandings.pdf");
+    EXPECT_EQ(call.file.filter, "PDF files (*.pdf) | *.pdf");
+    EXPECT_EQ(call.file.defaultExtension, "pdf");
+    EXPECT_TRUE(call.file.promptOverwrite);
+    EXPECT_EQ(dialogs.calls()[2].file.initialPath, "/pool/PointSummary.pdf");
+}
+
+TEST(PrintFailure, NamesWhatFailedAndWhy) {
+    TempFolder folder;
+    folder.Write("plain", "a file, not a folder");
+    struct Case {
+        std::string description;
+        std::string expected;
+    };
+    const std::vector<Case> cases{
+        {PdfFileFailure(folder.File("gone/r.pdf")),
+         "The PDF file " + folder.File("gone/r.pdf") + " could not be written: No such file or directory."},
+        {PdfFileFailure(folder.File("plain/r.pdf")),
+         "The PDF file " + folder.File("plain/r.pdf") + " could not be written: Not a directory."},
+        {PdfFileFailure(folder.path()), "The PDF file " + folder.path() + " could not be written: Is a directory."},
+        // Nothing on disk says why: the name alone.
+        {PdfFileFailure(folder.File("r.pdf")), "The PDF file " + folder.File("r.pdf") + " could not be written."},
+        {PrinterFailure("Office", PrinterStep::Start), "The printer Office could not be started."},
+        {PrinterFailure("", PrinterStep::Print), "The default printer did not take the printout."},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.description, c.expected);
+}
+
+}  // namespace
+}  // namespace brackwell
