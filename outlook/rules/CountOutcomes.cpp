@@ -210,8 +210,8 @@ private:
         const std::int16_t* low = walk_->Low(level);
         const std::int16_t* high = walk_->High(level);
         const int stride = points_.Stride();
-        if (const int leader = tally_.ClearLeader(kernel_, low, high, stride);
-            leader >= 0 && tally_.Extra.CanSettle(leader, low, high)) {
+        const int leader = tally_.ClearLeader(kernel_, low, high, stride);
+        if (leader >= 0 && tally_.Extra.CanSettle(leader, low, high)) {
             PositionTeams winners = field_.Team;
             for (int l = 0; l < level; ++l) winners[plan_.steps[l].game] = teams_[plan_.steps[l].game];
             const std::uint64_t outcomes = std::uint64_t{1} << walk_->Open(level);
@@ -219,6 +219,10 @@ private:
             tally_.AddWon(leader, outcomes, chance);
             tally_.Extra.Settled(outcomes, chance);
             Report(outcomes);
+            return true;
+        }
+        if (leader >= 0 && tally_.Extra.Wants().paid >= 2 && leader != wanted_.rooted) {
+            LeaderAndTheRest(level, weight, leader);
             return true;
         }
         int tied = 0;
@@ -239,6 +243,34 @@ private:
         part.enumeration->Continue(level, teams_, walk_->Open(level), weight, wanted);
         tally_.MergeLanes(part.enumeration->Tally(), lanes_);
         return true;
+    }
+
+    // First place is the leader's throughout the subtree: it is taken whole, and the other paid
+    // places are counted among the rest of the participants who can still be paid.
+    void LeaderAndTheRest(int level, double weight, int leader) {
+        const std::int16_t* low = walk_->Low(level);
+        const std::int16_t* high = walk_->High(level);
+        PositionTeams winners = field_.Team;
+        for (int l = 0; l < level; ++l) winners[plan_.steps[l].game] = teams_[plan_.steps[l].game];
+        const std::uint64_t outcomes = std::uint64_t{1} << walk_->Open(level);
+        const double chance = AgreeingChance(field_, winners, chances_);
+        tally_.AddWon(leader, outcomes, chance);
+        tally_.Extra.SettleLeader(leader, outcomes, chance);
+        const std::int16_t floor = tally_.Extra.RestFloor(leader, low);
+        lanes_.clear();
+        for (int i = 0; i < points_.Participants(); ++i)
+            if (i != leader && high[i] >= floor) lanes_.push_back(i);
+        Part& part = PartFor(static_cast<int>(lanes_.size()));
+        points_.Gather(part.points, lanes_, sums_.data() + static_cast<std::size_t>(level) * points_.Stride());
+        part.bounds.Gather(*bounds_, lanes_, low, high);
+        OutlookExtraTally::Wanted rest = wanted_;
+        rest.paid -= 1;
+        rest.offset += 1;
+        rest.rooted = -1;  // not first anywhere here
+        // The rest's count reports the subtree's outcomes as done; its first places are not
+        // the pool's.
+        part.enumeration->Continue(level, teams_, walk_->Open(level), weight, rest);
+        tally_.Extra.MergeLanes(part.enumeration->Tally().Extra, lanes_);
     }
 
     // The participants who can still come first, in fewer lanes: their points, bounds and

@@ -45,9 +45,9 @@ void OutlookExtraTally::AddTies(Split& split, int tied, std::uint64_t count) {
 std::int16_t OutlookExtraTally::PaidFloor(std::int16_t leading, const std::int16_t* low) const {
     if (wanted_.paid <= 1) return leading;
     if (participants_ <= wanted_.paid) return SHRT_MIN + 1;
-    std::vector<std::int16_t> lows(low, low + participants_);
-    std::nth_element(lows.begin(), lows.begin() + (wanted_.paid - 1), lows.end(), std::greater<>());
-    return lows[wanted_.paid - 1];
+    lows_.assign(low, low + participants_);
+    std::nth_element(lows_.begin(), lows_.begin() + (wanted_.paid - 1), lows_.end(), std::greater<>());
+    return lows_[wanted_.paid - 1];
 }
 
 bool OutlookExtraTally::CanSettle(int leader, const std::int16_t* low, const std::int16_t* high) {
@@ -59,13 +59,14 @@ bool OutlookExtraTally::CanSettle(int leader, const std::int16_t* low, const std
         return true;
     }
     // Each paid place in turn: the next highest lowest total must beat every highest left.
-    std::vector<bool> taken(participants_, false);
+    std::vector<char>& taken = taken_;
+    taken.assign(participants_, 0);
     const int places = std::min(wanted_.paid, participants_);
     for (int j = 0; j < places; ++j) {
         int next = -1;
         for (int i = 0; i < participants_; ++i)
             if (!taken[i] && (next < 0 || low[i] > low[next])) next = i;
-        taken[next] = true;
+        taken[next] = 1;
         for (int i = 0; i < participants_; ++i)
             if (!taken[i] && high[i] >= low[next]) return false;
         settledTop_.push_back(next);
@@ -75,7 +76,21 @@ bool OutlookExtraTally::CanSettle(int leader, const std::int16_t* low, const std
 
 void OutlookExtraTally::Settled(std::uint64_t count, double weight) {
     for (std::size_t j = 0; j < settledTop_.size(); ++j)
-        AddPlace(settledTop_[j], static_cast<int>(j), 1, count, weight);
+        AddPlace(settledTop_[j], wanted_.offset + static_cast<int>(j), 1, count, weight);
+}
+
+void OutlookExtraTally::SettleLeader(int leader, std::uint64_t count, double weight) {
+    AddPlace(leader, wanted_.offset, 1, count, weight);
+}
+
+std::int16_t OutlookExtraTally::RestFloor(int leader, const std::int16_t* low) const {
+    const int places = wanted_.paid - 1;
+    if (participants_ - 1 <= places) return SHRT_MIN + 1;
+    lows_.clear();
+    for (int i = 0; i < participants_; ++i)
+        if (i != leader) lows_.push_back(low[i]);
+    std::nth_element(lows_.begin(), lows_.begin() + (places - 1), lows_.end(), std::greater<>());
+    return lows_[places - 1];
 }
 
 void OutlookExtraTally::SeeBlock(const std::int16_t* rows, const double* weights, int count, int lanes,
@@ -121,7 +136,7 @@ void OutlookExtraTally::SeePlaces(const std::int16_t* rows, const double* weight
             int above = 0, tied = 0;
             for (int k = 0; k < filled; ++k) above += top[k] > x;
             for (int other : held) tied += row[other] == x;
-            AddPlace(c, above, tied, 1, weights[r]);
+            AddPlace(c, wanted_.offset + above, tied, 1, weights[r]);
         }
     }
 }

@@ -24,6 +24,7 @@ public:
         int rooted = -1;            // participant, in this tally's numbering
         int keys = 0;               // results to split by, when rooting
         bool countResults = false;  // also the outcomes of each result
+        int offset = 0;             // participants above all of these (the leaders taken out)
         bool Any() const { return paid > 0 || rooted >= 0; }
     };
     struct Place {
@@ -59,6 +60,10 @@ public:
     // Settled adds those places). Never when the leader is rooted: its wins are split by result.
     bool CanSettle(int leader, const std::int16_t* low, const std::int16_t* high);
     void Settled(std::uint64_t count, double weight);
+    // The leader alone first in a whole subtree, the rest to be counted for the other places:
+    // its place, and the least total the rest need to be paid.
+    void SettleLeader(int leader, std::uint64_t count, double weight);
+    std::int16_t RestFloor(int leader, const std::int16_t* low) const;
 
     void Merge(const OutlookExtraTally& other);
     // A tally of some participants only, its participant k being lanes[k].
@@ -87,7 +92,9 @@ private:
     std::vector<int> candidates_;
     std::vector<int> settledTop_;
     std::vector<std::int16_t> top_;  // of a row, the highest totals
-    std::vector<int> held_;          // of a row, who is paid  // of CanSettle, the paid places' holders in order
+    std::vector<int> held_;          // of a row, who is paid
+    mutable std::vector<std::int16_t> lows_;  // of PaidFloor
+    std::vector<char> taken_;        // of CanSettle  // of CanSettle, the paid places' holders in order
 };
 
 }  // namespace brackwell

@@ -1,0 +1,103 @@
+// What prizes, statuses, the rooting guide and the winning scenario cost beside the plain exact
+// count, on the demo field with 100 participants who mostly pick the better seed.
+//
+//   outlook_extras_bench [open=N]
+//
+// With the round of 32 on open (31 games, or N): the plain count, the count with a payout of
+// three places, and the rooting guide of the favourite and of a participant in the middle, each
+// as a ratio to the plain count. With every game open (63): the estimate with its proven
+// statuses, and the winning scenario of every participant (the slowest and the median). Each
+// line gives the wall time and the load average before it, since other work shares the cores.
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <numeric>
+#include <vector>
+
+#include "bench/support/SilentDialogs.h"
+#include "core/StartFile.h"
+#include "outlook/rules/Outlook.h"
+#include "outlook/rules/OutlookScenario.h"
+#include "tests/outlook/rules/OutlookPools.h"
+
+namespace {
+
+using namespace brackwell;
+
+OutlookPool DemoPool(int open) {
+    modBrackwell model(std::string(BRACKWELL_SOURCE_DIR) + "/data/demo");
+    bench::SilentDialogs dialogs;
+    ReadStartFile(model, dialogs);
+    return testing::MakePool({.seed = 2026,
+                              .undecided = open,
+                              .participants = 100,
+                              .roundPoints = {1, 2, 4, 8, 12, 16},
+                              .copies = false,
+                              .start = model.StartLines});
+}
+
+double LoadAverage() {
+    double load = -1;
+    if (FILE* file = std::fopen("/proc/loadavg", "r")) {
+        if (std::fscanf(file, "%lf", &load) != 1) load = -1;
+        std::fclose(file);
+    }
+    return load;
+}
+
+template <typename Work>
+double Timed(Work work) {
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+double Count(const char* name, const OutlookPool& pool, const OutlookOptions& options, double plain) {
+    const double load = LoadAverage();
+    const double seconds = Timed([&] { (void)ComputeOutlook(pool, options); });
+    std::printf("%-28s %7.2f s (load %.2f)", name, seconds, load);
+    if (plain > 0) std::printf("  %.2fx the plain count", seconds / plain);
+    std::printf("\n");
+    std::fflush(stdout);
+    return seconds;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    int open = 31;
+    for (int i = 1; i < argc; ++i)
+        if (std::strncmp(argv[i], "open=", 5) == 0) open = std::atoi(argv[i] + 5);
+    const OutlookPool pool = DemoPool(open);
+    std::printf("100 participants, %d games open\n", open);
+    const std::optional<OutlookResult> plainResult = ComputeOutlook(pool, OutlookOptions{});
+    std::vector<int> byChance(pool.Entrants.size());
+    std::iota(byChance.begin(), byChance.end(), 0);
+    std::sort(byChance.begin(), byChance.end(),
+              [&](int a, int b) { return plainResult->Rows[a].ChanceSeeded > plainResult->Rows[b].ChanceSeeded; });
+    const double plain = Count("plain count", pool, OutlookOptions{}, 0);
+    OutlookOptions prizes;
+    prizes.Payout = {50, 30, 20};
+    Count("prizes and statuses", pool, prizes, plain);
+    for (const auto& [name, entrant] : {std::pair{"rooting guide, favourite", byChance.front()},
+                                        std::pair{"rooting guide, middle", byChance[byChance.size() / 2]}}) {
+        OutlookOptions rooted;
+        rooted.Rooted = entrant;
+        Count(name, pool, rooted, plain);
+    }
+
+    const OutlookPool all = DemoPool(63);
+    std::printf("100 participants, 63 games open\n");
+    Count("estimate and statuses", all, OutlookOptions{}, 0);
+    std::vector<double> times;
+    int found = 0;
+    for (std::size_t i = 0; i < all.Entrants.size(); ++i)
+        times.push_back(Timed([&] { found += FindScenario(all, static_cast<int>(i)).Found; }));
+    std::sort(times.begin(), times.end());
+    std::printf("scenario of each participant: slowest %.3f s, median %.3f s, %d of %zu found\n", times.back(),
+                times[times.size() / 2], found, times.size());
+    return 0;
+}
