@@ -181,18 +181,29 @@ void AppSession::ShowReportsWindow() {
     hooks.closed = [this] {
         if (frmPoolMain* bracket = bracketWindow()) bracket->EnableReports();
     };
-    hooks.showMailWindow = [this](bool emailAll) {
-        frmPoolEMail window(model_, platform_.dialogs, emailAll, frame_.mdiArea()->activeSubWindow());
-        window.exec();
-    };
+    hooks.showMailWindow = [this](bool emailAll) { ShowMailWindow(emailAll); };
     frame_.ShowChild(new frmPoolReports(model_, platform_, hooks));
 }
+void AppSession::ShowMailWindow(bool emailAll) {
+    frmPoolEMail window(model_, platform_.dialogs, emailAll, frame_.mdiArea()->activeSubWindow());
+    window.exec();
+}
+
 void AppSession::ShowOutlookWindow() {
     if (outlookFrame_ != nullptr) {
         frame_.mdiArea()->setActiveSubWindow(outlookFrame_);
         return;
     }
-    outlookFrame_ = frame_.ShowChild(new frmPoolOutlook(model_, platform_));
+    // The scenario goes to whichever bracket window is on show by then, raised to be seen.
+    OutlookWindowHooks hooks;
+    hooks.showScenario = [this](const SelLinesArray& results, const std::string& caption) {
+        frmPoolMain* bracket = bracketWindow();
+        if (bracket == nullptr) return;
+        bracket->ShowScenario(results, caption);
+        frame_.mdiArea()->setActiveSubWindow(bracketFrame_);
+    };
+    hooks.showMailWindow = [this] { ShowMailWindow(true); };
+    outlookFrame_ = frame_.ShowChild(new frmPoolOutlook(model_, platform_, hooks));
 }
 std::function<void()> AppSession::RosterHook() {
     return [this] {

@@ -58,6 +58,8 @@ private:
     // The standings over the results the bracket window shows; a second call only raises them.
     void ShowStandingsWindow();
     void ShowReportsWindow();
+    // The mail window, modal, addressed to every participant with emailAll.
+    void ShowMailWindow(bool emailAll);
     // Who can still win; a second call only raises the window.
     void ShowOutlookWindow();
 

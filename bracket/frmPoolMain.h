@@ -68,6 +68,11 @@ public:
     void PrintResultsSheet();
     // "Goto Custom Reporting": the results on show, ready for the standings.
     void ShowResults();
+    // The outlook's "Show a winning scenario": results lines shown as "Enter Game Results" shows
+    // the results file, with caption on the score line. Nothing is written, and saving and
+    // scoring stay off until another command replaces the view. Refused with a message while the
+    // standings are open, since they score what the bracket shows.
+    void ShowScenario(const SelLinesArray& lines, const std::string& caption);
 
     // The menu: File, Options, DEMO Mode, Entry Assist, Quillon, Help.
     QMenu* mnuFileOptions;
@@ -114,8 +119,9 @@ private:
     MenuFlags CurrentFlags() const;
     // Runs a command, showing what it throws in the critical message titled with the procedure.
     void RunCommand(const char* procedure, const std::function<void()>& command);
-    // The printouts replace what the bracket shows: never under the open standings. True when refused.
-    bool RefusedWhileStandingsOpen();
+    // The printouts and the outlook's scenario replace what the bracket shows: never under the
+    // open standings. True, after a message ending "then " + then + ".", when refused.
+    bool RefusedWhileStandingsOpen(const char* procedure, const char* then);
 
     // The mouse on the bracket (positions in the canvas).
     void PressOnBracket(QMouseEvent* event);

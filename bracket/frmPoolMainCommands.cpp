@@ -75,16 +75,17 @@ void frmPoolMain::OpenSelectionCommand() {
         AfterOpenSelection(menu_, FileExists(model_.AppFilePath(kResultsFileName)));
 }
 
-bool frmPoolMain::RefusedWhileStandingsOpen() {
+bool frmPoolMain::RefusedWhileStandingsOpen(const char* procedure, const char* then) {
     if (!model_.StandingsOpen) return false;
-    platform_.dialogs.Message("The standings are open and score against the results shown on the bracket.\r\n"
-                              "Close the standings window, then print.",
-                              ProcedureTitle("cmdSelectedPrintouts_Click"), MsgIcon::Exclamation);
+    platform_.dialogs.Message(std::string("The standings are open and score against the results shown on the bracket.\r\n"
+                                          "Close the standings window, then ") +
+                                  then + ".",
+                              ProcedureTitle(procedure), MsgIcon::Exclamation);
     return true;
 }
 
 void frmPoolMain::PrintScoredSelection(const std::string& path) {
-    if (RefusedWhileStandingsOpen()) return;
+    if (RefusedWhileStandingsOpen("cmdSelectedPrintouts_Click", "print")) return;
     RunCommand("cmdSelectedPrintouts_Click", [this, &path] {
         if (!OpenSelectionFile(model_, *this, platform_.dialogs, path)) return;
         AfterOpenSelection(menu_, FileExists(model_.AppFilePath(kResultsFileName)));
@@ -94,7 +95,7 @@ void frmPoolMain::PrintScoredSelection(const std::string& path) {
 }
 
 void frmPoolMain::PrintResultsSheet() {
-    if (RefusedWhileStandingsOpen()) return;
+    if (RefusedWhileStandingsOpen("cmdSelectedPrintouts_Click", "print")) return;
     RunCommand("cmdSelectedPrintouts_Click", [this] {
         GameResults();
         PrintForm();
@@ -132,6 +133,20 @@ void frmPoolMain::GameResults() {
     SetLocked(txtFinalPoints, false);
     AfterGameResults(menu_);
     model_.ResultsMode = true;
+}
+
+void frmPoolMain::ShowScenario(const SelLinesArray& lines, const std::string& caption) {
+    if (RefusedWhileStandingsOpen("ShowScenario", "show the scenario")) return;
+    RunCommand("ShowScenario", [this, &lines, &caption] {
+        MoveToTopLeft();
+        model_.SelLines = lines;
+        SelectionToWindow(model_, *this);
+        ClearResultMarks(model_, *this);
+        SetPlayerFieldsLocked(true);
+        SetPointScore(caption);
+        AfterScenarioView(menu_);
+        model_.ResultsMode = false;
+    });
 }
 
 void frmPoolMain::ScoreSelections() {

@@ -72,7 +72,8 @@ std::vector<std::string> MoveBack(const std::string& from, const std::string& to
 }  // namespace
 
 bool IsOrganisersPoolFile(std::string_view name) {
-    for (const char* own : {kStartFileName, kResultsFileName, kRosterFileName, "QUILLON.EXE", "QUILLON.HTM"})
+    for (const char* own : {kStartFileName, kResultsFileName, kRosterFileName, "QUILLON.EXE", "QUILLON.HTM",
+                             "PRIZES.TXT"})
         if (EqualsIgnoreCase(name, own)) return true;
     constexpr std::string_view kSelection = ".BKS";
     return name.size() > kSelection.size() && EqualsIgnoreCase(name.substr(name.size() - kSelection.size()), kSelection);

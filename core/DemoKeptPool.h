@@ -17,8 +17,8 @@ inline constexpr const char* kKeptPoolFolder = "DEMOKEPT";
 // so that a kept pool is always whole.
 inline constexpr const char* kKeepingPoolFolder = "DEMOKEPT.NEW";
 
-// The start field, the results, the roster, the pick program and form, and every selection
-// file (any case of the names).
+// The start field, the results, the roster, the pick program and form, the outlook's prizes and
+// every selection file (any case of the names).
 bool IsOrganisersPoolFile(std::string_view name);
 
 // Moves the organiser's pool files into kKeptPoolFolder. A kept pool already there (left by a

@@ -14,9 +14,10 @@ namespace brackwell {
 
 namespace {
 
+// The prizes set while the demo runs are the demo's too.
 void DeleteDemoFiles(const modBrackwell& model) {
     for (const char* name : {kSettingsFileName, kStartFileName, kResultsFileName, kRosterFileName, "QUILLON.EXE",
-                             "QUILLON.HTM"})
+                             "QUILLON.HTM", "PRIZES.TXT"})
         DeleteFileIfPresent(model.AppFilePath(name));
     for (const char* name : kDemoSelectionFiles) DeleteFileIfPresent(model.AppFilePath(name));
 }

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake ninja-build pkg-config make
-  qt6-base-dev qt6-charts-dev libzip-dev
+  qt6-base-dev qt6-charts-dev libqt6opengl6-dev libzip-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xdg-utils fonts-liberation
   poppler-utils

@@ -65,4 +65,11 @@ void AfterReturn(MenuState& state) {
     state.saveSelection = true;
 }
 
+void AfterScenarioView(MenuState& state) {
+    state.gameResults = true;
+    state.scoreSelections = false;
+    state.returnShown = false;
+    state.saveSelection = false;
+}
+
 }  // namespace brackwell

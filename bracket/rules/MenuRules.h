@@ -50,5 +50,8 @@ void AfterGameResults(MenuState& state);
 void AfterOpenSelection(MenuState& state, bool resultsFileExists);
 void AfterScoredView(MenuState& state);
 void AfterReturn(MenuState& state);
+// A scenario of the outlook on show: results that were never entered, so neither saved nor
+// scored; "Enter Game Results" brings the real ones back.
+void AfterScenarioView(MenuState& state);
 
 }  // namespace brackwell

@@ -14,9 +14,8 @@ std::string OutlookExplanation(const OutlookResult& result) {
                   " remaining games; each percentage is within " + FixedDecimals(result.MarginPercent, 2) +
                   " points of the true one 95 times in 100. ";
     text +=
-        "FirstOutright counts the outcomes a player wins alone, FirstShared splits a tie for first among k players "
-        "1/k each, and the chances take the better seed as the favourite (ChanceSeeded) or every game as a coin "
-        "toss (ChanceEven).";
+        "Chance of first takes the better seed as the favourite in each game, Chance of first (coin toss) every "
+        "game as even; a tie for first among k players counts 1/k each.";
     return text;
 }
 

@@ -4,6 +4,7 @@
 #include <optional>
 #include <utility>
 
+#include "core/HandedOverMail.h"
 #include "reports/rules/ReportWorkLock.h"
 
 namespace brackwell {
@@ -13,10 +14,6 @@ const char* const kNoReportSelectedMessage =
     "Command Button";
 
 namespace {
-
-// The note text ends in blanks that the attachments stand in for.
-constexpr const char* kAttachmentRoom = "          ";
-constexpr int kAttachmentOffset = 8;
 
 OutputTarget OutputTargetOf(ReportDestination destination) {
     switch (destination) {
@@ -79,34 +76,10 @@ ReportRunOutcome CreateSelectedReports(modBrackwell& model, Platform& platform, 
 
 void WriteEMail(modBrackwell& model, MailService& mail, Dialogs& dialogs, const TickedReports& attach,
                 const std::function<void()>& showMailWindow) {
-    auto& handOver = model.MailHandOver;
-    try {
-        showMailWindow();
-        if (handOver.Cancelled) {
-            handOver.Cancelled = false;
-            return;
-        }
-        if (!mail.SessionOpen()) mail.SignOn();
-
-        MailMessage message;
-        for (int i = 0; i <= handOver.RecipientUpperBound && i < static_cast<int>(handOver.Recipients.size()); ++i)
-            message.recipients.push_back({handOver.Recipients[static_cast<std::size_t>(i)], ""});
-        message.subject = handOver.Subject;
-        message.noteText = handOver.Message + kAttachmentRoom;
-        handOver.Recipients.assign(1, std::string());
-        handOver.RecipientUpperBound = 0;
-
-        int position = static_cast<int>(message.noteText.size()) - kAttachmentOffset;
-        for (int index = 0; index < kReportCount; ++index) {
-            if (!attach[index]) continue;
-            message.attachments.push_back({model.AppFilePath(ReportAt(index).outputFile), position});
-            ++position;
-        }
-        mail.Send(message);
-        mail.SignOff();
-    } catch (const std::exception& error) {
-        ReportTrappedError(dialogs, kWriteEMailTitle, error.what());
-    }
+    std::vector<std::string> files;
+    for (int index = 0; index < kReportCount; ++index)
+        if (attach[index]) files.push_back(model.AppFilePath(ReportAt(index).outputFile));
+    SendHandedOverMail(model, mail, dialogs, files, showMailWindow, kWriteEMailTitle);
 }
 
 }  // namespace brackwell

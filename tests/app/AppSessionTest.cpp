@@ -5,6 +5,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
+#include <QTableWidget>
 #include <QTest>
 #include <QLineEdit>
 
@@ -197,7 +198,9 @@ TEST(AppSession, PoolOutlookOpensOneWindowBesideTheBracketAndLeavesTheModelAlone
     ASSERT_NE(outlook, nullptr);
     EXPECT_EQ(session.frame().mdiArea()->activeSubWindow(), windows.back());
     ASSERT_TRUE(QTest::qWaitFor([outlook] { return !outlook->Computing(); }, 20000));
-    EXPECT_NE(outlook->GridText().find("Smith_TM.BKS\t"), std::string::npos);
+    const auto* grid = outlook->findChild<QTableWidget*>("grdOutlook");
+    ASSERT_EQ(grid->rowCount(), 1);
+    EXPECT_EQ(grid->item(0, 0)->toolTip(), QStringLiteral("Smith_TM.BKS"));
     EXPECT_EQ(session.model().SelLines, before);
     EXPECT_TRUE(bracket->isEnabled());
 }

@@ -10,6 +10,7 @@
 #include <QTableWidget>
 
 #include <filesystem>
+#include <map>
 
 #include <QTest>
 #include <QHeaderView>
@@ -18,10 +19,14 @@
 
 #include "app/AppSession.h"
 #include "bracket/frmPoolMain.h"
+#include "outlook/frmPoolOutlook.h"
 #include "reports/frmPoolReports.h"
 #include "setup/frmPoolEntry.h"
 #include "standings/frmPoolMisc.h"
+#include "core/SelectionFile.h"
 #include "core/StartFile.h"
+#include "desktop/AnsiQt.h"
+#include "tests/support/SampleBrackets.h"
 #include "tests/support/ScopedEnv.h"
 #include "tests/support/PlatformDoubles.h"
 #include "tests/support/TempFolder.h"
@@ -177,6 +182,40 @@ TEST_F(WindowWiring, WindowsOpenWholeAndClearOfTheBracketWindowsMenu) {
     expectWhole(setup);
     SetupWindow()->mnuEnd->trigger();
     EXPECT_EQ(qobject_cast<QMdiSubWindow*>(Bracket().parentWidget())->pos(), QPoint(0, 0));
+}
+
+// The outlook's winning scenario goes to the bracket window through the session, and no file of
+// the pool changes for it.
+TEST_F(WindowWiring, AWinningScenarioIsPaintedOnTheBracketWindowAndNothingIsSaved) {
+    UseDemoPool();
+    SelLinesArray results;
+    ASSERT_TRUE(ReadSelectionsInto(results, platform_.dialogs, home_.File(kResultsFileName)));
+    for (const int position : {125, 126, 127}) results[position].clear();
+    home_.Write(kResultsFileName, testing::SelectionFileBytes(results));
+    std::map<std::string, std::string> before;
+    for (const auto& entry : std::filesystem::directory_iterator(home_.path()))
+        before[entry.path().filename().string()] = testing::ReadBytes(entry.path().string());
+
+    session_.Start();
+    Bracket().mnuRptOutlook->trigger();
+    auto* outlook = session_.frame().findChild<frmPoolOutlook*>();
+    ASSERT_NE(outlook, nullptr);
+    auto* scenario = outlook->findChild<QPushButton*>(QStringLiteral("cmdScenario"));
+    ASSERT_TRUE(QTest::qWaitFor([scenario] { return scenario->isEnabled(); }, 60000));
+    const auto* grid = outlook->findChild<QTableWidget*>(QStringLiteral("grdOutlook"));
+    const std::string leader = QStringToAnsi(grid->item(0, 0)->text());
+    scenario->click();
+
+    EXPECT_EQ(Bracket().PlayerName(), "Scenario: " + leader);
+    EXPECT_EQ(QStringToAnsi(Bracket().findChild<QLineEdit*>(QStringLiteral("txtPointScore"))->text()),
+              "Scenario, not saved");
+    EXPECT_NE(Bracket().TeamCaption(126), "");  // a champion of the scenario
+    EXPECT_FALSE(Bracket().mnuSaveSelection->isEnabled());
+    EXPECT_EQ(session_.frame().mdiArea()->activeSubWindow()->widget(), &Bracket());
+    std::map<std::string, std::string> after;
+    for (const auto& entry : std::filesystem::directory_iterator(home_.path()))
+        after[entry.path().filename().string()] = testing::ReadBytes(entry.path().string());
+    EXPECT_EQ(after, before);
 }
 
 TEST_F(WindowWiring, TheStandingsScoreTheResultsShownAndGiveTheBracketWindowBackOnEveryWayOut) {

@@ -433,6 +433,39 @@ TEST(BracketWindow, GameResultsStartUnderFinalResultsAndSaveToTheResultsFile) {
     EXPECT_EQ(w.Caption(16), "TEAM2");
 }
 
+// The outlook's winning scenario is shown as results are, and nothing of it reaches a file.
+TEST(BracketWindow, AScenarioIsShownLikeResultsAndCanBeNeitherSavedNorScored) {
+    Window w;
+    w.Open();
+    w.Trigger("mnuGameResults");
+    w.Click(0);
+    w.Trigger("mnuSaveSelection");
+    const std::string resultsBefore = w.folder.Read(kResultsFileName);
+
+    SelLinesArray scenario{};
+    scenario[17] = "TEAM2";
+    scenario[kPlayerNameLine] = "FinalResults";
+    w.window->ShowScenario(scenario, "A winning scenario for Abel, XX (not saved)");
+    EXPECT_EQ(w.Caption(16), "TEAM2");
+    EXPECT_EQ(w.Edit("txtPointScore")->text(), QStringLiteral("A winning scenario for Abel, XX (not saved)"));
+    EXPECT_FALSE(w.model.ResultsMode);
+    EXPECT_FALSE(w.Action("mnuSaveSelection")->isEnabled());
+    EXPECT_FALSE(w.Action("mnuScoreSelections")->isEnabled());
+    EXPECT_TRUE(w.Edit("txtPlayerName")->isReadOnly());
+    EXPECT_EQ(w.folder.Read(kResultsFileName), resultsBefore);
+
+    w.Trigger("mnuGameResults");  // the real results come back
+    EXPECT_EQ(w.Caption(16), "Texas A&M");
+
+    // Under the open standings the bracket keeps what they score.
+    w.model.StandingsOpen = true;
+    w.platform.dialogs.AllowMessages();
+    w.window->ShowScenario(scenario, "");
+    EXPECT_EQ(w.Caption(16), "Texas A&M");
+    ASSERT_EQ(w.platform.dialogs.messages().size(), 1u);
+    EXPECT_EQ(w.platform.dialogs.messages()[0].title, "Brackwell - frmPoolMain, ShowScenario");
+}
+
 TEST(BracketWindow, HighSeedsFillTheRegions) {
     Window w;
     w.Open();

@@ -59,7 +59,7 @@ std::map<std::string, std::string> Contents(const std::string& folder) {
 // sample participant's name, and a file the demo leaves alone.
 void WriteOrganisersOwnFiles(const TempFolder& folder) {
     for (const char* name : {"poolstart.bkt", "BRACKWELL.BKT", "PLAYERNAMES.CSV", "QUILLON.EXE", "Quillon.htm",
-                             "Smith_TM.BKS", "hollis_rt.bks", "NCAALIST.BKT"})
+                             "Smith_TM.BKS", "hollis_rt.bks", "NCAALIST.BKT", "Prizes.txt"})
         folder.Write(name, std::string("own ") + name);
 }
 
@@ -98,6 +98,7 @@ TEST_F(DemoSetTest, ResetRemovesOnlyTheDemoFilesInAnyCase) {
         folder.Write("Quillon.htm", "pick form");
     }
     folder.Write("QUILLON-TEMPLATE.HTM", "the form's template stays");
+    folder.Write("prizes.txt", "60\r\n40\r\n");
     DemoReset(model, dialogs);
     EXPECT_EQ(FileNames(folder.path()), WithArchive({"Smith_TM.BKS", "NCAALIST.BKT", "QUILLON-TEMPLATE.HTM"}));
     EXPECT_FALSE(DemoModeActive(model));

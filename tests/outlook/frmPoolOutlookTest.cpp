@@ -10,13 +10,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
+#include <sstream>
 #include <thread>
 
 #include "core/DemoSet.h"
 #include "core/SelectionFile.h"
 #include "core/StartFile.h"
 #include "outlook/rules/OutlookExplanation.h"
+#include "outlook/rules/OutlookGrid.h"
+#include "outlook/rules/PrizeFile.h"
 #include "tests/cli/CliRunner.h"
 #include "tests/support/PlatformDoubles.h"
 #include "tests/support/SampleBrackets.h"
@@ -51,9 +55,10 @@ std::optional<OutlookResult> UntilCancelled(std::atomic<bool>& stopped, const Ou
 }
 
 struct OutlookWindow {
-    explicit OutlookWindow(frmPoolOutlook::Computation compute) : model(folder.path()) {
+    explicit OutlookWindow(OutlookComputation compute, OutlookWindowHooks hooks = {}) : model(folder.path()) {
         WriteSmallPool(folder);
-        window = new frmPoolOutlook(model, test.platform, nullptr, OutlookOptions{}, std::move(compute));
+        window = new frmPoolOutlook(model, test.platform, std::move(hooks), nullptr, OutlookOptions{},
+                                    OutlookWindowWork{std::move(compute)});
         window->show();
         grid = window->findChild<QTableWidget*>("grdOutlook");
         progress = window->findChild<QProgressBar*>("prgOutlook");
@@ -115,12 +120,12 @@ TEST(frmPoolOutlook, ClosingWhileComputingStopsTheWorkAndTheWindowGoes) {
     EXPECT_TRUE(QTest::qWaitFor([&w] { return w.window.isNull(); }));
 }
 
-TEST(frmPoolOutlook, NumericColumnsSortByTheirNumbersFirstAscendingThenDescending) {
+TEST(frmPoolOutlook, OpensBestChanceFirstAndNumericColumnsSortByTheirNumbers) {
     OutlookWindow w([](const OutlookPool& pool, const OutlookOptions&, const OutlookProgress&) {
         OutlookResult result;
         result.Outcomes = 8;
         result.UndecidedGames = 3;
-        const double even[] = {10.25, 100, 9.5};
+        const double even[] = {10.3, 100, 9.5};
         for (std::size_t i = 0; i < pool.Entrants.size(); ++i) {
             OutlookRow row;
             row.FileName = pool.Entrants[i].FileName;
@@ -131,30 +136,179 @@ TEST(frmPoolOutlook, NumericColumnsSortByTheirNumbersFirstAscendingThenDescendin
         return std::optional<OutlookResult>(result);
     });
     ASSERT_TRUE(w.Finished());
-    EXPECT_EQ(w.Column(0), (std::vector<QString>{"Abel_XX.BKS", "Bond_XX.BKS", "Cole_XX.BKS"}));
+    // Best chance of first first: here every seeded chance is 0, so the coin toss decides.
+    EXPECT_EQ(w.Column(0), (std::vector<QString>{"Bond, XX", "Abel, XX", "Cole, XX"}));
+    EXPECT_EQ(w.Column(6), (std::vector<QString>{"100.0%", "10.3%", "9.5%"}));
     EXPECT_EQ(w.status->text().toStdString().rfind("Counted exactly: all 8 ways the 3 remaining games can go.", 0), 0u);
 
-    w.ClickHeader(10);
-    EXPECT_EQ(w.Column(10), (std::vector<QString>{"9.50", "10.25", "100.00"}));
-    EXPECT_EQ(w.Column(1), (std::vector<QString>{"Cole, XX", "Abel, XX", "Bond, XX"}));
-    w.ClickHeader(10);
-    EXPECT_EQ(w.Column(10), (std::vector<QString>{"100.00", "10.25", "9.50"}));
+    w.ClickHeader(6);
+    EXPECT_EQ(w.Column(6), (std::vector<QString>{"9.5%", "10.3%", "100.0%"}));
+    w.ClickHeader(6);
+    EXPECT_EQ(w.Column(6), (std::vector<QString>{"100.0%", "10.3%", "9.5%"}));
     w.ClickHeader(0);
-    EXPECT_EQ(w.Column(0), (std::vector<QString>{"Abel_XX.BKS", "Bond_XX.BKS", "Cole_XX.BKS"}));
+    EXPECT_EQ(w.Column(0), (std::vector<QString>{"Abel, XX", "Bond, XX", "Cole, XX"}));
+}
+
+// Every participant even, and how many results the pool it was counted on had entered.
+std::optional<OutlookResult> EvenRows(const OutlookPool& pool, const OutlookOptions&, const OutlookProgress&) {
+    OutlookResult result;
+    int entered = 0;
+    for (int p = 1; p <= kPositionCount; ++p) entered += RoundOfPosition(p) > 0 && !pool.Results[p].empty() ? 1 : 0;
+    for (std::size_t i = 0; i < pool.Entrants.size(); ++i) {
+        OutlookRow row;
+        row.PlayerName = pool.Entrants[i].PlayerName;
+        row.FileName = pool.Entrants[i].FileName;
+        row.ChanceSeeded = i == 0 ? entered : 0;
+        result.Rows.push_back(row);
+    }
+    return result;
+}
+
+std::vector<QString> PrizeTexts(const frmPoolOutlook& window) {
+    const auto* grid = window.findChild<QTableWidget*>("grdPrizes");
+    std::vector<QString> texts;
+    for (int r = 0; r < grid->rowCount(); ++r) texts.push_back(grid->item(r, 0)->text());
+    return texts;
+}
+
+TEST(frmPoolOutlook, PrizesSetInTheWindowAreKeptReadBackAndAFaultyOneSavesNothing) {
+    OutlookWindow w(EvenRows);
+    ASSERT_TRUE(w.Finished());
+    auto* prizes = w.window->findChild<QTableWidget*>("grdPrizes");
+    w.window->findChild<QPushButton*>("cmdAddPlace")->click();
+    w.window->findChild<QPushButton*>("cmdAddPlace")->click();
+    w.window->findChild<QPushButton*>("cmdAddPlace")->click();
+    w.window->findChild<QPushButton*>("cmdRemovePlace")->click();
+    prizes->item(0, 0)->setText("60");
+    prizes->item(1, 0)->setText(" 25.50 ");
+    w.window->findChild<QPushButton*>("cmdSavePrizes")->click();
+    EXPECT_EQ(w.folder.Read(kPrizeFileName), "60\r\n25.5\r\n");
+    EXPECT_TRUE(w.test.dialogs.messages().empty());
+
+    prizes->item(1, 0)->setText("lots");
+    w.test.dialogs.AllowMessages();
+    w.window->findChild<QPushButton*>("cmdSavePrizes")->click();
+    ASSERT_EQ(w.test.dialogs.messages().size(), 1u);
+    EXPECT_EQ(w.test.dialogs.messages()[0].text.rfind("The prize of place 2, \"lots\", is not an amount", 0), 0u);
+    EXPECT_EQ(w.folder.Read(kPrizeFileName), "60\r\n25.5\r\n");
+
+    const QPointer<frmPoolOutlook> again = new frmPoolOutlook(w.model, w.test.platform, {}, nullptr, {}, {EvenRows});
+    EXPECT_EQ(PrizeTexts(*again), (std::vector<QString>{"60", "25.5"}));
+    delete again.data();
+}
+
+TEST(frmPoolOutlook, AFaultyPrizeFileIsNamedAndOnlyReplacedWhenTheOrganiserSaysSo) {
+    TempFolder folder;
+    folder.Write(kPrizeFileName, "50\r\nfifty\r\n");
+    modBrackwell model(folder.path());
+    TestPlatform test;
+    test.dialogs.AllowMessages();
+    const QPointer<frmPoolOutlook> window = new frmPoolOutlook(model, test.platform, {}, nullptr, {}, {EvenRows});
+    ASSERT_EQ(test.dialogs.messages().size(), 1u);
+    EXPECT_EQ(test.dialogs.messages()[0].text.rfind("PRIZES.TXT, line 2: \"fifty\" is not a prize.", 0), 0u);
+    EXPECT_EQ(PrizeTexts(*window), (std::vector<QString>{"50"}));
+
+    test.dialogs.Answer(MsgAnswer::No);
+    window->findChild<QPushButton*>("cmdSavePrizes")->click();
+    EXPECT_EQ(folder.Read(kPrizeFileName), "50\r\nfifty\r\n");
+    test.dialogs.Answer(MsgAnswer::Yes);
+    window->findChild<QPushButton*>("cmdSavePrizes")->click();
+    EXPECT_EQ(folder.Read(kPrizeFileName), "50\r\n");
+    delete window.data();
+}
+
+TEST(frmPoolOutlook, TheChartReplaysEachCompletedRoundAndSaysItInWords) {
+    std::vector<int> rounds;
+    TempFolder folder;
+    WriteSmallPool(folder);
+    modBrackwell model(folder.path());
+    TestPlatform test;
+    // Each completed round's outlook counted on the pool as it stood after it.
+    const auto replay = [&rounds](const OutlookPool& pool, const OutlookOptions& options, const OutlookResult&,
+                                  const OutlookProgress& progress) {
+        std::vector<OutlookResult> outlooks;
+        for (int round = 0; round <= CompletedRounds(pool); ++round) {
+            rounds.push_back(round);
+            outlooks.push_back(*EvenRows(PoolAfterRound(pool, round), options, progress));
+        }
+        return std::optional<std::vector<OutlookResult>>(outlooks);
+    };
+    const QPointer<frmPoolOutlook> window =
+        new frmPoolOutlook(model, test.platform, {}, nullptr, {}, {EvenRows, replay});
+    window->show();
+    ASSERT_TRUE(QTest::qWaitFor([&window] { return !window->Computing(); }, 20000));
+    EXPECT_EQ(rounds, (std::vector<int>{0, 1}));
+    const QWidget* chart = window->findChild<QWidget*>("chtSeason");
+    EXPECT_EQ(chart->accessibleName(), "Chance of first, stage by stage");
+    EXPECT_EQ(chart->accessibleDescription().toStdString().rfind(
+                  "Chance of first by stage. Abel, XX: Start 0.0%, Round 1 32.0%.", 0),
+              0u)
+        << chart->accessibleDescription().toStdString();
+    delete window.data();
+}
+
+TEST(frmPoolOutlook, PublishWritesThePageAndMailsItToEveryParticipantOnlyWhenAsked) {
+    TempFolder folder;
+    WriteSmallPool(folder);
+    modBrackwell model(folder.path());
+    TestPlatform test;
+    int mailWindows = 0;
+    OutlookWindowHooks hooks;
+    hooks.showMailWindow = [&model, &mailWindows] {
+        ++mailWindows;
+        model.MailHandOver.Recipients = {"abel@example.org", "bond@example.org"};
+        model.MailHandOver.RecipientUpperBound = 1;
+        model.MailHandOver.Subject = "Where the pool stands";
+        model.MailHandOver.Message = "See the page.";
+    };
+    OutlookWindowWork work;
+    work.count = EvenRows;
+    work.replay = [](const OutlookPool&, const OutlookOptions&, const OutlookResult& current, const OutlookProgress&) {
+        return std::optional<std::vector<OutlookResult>>({current, current});
+    };
+    work.page = [](const OutlookPool& pool, const OutlookResult& result, const std::vector<OutlookResult>& rounds) {
+        return "<p>" + std::to_string(pool.Entrants.size()) + " " + std::to_string(result.Rows.size()) + " " +
+               std::to_string(rounds.size()) + "</p>";
+    };
+    const QPointer<frmPoolOutlook> window = new frmPoolOutlook(model, test.platform, hooks, nullptr, {}, work);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitFor([&window] { return !window->Computing(); }, 20000));
+    auto* publish = window->findChild<QPushButton*>("cmdPublish");
+    ASSERT_TRUE(publish->isEnabled());
+
+    test.dialogs.Answer(MsgAnswer::No);
+    publish->click();
+    EXPECT_EQ(folder.Read(kOutlookPageName), "<p>3 3 2</p>");
+    EXPECT_EQ(mailWindows, 0);
+    EXPECT_TRUE(test.mail.sent.empty());
+
+    folder.Write(kOutlookPageName, "old");
+    test.dialogs.Answer(MsgAnswer::Yes);
+    publish->click();
+    EXPECT_EQ(folder.Read(kOutlookPageName), "<p>3 3 2</p>");
+    EXPECT_EQ(mailWindows, 1);
+    ASSERT_EQ(test.mail.sent.size(), 1u);
+    const MailMessage& sent = test.mail.sent[0];
+    ASSERT_EQ(sent.recipients.size(), 2u);
+    EXPECT_EQ(sent.recipients[1].name, "bond@example.org");
+    EXPECT_EQ(sent.subject, "Where the pool stands");
+    ASSERT_EQ(sent.attachments.size(), 1u);
+    EXPECT_EQ(sent.attachments[0].path, model.AppFilePath(kOutlookPageName));
+    delete window.data();
 }
 
 TEST(frmPoolOutlook, WithoutResultsNothingIsComputedAndTheWindowSaysWhy) {
     bool computed = false;
     TempFolder empty;
-    const modBrackwell model(empty.path());
+    modBrackwell model(empty.path());
     TestPlatform test;
     test.dialogs.AllowMessages();
     QPointer<frmPoolOutlook> window = new frmPoolOutlook(
-        model, test.platform, nullptr, OutlookOptions{},
-        [&computed](const OutlookPool&, const OutlookOptions&, const OutlookProgress&) {
+        model, test.platform, {}, nullptr, OutlookOptions{},
+        {[&computed](const OutlookPool&, const OutlookOptions&, const OutlookProgress&) {
             computed = true;
             return std::optional<OutlookResult>();
-        });
+        }});
     window->show();
     EXPECT_FALSE(window->Computing());
     EXPECT_FALSE(computed);
@@ -181,14 +335,35 @@ TEST(frmPoolOutlook, OnTheDemoPoolWithFifteenGamesOpenTheTableIsTheCommands) {
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out.find("\texact\t"), std::string::npos);
 
-    const modBrackwell shown(folder.path());
+    modBrackwell shown(folder.path());
     QPointer<frmPoolOutlook> window = new frmPoolOutlook(shown, test.platform);
     window->show();
     ASSERT_TRUE(QTest::qWaitFor([&window] { return !window->Computing(); }, 60000));
-    EXPECT_EQ(window->GridText(), run.out);
     EXPECT_EQ(window->findChild<QLabel*>("lblStatus")->text().toStdString().rfind(
                   "Counted exactly: all 32768 ways the 15 remaining games can go.", 0),
               0u);
+    // Each of the command's rows is in the grid: name, points, most possible, places, chances, status.
+    const auto* grid = window->findChild<QTableWidget*>("grdOutlook");
+    std::vector<std::string> expected, shownRows;
+    std::istringstream lines(run.out);
+    std::string line;
+    std::getline(lines, line);
+    while (std::getline(lines, line)) {
+        std::vector<std::string> f;
+        std::istringstream fields(line);
+        for (std::string field; std::getline(fields, field, '\t');) f.push_back(field);
+        ASSERT_EQ(f.size(), 13u);
+        expected.push_back(f[1] + "|" + f[2] + "|" + f[3] + "|" + f[4] + "|" + f[5] + "|" +
+                           PercentText(std::stod(f[9])) + "|" + PercentText(std::stod(f[10])) + "|" + f[12]);
+    }
+    for (int r = 0; r < grid->rowCount(); ++r) {
+        std::string row;
+        for (int c = 0; c < 8; ++c) row += (c > 0 ? "|" : "") + grid->item(r, c)->text().toStdString();
+        shownRows.push_back(row);
+    }
+    std::sort(expected.begin(), expected.end());
+    std::sort(shownRows.begin(), shownRows.end());
+    EXPECT_EQ(shownRows, expected);
     delete window.data();
 }
 
