@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/support/LoadAverage.h"
 #include "bench/support/SilentDialogs.h"
 #include "core/StartFile.h"
 #include "outlook/rules/Outlook.h"
@@ -109,18 +110,9 @@ OutlookPool DemoPool(const BenchCase& bench) {
     return testing::MakePool(recipe);
 }
 
-double LoadAverage() {
-    double load = -1;
-    if (FILE* file = std::fopen("/proc/loadavg", "r")) {
-        if (std::fscanf(file, "%lf", &load) != 1) load = -1;
-        std::fclose(file);
-    }
-    return load;
-}
-
 void Run(const BenchCase& bench, const char* tableFolder) {
     const OutlookPool pool = DemoPool(bench);
-    const double load = LoadAverage();
+    const double load = bench::LoadAverage();
     const std::clock_t cpuStart = std::clock();
     const auto start = std::chrono::steady_clock::now();
     const std::optional<OutlookResult> outlook = ComputeOutlook(pool, bench.options);

@@ -17,6 +17,7 @@
 #include <numeric>
 #include <vector>
 
+#include "bench/support/LoadAverage.h"
 #include "bench/support/SilentDialogs.h"
 #include "core/StartFile.h"
 #include "outlook/rules/Outlook.h"
@@ -39,15 +40,6 @@ OutlookPool DemoPool(int open) {
                               .start = model.StartLines});
 }
 
-double LoadAverage() {
-    double load = -1;
-    if (FILE* file = std::fopen("/proc/loadavg", "r")) {
-        if (std::fscanf(file, "%lf", &load) != 1) load = -1;
-        std::fclose(file);
-    }
-    return load;
-}
-
 template <typename Work>
 double Timed(Work work) {
     const auto start = std::chrono::steady_clock::now();
@@ -56,7 +48,7 @@ double Timed(Work work) {
 }
 
 double Count(const char* name, const OutlookPool& pool, const OutlookOptions& options, double plain) {
-    const double load = LoadAverage();
+    const double load = bench::LoadAverage();
     const double seconds = Timed([&] { (void)ComputeOutlook(pool, options); });
     std::printf("%-28s %7.2f s (load %.2f)", name, seconds, load);
     if (plain > 0) std::printf("  %.2fx the plain count", seconds / plain);

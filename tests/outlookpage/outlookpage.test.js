@@ -2,8 +2,7 @@
 // carry "&", "<", quotes and bytes above 0x7F, it opens from the file alone, shows every
 // participant literally, and fits a phone 375 pixels wide without scrolling sideways.
 //
-// Environment: OUTLOOKPAGE_CLI (brackwell-cli), OUTLOOKPAGE_MODULES (where puppeteer-core is
-// installed), CHROMIUM (default /usr/bin/chromium).
+// Environment: OUTLOOKPAGE_CLI (brackwell-cli), and what tests/browser/chromium.js reads.
 'use strict';
 
 const { test, before, after } = require('node:test');
@@ -18,7 +17,7 @@ const env = (name) => {
   if (!value) throw new Error(`${name} is not set`);
   return value;
 };
-const puppeteer = require(path.join(env('OUTLOOKPAGE_MODULES'), 'puppeteer-core'));
+const { launchChromium } = require('../browser/chromium');
 
 const WAIT = 10000;
 // Windows-1252 bytes as written; the high ones used, as shown.
@@ -72,13 +71,7 @@ before(async () => {
   execFileSync(env('OUTLOOKPAGE_CLI'), ['outlook', '--folder', folder, '--payout', '50,30,20', '--sims', '20000',
                                         '--html', path.join(folder, 'outlook.html')], { timeout: 240000 });
 
-  browser = await puppeteer.launch({
-    executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
-    headless: true,
-    args: ['--no-sandbox', '--disable-gpu', '--disable-dev-shm-usage'],
-    timeout: 30000,
-    protocolTimeout: 30000,
-  });
+  browser = await launchChromium();
   page = await browser.newPage();
   page.setDefaultTimeout(WAIT);
 });

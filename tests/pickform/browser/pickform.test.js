@@ -4,8 +4,8 @@
 // then reads.
 //
 // Environment: PICKFORM_APP_DIR (the build's application folder), PICKFORM_CLI (brackwell-cli),
-// PICKFORM_WRITER (the pick program's writer for the same clicks), PICKFORM_MODULES (where
-// puppeteer-core is installed), CHROMIUM (default /usr/bin/chromium).
+// PICKFORM_WRITER (the pick program's writer for the same clicks), and what
+// tests/browser/chromium.js reads.
 'use strict';
 
 const { test, before, after } = require('node:test');
@@ -20,7 +20,7 @@ const env = (name) => {
   if (!value) throw new Error(`${name} is not set`);
   return value;
 };
-const puppeteer = require(path.join(env('PICKFORM_MODULES'), 'puppeteer-core'));
+const { launchChromium } = require('../../browser/chromium');
 
 const WAIT = 10000;  // every wait of the test, in milliseconds
 
@@ -93,13 +93,7 @@ before(async () => {
   execFileSync(env('PICKFORM_CLI'), ['quillon', '--folder', folder], { timeout: WAIT });
   assert.ok(fs.existsSync(path.join(folder, 'QUILLON.HTM')));
 
-  browser = await puppeteer.launch({
-    executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
-    headless: true,
-    args: ['--no-sandbox', '--disable-gpu', '--disable-dev-shm-usage'],
-    timeout: 30000,
-    protocolTimeout: 30000,
-  });
+  browser = await launchChromium();
   page = await browser.newPage();
   page.setDefaultTimeout(WAIT);
   page.on('dialog', async (dialog) => {
