@@ -7,7 +7,6 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QTest>
-#include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
@@ -65,27 +64,15 @@ TEST(Frame, ChildWindowsOpenAtTheTopLeftOfTheClientArea) {
     EXPECT_TRUE(before->testAttribute(Qt::WA_DeleteOnClose));
 }
 
-// A window with a menu bar of its own, as the bracket window has.
-class WindowWithMenu : public QWidget {
-public:
-    WindowWithMenu() {
-        setObjectName(QStringLiteral("WindowWithMenu"));
-        auto* layout = new QVBoxLayout(this);
-        auto* bar = new QMenuBar(this);
-        bar->addMenu(QStringLiteral("File"));
-        layout->setMenuBar(bar);
-        layout->addWidget(new QLabel(QStringLiteral("bracket")));
-        resize(600, 400);
-    }
-};
-
 TEST(Frame, LaterWindowsOpenBelowTheMenuBarOfTheFirstAndWithinTheArea) {
     std::vector<std::string> closed;
     frmPoolMIDI frame;
     frame.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
-    QMdiSubWindow* hub = frame.ShowChild(new WindowWithMenu);
-    const QMenuBar* bar = hub->widget()->findChild<QMenuBar*>();
+    auto* withMenu = new RecordingChild("with a menu bar, as the bracket window", closed);
+    auto* bar = new QMenuBar(withMenu);
+    bar->addMenu(QStringLiteral("File"));
+    QMdiSubWindow* hub = frame.ShowChild(withMenu);
     const int menuBottom = bar->mapTo(frame.mdiArea()->viewport(), QPoint(0, bar->height())).y();
     auto* tall = new RecordingChild("tall", closed);
     tall->resize(300, 5000);

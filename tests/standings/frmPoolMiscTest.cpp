@@ -264,18 +264,16 @@ TEST(frmPoolMisc, PrintSendsThePointSummaryInTenPointCourierNewPortrait) {
     EXPECT_TRUE(s.test.dialogs.calls().empty());
 }
 
-TEST(frmPoolMisc, PdfFilePrintsTheSummaryToTheFileChosenAndPrintGoesToThePrinterAgain) {
+TEST(frmPoolMisc, PdfFilePrintsTheSummaryToTheFileChosenAndNothingWhenCancelled) {
     Standings s;
     EXPECT_EQ(s.window->findChild<QPushButton*>("cmdPdfFile")->text(), "PDF file...");
-    s.test.dialogs.ChooseFile(s.folder.File("summary")).ChooseFile(std::nullopt);
+    s.test.dialogs.ChooseFile(s.folder.File("summary.pdf")).ChooseFile(std::nullopt);
     s.Click("cmdPdfFile");
     s.Click("cmdPdfFile");
-    s.Click("cmdPrint");
     ASSERT_EQ(s.test.dialogs.calls().size(), 2u);
     EXPECT_EQ(s.test.dialogs.calls()[0].defaultText, s.folder.File("PointSummary.pdf"));
-    ASSERT_EQ(s.test.printer.documents.size(), 2u);
+    ASSERT_EQ(s.test.printer.documents.size(), 1u);
     EXPECT_EQ(s.test.printer.documents[0].pdfFile, s.folder.File("summary.pdf"));
-    EXPECT_EQ(s.test.printer.documents[1].pdfFile, "");
 }
 
 TEST(frmPoolMisc, PrintWithoutCourierNewAsksForAFontAndStopsWhenCancelled) {

