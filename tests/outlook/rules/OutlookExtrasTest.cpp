@@ -116,9 +116,6 @@ TEST_P(ExtrasAgainstBruteForce, EveryScenarioScoresItsEntrantFirst) {
     }
 }
 
-constexpr std::array<std::int16_t, 6> kFlatPoints{1, 1, 1, 1, 1, 1};
-constexpr std::array<std::int16_t, 6> kHugePoints{-3, 5000, 9000, 20000, 30000, 32767};
-
 INSTANTIATE_TEST_SUITE_P(
     RandomPools, ExtrasAgainstBruteForce,
     ::testing::Values(
@@ -157,17 +154,11 @@ TEST(OutlookReplay, EachRoundIsThePoolWithoutTheLaterResults) {
     EXPECT_FALSE((*rounds)[0].Exact);
 }
 
-}  // namespace
-}  // namespace brackwell::testing
-
-namespace brackwell::testing {
-namespace {
-
 // Pools too large for the brute force, where the count settles and narrows whole subtrees: every
 // outcome pays the whole payout out, and each game's results split the rooted entrant's firsts.
 TEST(OutlookExtras, LargePoolsPayEverythingOutAndSplitEveryFirst) {
     for (const PoolRecipe& recipe : {PoolRecipe{.seed = 31, .undecided = 22, .participants = 60},
-                                     PoolRecipe{.seed = 32, .undecided = 20, .participants = 40, .roundPoints = {1, 1, 1, 1, 1, 1}}}) {
+                                     PoolRecipe{.seed = 32, .undecided = 20, .participants = 40, .roundPoints = kFlatPoints}}) {
         const OutlookPool pool = MakePool(recipe);
         for (const int rooted : {0, 7}) {
             OutlookOptions options;

@@ -52,7 +52,6 @@ TEST_P(SlicesMerged, GiveTheTableOfTheWholeRun) {
     }
 }
 
-constexpr std::array<std::int16_t, 6> kHugePoints{-3, 5000, 9000, 20000, 30000, 32767};
 constexpr OutlookOptions kEstimate{.ExactLimit = 10, .Simulations = 100'000, .RandomSeed = 5};
 
 INSTANTIATE_TEST_SUITE_P(

@@ -2,6 +2,7 @@
 // Pools for the outlook's tests: a field played out at random, some games cleared again, and
 // participants who mostly pick the better seed, with duplicates, near duplicates and damage.
 
+#include <array>
 #include <cstdint>
 #include <random>
 #include <vector>
@@ -24,6 +25,11 @@ struct PoolRecipe {
 };
 
 OutlookPool MakePool(const PoolRecipe& recipe);
+
+// Every game worth as much, so that ties are many and who loses to a later result decides places.
+inline constexpr std::array<std::int16_t, 6> kFlatPoints{1, 1, 1, 1, 1, 1};
+// Large enough that totals stop at the 16-bit limit part way, as scoring's do.
+inline constexpr std::array<std::int16_t, 6> kHugePoints{-3, 5000, 9000, 20000, 30000, 32767};
 
 // A pick favouring the better seed, as the participants of a real pool mostly do.
 bool UpperPicked(std::mt19937_64& random, int upperSeed, int lowerSeed);

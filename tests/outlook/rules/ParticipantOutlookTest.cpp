@@ -34,37 +34,36 @@ TEST(ParticipantOutlook, TheSummaryGivesTheStatusItsReasonAndThePrize) {
     row.PlayerName = "Smith, TM";
     row.ChanceSeeded = 12.44;
     row.ChanceEven = 20;
+    row.PrizeSeeded = 12.5;
+    row.PrizeEven = 10;
+    row.PrizeStatus = OutlookStatus::Alive;
     OutlookScenario tiedOnly;
     tiedOnly.Found = true;
     OutlookScenario none;
     none.Reason = "Jones, AB (Jones_AB.BKS) already has 90 points, more than the 80 Smith_TM.BKS can still reach";
+    const std::string noneText = "Smith, TM is eliminated: " + none.Reason + ".";
     const struct {
         OutlookStatus status;
         const OutlookScenario* scenario;
-        const char* text;
+        bool prizes;
+        std::string text;
     } cases[] = {
-        {OutlookStatus::Clinched, nullptr,
+        {OutlookStatus::Clinched, nullptr, false,
          "Smith, TM has clinched first place: first, alone or tied, however the remaining games go."},
-        {OutlookStatus::Alive, nullptr,
+        {OutlookStatus::Alive, nullptr, false,
          "Smith, TM can still come first: 12.4% chance of first with the better seeds favoured, 20.0% by coin toss."},
-        {OutlookStatus::Alive, &tiedOnly,
+        {OutlookStatus::Alive, &tiedOnly, false,
          "Smith, TM can still come first: 12.4% chance of first with the better seeds favoured, 20.0% by coin toss. "
          "Only a tie for first is still possible."},
-        {OutlookStatus::Out, &none,
-         "Smith, TM is eliminated: Jones, AB (Jones_AB.BKS) already has 90 points, more than the 80 Smith_TM.BKS "
-         "can still reach."},
-        {OutlookStatus::Out, nullptr, "Smith, TM is eliminated: no way the remaining games can go puts them first."},
+        {OutlookStatus::Out, &none, false, noneText},
+        {OutlookStatus::Out, nullptr, false, "Smith, TM is eliminated: no way the remaining games can go puts them first."},
+        {OutlookStatus::Out, &none, true,
+         noneText + " Expected prize 12.50 (10.00 by coin toss); a prize is still possible."},
     };
     for (const auto& c : cases) {
         row.FirstStatus = c.status;
-        EXPECT_EQ(ParticipantSummary(row, false, c.scenario), c.text);
+        EXPECT_EQ(ParticipantSummary(row, c.prizes, c.scenario), c.text);
     }
-    row.PrizeSeeded = 12.5;
-    row.PrizeEven = 10;
-    row.PrizeStatus = OutlookStatus::Alive;
-    EXPECT_EQ(ParticipantSummary(row, true, &none),
-              "Smith, TM is eliminated: Jones, AB (Jones_AB.BKS) already has 90 points, more than the 80 Smith_TM.BKS "
-              "can still reach. Expected prize 12.50 (10.00 by coin toss); a prize is still possible.");
 }
 
 }  // namespace

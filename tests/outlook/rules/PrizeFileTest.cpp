@@ -34,50 +34,38 @@ TEST(PrizeFile, WrittenPrizesReadBackTheSameAndTheFileIsOneShortLineEach) {
 
     // No prizes at all is a file of its own, not a missing one.
     ASSERT_TRUE(WritePrizeFile(folder.path(), {}));
-    EXPECT_TRUE(ReadPrizeFile(folder.path()).present);
-    EXPECT_TRUE(ReadPrizeFile(folder.path()).prizes.empty());
+    EXPECT_EQ(folder.Read(kPrizeFileName), "");
 }
 
-TEST(PrizeFile, AHandWrittenFileIsReadUpToItsFirstFaultWhichIsNamedAndTheFileStays) {
+// Missing is no prize list and no fault; otherwise the prizes up to the first fault, which is
+// named, and the file stays as it is.
+TEST(PrizeFile, AFileIsReadUpToItsFirstFaultWhichIsNamedAndTheFileStays) {
+    const std::string notAPrize =
+        "\" is not a prize. Each line holds the prize of one place, place 1 first, as a number such as 100 or 12.50.";
+    std::string many;
+    for (std::size_t i = 0; i <= kMostPaidPlaces; ++i) many += "1\r\n";
     const struct {
-        const char* bytes;
+        std::optional<std::string> bytes;
         std::vector<double> prizes;
-        const char* problem;
+        std::string problem;
     } cases[] = {
-        {"60\n30\n10\n\n\n", {60, 30, 10}, ""},
-        {"60\r\n\r\n10\r\n", {60},
-         "PRIZES.TXT, line 2: \"\" is not a prize. Each line holds the prize of one place, place 1 first, as a "
-         "number such as 100 or 12.50."},
-        {"60\r\n$30\r\n10\r\n", {60},
-         "PRIZES.TXT, line 2: \"$30\" is not a prize. Each line holds the prize of one place, place 1 first, as a "
-         "number such as 100 or 12.50."},
+        {std::nullopt, {}, ""},
         {"", {}, ""},
+        {"60\n30\n10\n\n\n", {60, 30, 10}, ""},
+        {"60\r\n\r\n10\r\n", {60}, "PRIZES.TXT, line 2: \"" + notAPrize},
+        {"60\r\n$30\r\n10\r\n", {60}, "PRIZES.TXT, line 2: \"$30" + notAPrize},
+        {many, std::vector<double>(kMostPaidPlaces, 1), "PRIZES.TXT holds more than 1000 lines, more paid places than a pool has."},
+        {"5\r\n" + std::string(100000, '1') + "\r\n", {5}, "PRIZES.TXT, line 2: the line is too long to be a prize."},
     };
     for (const auto& c : cases) {
         const TempFolder folder;
-        folder.Write(kPrizeFileName, c.bytes);
+        if (c.bytes) folder.Write(kPrizeFileName, *c.bytes);
         const PrizeFileContents read = ReadPrizeFile(folder.path());
-        EXPECT_TRUE(read.present);
-        EXPECT_EQ(read.prizes, c.prizes) << c.bytes;
-        EXPECT_EQ(read.problem, c.problem) << c.bytes;
-        EXPECT_EQ(folder.Read(kPrizeFileName), c.bytes);
+        EXPECT_EQ(read.present, c.bytes.has_value()) << c.problem;
+        EXPECT_EQ(read.prizes, c.prizes) << c.problem;
+        EXPECT_EQ(read.problem, c.problem);
+        if (c.bytes) { EXPECT_EQ(folder.Read(kPrizeFileName), *c.bytes); }
     }
-}
-
-TEST(PrizeFile, WhatIsNoPrizeListGivesAMessageNotAHugeList) {
-    const TempFolder folder;
-    EXPECT_FALSE(ReadPrizeFile(folder.path()).present);
-    EXPECT_EQ(ReadPrizeFile(folder.path()).problem, "");
-
-    std::string many;
-    for (std::size_t i = 0; i <= kMostPaidPlaces; ++i) many += "1\r\n";
-    folder.Write(kPrizeFileName, many);
-    EXPECT_EQ(ReadPrizeFile(folder.path()).problem, "PRIZES.TXT holds more than 1000 lines, more paid places than a pool has.");
-
-    folder.Write(kPrizeFileName, "5\r\n" + std::string(100000, '1') + "\r\n");
-    const PrizeFileContents longLine = ReadPrizeFile(folder.path());
-    EXPECT_EQ(longLine.prizes, std::vector<double>{5});
-    EXPECT_EQ(longLine.problem, "PRIZES.TXT, line 2: the line is too long to be a prize.");
 
     const TempFolder other;
     ASSERT_EQ(mkdir(other.File(kPrizeFileName).c_str(), 0755), 0);
