@@ -12,6 +12,7 @@
 // compare two builds byte for byte. Each line gives the wall time, the processor time of all
 // threads and the machine's load average before the case, since other work shares the cores.
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -145,9 +146,14 @@ int main(int argc, char** argv) {
         return 0;
     }
     std::printf("kernel: %s\n", FastestKernel().Name);
+    // A whole name runs that case alone ("exact-coins-100" is also the start of another's name).
+    const auto named = [](const char* name) {
+        return std::any_of(Cases().begin(), Cases().end(), [&](const BenchCase& c) { return std::strcmp(c.name, name) == 0; });
+    };
     for (const BenchCase& bench : Cases()) {
         bool run = wanted.empty();
-        for (const char* name : wanted) run |= std::strncmp(bench.name, name, std::strlen(name)) == 0;
+        for (const char* name : wanted)
+            run |= named(name) ? std::strcmp(bench.name, name) == 0 : std::strncmp(bench.name, name, std::strlen(name)) == 0;
         if (run) Run(bench, tableFolder);
     }
     return 0;
