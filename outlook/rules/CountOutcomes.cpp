@@ -166,14 +166,16 @@ private:
 
     // From the level on, every game is between two teams known from the start, and the games
     // above them are decided: the games are independent, each outcome a choice per game. Their
-    // totals are built by doubling the rows game by game, when they fit in the block.
+    // totals are built by doubling the rows game by game, when they fit in the block: after the
+    // rows gathered so far, or as a block of their own.
     bool Independent(int level, double weight) {
         const int stride = points_.Stride();
         int free = 0;
         for (int l = level; l < levels_; ++l) free += plan_.ForcedTeam(l, teams_) == 0;
-        if ((std::size_t{1} << free) > blockWeights_.size()) return false;
-        std::int16_t* rows = block_.data();
-        double* weights = blockWeights_.data();
+        const std::size_t first = gathering_ ? static_cast<std::size_t>(blockFill_) : 0;
+        if ((std::size_t{1} << free) > blockWeights_.size() - first) return false;
+        std::int16_t* rows = block_.data() + first * stride;
+        double* weights = blockWeights_.data() + first;
         std::copy_n(sums_.data() + static_cast<std::size_t>(level) * stride, stride, rows);
         weights[0] = weight;
         for (int l = level; l < levels_; ++l)
@@ -197,6 +199,10 @@ private:
                 weights[r] *= firstChance;
             }
             count *= 2;
+        }
+        if (gathering_) {
+            blockFill_ += static_cast<int>(count);
+            return true;
         }
         tally_.AddBlock(kernel_, rows, weights, static_cast<int>(count), stride);
         SeeExtra(rows, weights, static_cast<int>(count), level);
@@ -296,8 +302,8 @@ private:
     void Visit(int level, double weight) {
         if (work_.Cancelled()) return;
         if (walk_ && level < blockStart_ && walk_->Open(level) >= kWholeFrom && Narrowed(level, weight)) return;
-        // Rooting needs each row's results, which only the gathered blocks keep.
-        if (!gathering_ && level >= independentFrom_ && wanted_.rooted < 0 && Independent(level, weight)) return;
+        // Rooting needs each row's results, which only the games decided one by one keep.
+        if (level >= independentFrom_ && wanted_.rooted < 0 && Independent(level, weight)) return;
         if (!gathering_ && points_.PlainSums() && level == blockStart_) {
             gathering_ = true;
             blockFill_ = 0;
