@@ -62,6 +62,15 @@ public:
                 --independentFrom_;
         }
         if (bounds_ != nullptr && blockStart_ > 0) {
+            // A part's points have no rows until gathered: it takes these from the whole.
+            if (blockStart < 0) {
+                rowsFrom_.resize(levels_ + 1);
+                for (int l = levels_; l-- > 0;) {
+                    rowsFrom_[l] = rowsFrom_[l + 1];
+                    const int game = plan.steps[l].game;
+                    for (int team : field.Contenders[game]) rowsFrom_[l].push_back(points.Row(game, team));
+                }
+            }
             walk_.emplace(*bounds_, blockStart_);
             walk_->Start(0, bounds_->Low(), bounds_->High(), static_cast<int>(field.OpenGames.size()));
         }
@@ -238,9 +247,7 @@ private:
         lanes_.clear();
         for (int i = 0; i < points_.Participants(); ++i)
             if (high[i] >= leading) lanes_.push_back(i);
-        Part& part = PartFor(static_cast<int>(lanes_.size()));
-        points_.Gather(part.points, lanes_, sums_.data() + static_cast<std::size_t>(level) * stride);
-        part.bounds.Gather(*bounds_, lanes_, low, high);
+        Part& part = Gathered(level);
         OutlookExtraTally::Wanted wanted = wanted_;
         if (wanted.rooted >= 0) {
             const auto at = std::find(lanes_.begin(), lanes_.end(), wanted.rooted);
@@ -266,9 +273,7 @@ private:
         lanes_.clear();
         for (int i = 0; i < points_.Participants(); ++i)
             if (i != leader && high[i] >= floor) lanes_.push_back(i);
-        Part& part = PartFor(static_cast<int>(lanes_.size()));
-        points_.Gather(part.points, lanes_, sums_.data() + static_cast<std::size_t>(level) * points_.Stride());
-        part.bounds.Gather(*bounds_, lanes_, low, high);
+        Part& part = Gathered(level);
         OutlookExtraTally::Wanted rest = wanted_;
         rest.paid -= 1;
         rest.offset += 1;
@@ -286,17 +291,24 @@ private:
             : points(OutlookPoints::Empty(whole.points_.Pool(), stride)), bounds(points) {
             enumeration = std::make_unique<Enumeration>(whole.field_, whole.plan_, points, &bounds, whole.kernel_,
                                                         whole.work_, whole.blockStart_);
+            enumeration->rowsFrom_ = whole.rowsFrom_;
         }
         OutlookPoints points;
         OutlookBounds bounds;
         std::unique_ptr<Enumeration> enumeration;
     };
 
-    Part& PartFor(int participants) {
-        const int blocks = (participants + OutlookPoints::kLaneBlock - 1) / OutlookPoints::kLaneBlock;
+    // The part for the participants of lanes_, with their totals and bounds at the level and
+    // the points of the games still to decide below it.
+    Part& Gathered(int level) {
+        const int blocks = (static_cast<int>(lanes_.size()) + OutlookPoints::kLaneBlock - 1) / OutlookPoints::kLaneBlock;
         if (static_cast<int>(parts_.size()) <= blocks) parts_.resize(blocks + 1);
         if (!parts_[blocks]) parts_[blocks] = std::make_unique<Part>(*this, blocks * OutlookPoints::kLaneBlock);
-        return *parts_[blocks];
+        Part& part = *parts_[blocks];
+        points_.Gather(part.points, lanes_, sums_.data() + static_cast<std::size_t>(level) * points_.Stride(),
+                       rowsFrom_[level]);
+        part.bounds.Gather(*bounds_, lanes_, walk_->Low(level), walk_->High(level), rowsFrom_[level]);
+        return part;
     }
 
     void Visit(int level, double weight) {
@@ -409,6 +421,7 @@ private:
     std::optional<LevelBounds> walk_;  // per level above the blocks, what each total can still reach
     std::vector<int> lanes_;
     std::vector<std::unique_ptr<Part>> parts_;  // by the lane blocks they take
+    std::vector<std::vector<int>> rowsFrom_;    // per level, the rows of the points of the games from it on
     OutlookExtraTally::Wanted wanted_;
     std::vector<std::uint16_t> common_;   // of a block, the results all its rows share
     std::vector<std::uint16_t> rowKeys_;  // of a gathered block, each row's results below blockStart_

@@ -59,17 +59,23 @@ OutlookBounds::OutlookBounds(const OutlookField& field, const OutlookPoints& poi
 }
 
 void OutlookBounds::Gather(const OutlookBounds& whole, const std::vector<int>& lanes, const std::int16_t* low,
-                           const std::int16_t* high) {
-    settles_ = whole.settles_;
+                           const std::int16_t* high, const std::vector<int>& rows) {
+    if (settles_.size() != whole.settles_.size()) settles_ = whole.settles_;
     start_.assign(static_cast<std::size_t>(2) * stride_, kPaddingTotal);
-    const std::size_t rows = whole.changes_.size() / whole.stride_;
-    changes_.assign(rows * stride_, 0);
+    const std::size_t size = whole.changes_.size() / whole.stride_ * stride_;
+    if (changes_.size() != size) changes_.assign(size, 0);
     for (std::size_t k = 0; k < lanes.size(); ++k) {
         start_[k] = low[lanes[k]];
         start_[stride_ + k] = high[lanes[k]];
     }
-    for (std::size_t r = 0; r < rows; ++r)
-        for (std::size_t k = 0; k < lanes.size(); ++k) changes_[r * stride_ + k] = whole.changes_[r * whole.stride_ + lanes[k]];
+    // Each row of the points has two rows here: the low change, then the high change.
+    for (const int row : rows)
+        for (const std::size_t r : {2 * static_cast<std::size_t>(row), 2 * static_cast<std::size_t>(row) + 1}) {
+            std::int16_t* to = changes_.data() + r * stride_;
+            const std::int16_t* from = whole.changes_.data() + r * whole.stride_;
+            std::fill(to + lanes.size(), to + stride_, 0);
+            for (std::size_t k = 0; k < lanes.size(); ++k) to[k] = from[lanes[k]];
+        }
 }
 
 LevelBounds::LevelBounds(const OutlookBounds& bounds, int levels)

@@ -25,9 +25,9 @@ public:
         : points_(part), stride_(part.Stride()), start_(static_cast<std::size_t>(2) * stride_, kPaddingTotal) {}
     // These become the bounds of some participants only, those of the points gathered into
     // `part`, starting from `low` and `high` (bounds of every participant) in place of Low()
-    // and High().
+    // and High(). Only the changes of the points' `rows` are gathered.
     void Gather(const OutlookBounds& whole, const std::vector<int>& lanes, const std::int16_t* low,
-                const std::int16_t* high);
+                const std::int16_t* high, const std::vector<int>& rows);
 
     int Stride() const { return stride_; }
     // With no open game decided, padding lanes at kPaddingTotal.

@@ -1,5 +1,6 @@
 #include "outlook/rules/OutlookPoints.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "core/Numeric.h"
@@ -49,15 +50,20 @@ OutlookPoints::OutlookPoints(const OutlookPool& pool, const OutlookField& field)
 
 OutlookPoints OutlookPoints::Empty(const OutlookPool& pool, int stride) { return OutlookPoints(pool, stride); }
 
-void OutlookPoints::Gather(OutlookPoints& part, const std::vector<int>& lanes, const std::int16_t* sums) const {
+void OutlookPoints::Gather(OutlookPoints& part, const std::vector<int>& lanes, const std::int16_t* sums,
+                           const std::vector<int>& rows) const {
     part.participants_ = static_cast<int>(lanes.size());
     if (part.rows_ != rows_) part.rows_ = rows_;
     part.certain_.assign(part.stride_, kPaddingTotal);
-    const std::size_t rows = gains_.size() / stride_;
-    part.gains_.assign(rows * part.stride_, 0);
+    const std::size_t size = gains_.size() / stride_ * part.stride_;
+    if (part.gains_.size() != size) part.gains_.assign(size, 0);
     for (std::size_t k = 0; k < lanes.size(); ++k) part.certain_[k] = sums[lanes[k]];
-    for (std::size_t r = 0; r < rows; ++r)
-        for (std::size_t k = 0; k < lanes.size(); ++k) part.gains_[r * part.stride_ + k] = gains_[r * stride_ + lanes[k]];
+    for (const int r : rows) {
+        std::int16_t* to = part.gains_.data() + static_cast<std::size_t>(r) * part.stride_;
+        const std::int16_t* from = gains_.data() + static_cast<std::size_t>(r) * stride_;
+        std::fill(to + lanes.size(), to + part.stride_, 0);
+        for (std::size_t k = 0; k < lanes.size(); ++k) to[k] = from[lanes[k]];
+    }
 }
 
 OutlookPoints OutlookPoints::Differences(int participant) const {

@@ -21,9 +21,11 @@ public:
     OutlookPoints(const OutlookPool& pool, const OutlookField& field);
 
     // `part` becomes the same points for some participants only, lane k holding participant
-    // lanes[k], with `sums` (totals of every participant) in place of Certain(). Plain sums only;
-    // the stride must be what those lanes take.
-    void Gather(OutlookPoints& part, const std::vector<int>& lanes, const std::int16_t* sums) const;
+    // lanes[k], with `sums` (totals of every participant) in place of Certain(). Only the gains
+    // of `rows` are gathered: the others keep what they held. Plain sums only; the stride must be
+    // what those lanes take.
+    void Gather(OutlookPoints& part, const std::vector<int>& lanes, const std::int16_t* sums,
+                const std::vector<int>& rows) const;
     // Points of no participant, laid out `stride` lanes wide, to gather into.
     static OutlookPoints Empty(const OutlookPool& pool, int stride);
     // Every participant's points less those of one participant, so that a total says how far
