@@ -200,10 +200,10 @@ private:
             const int second = plan_.steps[l].known[1];
             const double firstChance = ChanceOf(l, first);
             const double secondChance = ChanceOf(l, second);
+            const int n = static_cast<int>(count);
+            kernel_.AddRows(rows + count * stride, rows, n, points_.Gain(game, second), stride);
+            kernel_.AddRows(rows, rows, n, points_.Gain(game, first), stride);
             for (std::size_t r = 0; r < count; ++r) {
-                std::int16_t* row = rows + r * stride;
-                points_.AddGain(kernel_, row + count * stride, row, game, second);
-                points_.AddGain(kernel_, row, row, game, first);
                 weights[count + r] = weights[r] * secondChance;
                 weights[r] *= firstChance;
             }

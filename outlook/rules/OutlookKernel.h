@@ -16,6 +16,8 @@ struct OutlookKernel {
     const char* Name;
     // out = a + b, lane by lane.
     void (*Add)(std::int16_t* out, const std::int16_t* a, const std::int16_t* b, int lanes);
+    // The same for `count` consecutive rows: out row r = row r + b (out may be rows).
+    void (*AddRows)(std::int16_t* out, const std::int16_t* rows, int count, const std::int16_t* b, int lanes);
     // The highest total of the row; `tied` gets how many lanes hold it.
     std::int16_t (*Top)(const std::int16_t* row, int lanes, int& tied);
     // The first lane holding the value.

@@ -115,14 +115,12 @@ void OutlookTally::AddBlock(const OutlookKernel& kernel, const std::int16_t* row
         std::int16_t top = 0;
         int winner = -1;
         if (few) {
+            // Without branches on the totals, which follow no pattern the processor could guess.
             top = kPaddingTotal;
-            for (int i : candidates_) {
-                if (row[i] > top) {
-                    top = row[i];
-                    tied = 0;
-                    winner = i;
-                }
-                tied += row[i] == top;
+            for (int i : candidates_) top = std::max(top, row[i]);
+            for (auto c = candidates_.rbegin(); c != candidates_.rend(); ++c) {
+                tied += row[*c] == top;
+                winner = row[*c] == top ? *c : winner;
             }
         } else {
             top = kernel.Top(row, lanes, tied);
