@@ -132,11 +132,15 @@ void OutlookTally::AddBlock(const OutlookKernel& kernel, const std::int16_t* row
             continue;
         }
         const double share = 1.0 / tied;
-        for (int i = 0; i < participants_; ++i) {
-            if (row[i] != top) continue;
+        const auto tie = [&](int i) {
+            if (row[i] != top) return;
             AddTies(i, tied, 1);
             seeded_[i] += share * weights[r];
-        }
+        };
+        if (few)
+            std::for_each(candidates_.begin(), candidates_.end(), tie);
+        else
+            for (int i = 0; i < participants_; ++i) tie(i);
     }
 }
 
