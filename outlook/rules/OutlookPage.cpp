@@ -44,6 +44,8 @@ const char* const kColours[kChartedLeaders] = {"#1f77b4", "#d62728", "#2ca02c", 
 std::string Percent(double value) { return FixedDecimals(value, 2) + "%"; }
 
 std::string Method(const OutlookResult& result) {
+    if (result.Exact && result.UndecidedGames == 0) return "Every game has been played: the places are final.";
+    if (result.Exact && result.UndecidedGames == 1) return "Both ways the last open game can go are counted.";
     if (result.Exact)
         return "Every one of the " + std::to_string(result.Outcomes) + " ways the open games can go is counted.";
     return "Estimated from " + std::to_string(result.Outcomes) + " simulated tournaments (within " +
