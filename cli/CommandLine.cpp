@@ -94,8 +94,9 @@ outlook Tells who can still win the pool: every way the games not yet played can
         that selection file instead of the table (see below). --scenario FILE
         prints results in the layout of "BRACKWELL.BKT" with every open game
         decided so that FILE comes first (alone when it can), or one line
-        saying why it cannot, with exit status 3. Neither goes with --part or
-        --merge; --html does not go with --part.
+        saying why it cannot, with exit status 3; it does not go with --part or
+        --merge. With --part, --root keeps the guide's counts in the slice, and
+        --merge prints the guide. --html does not go with --part.
 
 Options:
   --folder DIR   use DIR as the application folder

@@ -48,9 +48,8 @@ struct OutlookCommandOptions {
 // What the options say together, once each has been read.
 std::optional<std::string> CheckCombination(const OutlookCommandOptions& options) {
     if (options.rooted && options.scenario) return std::string("--root and --scenario do not go together");
-    if ((options.rooted || options.scenario) && (options.part || options.merge))
-        return std::string(options.rooted ? "--root" : "--scenario") +
-               " works on the whole count: it does not go with --part or --merge";
+    if (options.scenario && (options.part || options.merge))
+        return std::string("--scenario works on the whole count: it does not go with --part or --merge");
     if (options.html && options.part) return std::string("--html writes the whole outlook: it does not go with --part");
     if (!options.merge) {
         if (!options.partials.empty()) return "unknown option \"" + options.partials.front() + "\"";
@@ -59,7 +58,7 @@ std::optional<std::string> CheckCombination(const OutlookCommandOptions& options
     if (options.part) return std::string("--merge and --part do not go together");
     const OutlookOptions defaults;
     if (options.outlook.ExactLimit != defaults.ExactLimit || options.outlook.Simulations != defaults.Simulations ||
-        options.outlook.RandomSeed != defaults.RandomSeed || !options.outlook.Payout.empty())
+        options.outlook.RandomSeed != defaults.RandomSeed || !options.outlook.Payout.empty() || options.rooted)
         return std::string("--merge takes the counting options from the partial outlooks; leave them out");
     if (options.partials.empty()) return std::string("--merge needs the files of the partial outlooks");
     return std::nullopt;
@@ -270,7 +269,8 @@ int RunOutlookCommand(const std::vector<std::string>& args, std::ostream& out, s
     } else {
         const std::optional<OutlookResult> result = partials ? MergeOutlookPartials(*pool, *partials)
                                                              : ComputeOutlook(*pool, options.outlook, watch.Progress());
-        if (result) text = options.rooted ? OutlookRootingText(result->Rooting) : OutlookTableText(*result);
+        const bool rooting = options.rooted || (partials && partials->front().Partial.Options.Rooted >= 0);
+        if (result) text = rooting ? OutlookRootingText(result->Rooting) : OutlookTableText(*result);
         if (result && options.html) {
             const auto rounds = ReplayRounds(*pool, partials ? partials->front().Partial.Options : options.outlook,
                                              *result, watch.Progress());

@@ -10,6 +10,7 @@
 #include "outlook/rules/OutlookPlan.h"
 #include "outlook/rules/OutlookPrizes.h"
 #include "outlook/rules/OutlookResults.h"
+#include "outlook/rules/OutlookRooting.h"
 #include "outlook/rules/PlaceSearch.h"
 
 namespace brackwell {
@@ -19,6 +20,8 @@ namespace {
 constexpr std::string_view kFirstLine = "brackwell outlook partial 1";
 // Far more than any split of the count makes (a few hundred pieces, a few thousand at most).
 constexpr std::uint64_t kMostPieces = 1 << 20;
+// Far more results than the open games have (each game once per team that can win it).
+constexpr int kMostResults = 1 << 12;
 
 // FNV-1a: any one byte changed changes it, which is what telling files apart needs.
 class Fingerprint {
@@ -145,6 +148,15 @@ public:
                 paid_ = PaidPlaces(partial.Options.Payout);
                 continue;
             }
+            if (fields_[0] == "root") {
+                if (partial.Options.Rooted >= 0 || !partial.Counted.empty() || fields_.size() != 3 ||
+                    !Decimal(fields_[1], partial.Options.Rooted) || partial.Options.Rooted >= participants_ ||
+                    !Decimal(fields_[2], results_) || results_ < 1 || results_ > kMostResults)
+                    return Damaged();
+                rooted_ = partial.Options.Rooted;
+                partial.Results = results_;
+                continue;
+            }
             if (fields_[0] == "place") {
                 if (!Place(partial.Places)) return Damaged();
                 continue;
@@ -192,17 +204,11 @@ private:
                 return false;
             // A best place not yet seen is above every place; a worst one, 0.
             if ((p.best > participants_ && p.best != INT_MAX) || p.best < 1 || p.worst > participants_) return false;
-            for (std::size_t f = 4; f < fields_.size(); ++f) {
-                const std::size_t colon = fields_[f].find(':');
-                int tied = 0;
-                std::uint64_t count = 0;
-                if (colon == std::string_view::npos || !Decimal(fields_[f].substr(0, colon), tied) ||
-                    !Decimal(fields_[f].substr(colon + 1), count) || tied < 2 || tied > participants_)
-                    return false;
-                p.ties.emplace_back(tied, count);
-            }
+            for (std::size_t f = 4; f < fields_.size(); ++f)
+                if (!TieCount(fields_[f], p.ties)) return false;
         }
-        return paid_ == 0 || Prizes(sums.extra);
+        sums.extra.Reset(participants_, OutlookExtraTally::Wanted{.paid = paid_, .rooted = rooted_, .keys = results_});
+        return (paid_ == 0 || Prizes(sums.extra)) && (rooted_ < 0 || Splits(sums.extra));
     }
 
     // "payout A,B,...": the prizes, as many as the places paid.
@@ -222,7 +228,6 @@ private:
 
     // Per participant, "prize" and " <above>:<tied>:<count>:<seeded bits>" for each place held.
     bool Prizes(OutlookExtraTally& extra) {
-        extra.Reset(participants_, OutlookExtraTally::Wanted{.paid = paid_});
         for (int i = 0; i < participants_; ++i) {
             if (!lines_.Next(fields_) || !lines_.Ended() || fields_[0] != "prize") return false;
             for (std::size_t f = 1; f < fields_.size(); ++f) {
@@ -244,6 +249,32 @@ private:
         return true;
     }
 
+    // Per result, "split <outright> <seeded bits> <outcomes> <weight bits>" and " <tied>:<count>"
+    // for each size of tie for first.
+    bool Splits(OutlookExtraTally& extra) {
+        for (OutlookExtraTally::Split& split : extra.Splits()) {
+            if (!lines_.Next(fields_) || !lines_.Ended() || fields_.size() < 5 || fields_[0] != "split" ||
+                !Decimal(fields_[1], split.outright) || !Weight(fields_[2], split.seeded) ||
+                !Decimal(fields_[3], split.outcomes) || !Weight(fields_[4], split.weight))
+                return false;
+            for (std::size_t f = 5; f < fields_.size(); ++f)
+                if (!TieCount(fields_[f], split.ties)) return false;
+        }
+        return true;
+    }
+
+    // "<tied>:<count>", a tie for first among 2 or more.
+    bool TieCount(std::string_view field, std::vector<std::pair<int, std::uint64_t>>& ties) const {
+        const std::size_t colon = field.find(':');
+        int tied = 0;
+        std::uint64_t count = 0;
+        if (colon == std::string_view::npos || !Decimal(field.substr(0, colon), tied) ||
+            !Decimal(field.substr(colon + 1), count) || tied < 2 || tied > participants_)
+            return false;
+        ties.emplace_back(tied, count);
+        return true;
+    }
+
     // "place <participant> <best> <worst>", after the pieces and the places before it.
     bool Place(std::vector<OutlookPartial::Place>& places) const {
         OutlookPartial::Place place;
@@ -261,24 +292,34 @@ private:
     std::vector<std::string_view> fields_;
     int participants_ = 0;
     int paid_ = 0;  // places a tally's prizes cover
+    int rooted_ = -1;   // the participant of the rooting guide
+    int results_ = 0;   // the results its splits are kept for
 };
+
+std::string TiesText(const std::vector<std::pair<int, std::uint64_t>>& ties) {
+    std::string text;
+    for (const auto& [tied, count] : ties) text += " " + std::to_string(tied) + ":" + std::to_string(count);
+    return text;
+}
 
 void WriteTally(std::string& text, const OutlookTally::Sums& sums) {
     text += "tally " + std::to_string(sums.outcomes) + " " + Hex(std::bit_cast<std::uint64_t>(sums.weight)) + "\n";
     for (const OutlookTally::Sums::Participant& p : sums.participants) {
         text += std::to_string(p.outright) + " " + Hex(std::bit_cast<std::uint64_t>(p.seeded)) + " " +
-                std::to_string(p.best) + " " + std::to_string(p.worst);
-        for (const auto& [tied, count] : p.ties) text += " " + std::to_string(tied) + ":" + std::to_string(count);
-        text += "\n";
+                std::to_string(p.best) + " " + std::to_string(p.worst) + TiesText(p.ties) + "\n";
     }
-    if (!sums.extra.Wants().paid) return;
-    for (int i = 0; i < sums.extra.Participants(); ++i) {
+    for (int i = 0; i < sums.extra.Participants() && sums.extra.Wants().paid > 0; ++i) {
         text += "prize";
         for (const OutlookExtraTally::Place& place : sums.extra.Places(i))
             text += " " + std::to_string(place.above) + ":" + std::to_string(place.tied) + ":" +
                     std::to_string(place.count) + ":" + Hex(std::bit_cast<std::uint64_t>(place.seeded));
         text += "\n";
     }
+    if (sums.extra.Wants().rooted < 0) return;
+    for (const OutlookExtraTally::Split& split : sums.extra.Splits())
+        text += "split " + std::to_string(split.outright) + " " + Hex(std::bit_cast<std::uint64_t>(split.seeded)) + " " +
+                std::to_string(split.outcomes) + " " + Hex(std::bit_cast<std::uint64_t>(split.weight)) +
+                TiesText(split.ties) + "\n";
 }
 
 std::string PayoutText(const std::vector<double>& payout) {
@@ -329,9 +370,9 @@ std::optional<OutlookPartial> ComputeOutlookPartial(const OutlookPool& pool, con
     if (start.Rows.empty()) return partial;
 
     const OutlookPoints points(pool, field);
-    OutlookOptions plain = options;
-    plain.Rooted = -1;
-    const OutlookExtraTally::Wanted wanted = ExtrasWanted(plain, points);
+    const OutlookExtraTally::Wanted wanted = ExtrasWanted(options, points);
+    partial.Options.Rooted = wanted.rooted;
+    partial.Results = wanted.keys;
     if (start.Exact) {
         OutlookWork work(start.Outcomes, progress);
         const auto pieces = CountOutcomePieces(field, points, FastestKernel(), work, SliceFilter(slice), wanted);
@@ -368,6 +409,8 @@ std::string OutlookPartialText(const OutlookPartial& partial) {
             "\nslice " + SliceName(partial.Slice) + "\npieces " + std::to_string(partial.Pieces) + "\nparticipants " +
             std::to_string(partial.Participants) + "\n";
     if (!partial.Options.Payout.empty()) text += "payout " + PayoutText(partial.Options.Payout) + "\n";
+    if (partial.Options.Rooted >= 0)
+        text += "root " + std::to_string(partial.Options.Rooted) + " " + std::to_string(partial.Results) + "\n";
     for (const OutlookPartial::Piece& piece : partial.Counted) {
         text += "piece " + std::to_string(piece.Number) + "\n";
         for (const OutlookTally::Sums& sums : piece.Tallies) WriteTally(text, sums);
@@ -398,9 +441,10 @@ std::string CheckOutlookPartials(const OutlookPool& pool, const std::vector<Name
             return named.Name + ": counted for another pool (its results, points or selections are not those of the folder)";
         if (p.Options.ExactLimit != model.Options.ExactLimit || p.Options.Simulations != model.Options.Simulations ||
             p.Options.RandomSeed != model.Options.RandomSeed || p.Exact != (undecided <= p.Options.ExactLimit) ||
-            p.Options.Payout != model.Options.Payout)
+            p.Options.Payout != model.Options.Payout || p.Options.Rooted != model.Options.Rooted ||
+            p.Results != model.Results)
             return named.Name + ": counted with other options than " + first.Name +
-                   " (--sims, --seed, --payout or the exact count)";
+                   " (--sims, --seed, --payout, --root or the exact count)";
         if (p.Slice.Parts != model.Slice.Parts || p.Pieces != model.Pieces)
             return named.Name + ": slice " + SliceName(p.Slice) + " of a count split otherwise than " + first.Name +
                    " (slice " + SliceName(model.Slice) + ")";
@@ -462,6 +506,7 @@ OutlookResult MergeOutlookPartials(const OutlookPool& pool, const std::vector<Na
                 tally.SetPlaces(place.Participant, place.Best, place.Worst);
         FillExact(result, tally);
         FillExactStatuses(result, model.Options.Payout, tally);
+        if (model.Options.Rooted >= 0) result.Rooting = ExactRootingRows(pool, field, OutlookPoints(pool, field), tally.Extra);
         return result;
     }
     std::vector<std::optional<SimulatedTallies>> pieces(model.Pieces);
@@ -471,7 +516,9 @@ OutlookResult MergeOutlookPartials(const OutlookPool& pool, const std::vector<Na
                 SimulatedTallies{OutlookTally::Restore(piece.Tallies[0]), OutlookTally::Restore(piece.Tallies[1])};
     const SimulatedTallies tallies = MergeSimulatedPieces(participants, pieces);
     FillEstimate(result, tallies);
-    FillEstimatedStatuses(result, model.Options.Payout, tallies, field, OutlookPoints(pool, field));
+    const OutlookPoints points(pool, field);
+    FillEstimatedStatuses(result, model.Options.Payout, tallies, field, points);
+    if (model.Options.Rooted >= 0) result.Rooting = EstimatedRootingRows(pool, field, points, tallies);
     return result;
 }
 

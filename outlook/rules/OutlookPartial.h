@@ -27,6 +27,8 @@
 //   pieces <pieces of the whole run>
 //   participants <P>
 //   payout <A,B,...>, only when prizes were asked for (the shortest decimals that read back the same)
+//   root <participant, from 0> <R>, only for a rooting guide: its participant, and how many
+//   results (OutlookPoints::Rows) its splits are kept for
 //   then per piece of the slice, in ascending order, "piece <number>" and its tallies (exact:
 //   one; estimate: the coin tosses', then the seed model's), each
 //     tally <outcomes> <weight bits>
@@ -34,6 +36,8 @@
 //     each size of tie for first the participant shared, in the order met
 //     and with a payout P lines "prize" followed by " <above>:<tied>:<count>:<seeded bits>" for
 //     each paid place the participant held (OutlookExtraTally.h), in the order met
+//     and for a rooting guide R lines "split <outright> <seeded bits> <outcomes> <weight bits>"
+//     followed by " <tied>:<count>" for each size of tie, one per result
 //   then, where the slice searched for places, per participant of the slice in ascending order
 //     place <participant, from 0> <best> <worst>
 //   end <fingerprint of every byte before this line>
@@ -62,6 +66,7 @@ struct OutlookPartial {
     OutlookSlice Slice;
     std::uint64_t Pieces = 0;  // of the whole run
     int Participants = 0;
+    int Results = 0;  // of a rooting guide (Options.Rooted), the results it is split by
     struct Piece {
         std::uint64_t Number = 0;
         std::vector<OutlookTally::Sums> Tallies;

@@ -141,7 +141,7 @@ TEST(OutlookCommand, AWrongCommandLineOrAMissingFileIsRefusedClearly) {
         {{"outlook", "--payout", "5,,1"}, 2, "not \"5,,1\""},
         {{"outlook", "--after-round", "6"}, 2, "--after-round needs a round, 0 to 5, not \"6\""},
         {{"outlook", "--root", "a.BKS", "--scenario", "b.BKS"}, 2, "--root and --scenario do not go together"},
-        {{"outlook", "--root", "a.BKS", "--part", "1/2"}, 2, "--root works on the whole count"},
+        {{"outlook", "--root", "a.BKS", "--merge", "x"}, 2, "--merge takes the counting options"},
         {{"outlook", "--scenario", "a.BKS", "--merge", "x"}, 2, "--scenario works on the whole count"},
         {{"outlook", "--html", "x.html", "--part", "1/2"}, 2, "--html writes the whole outlook"},
         {{"outlook", "--payout", "1", "--merge", "x"}, 2, "--merge takes the counting options"},

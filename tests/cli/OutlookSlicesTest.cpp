@@ -66,8 +66,9 @@ TEST(OutlookSlices, FourSlicesMergedPrintTheTableOfTheWholeRun) {
     const TempFolder pool, parts;
     WritePool(pool, 20, 12);
     for (const std::vector<std::string>& options :
-         {std::vector<std::string>{}, std::vector<std::string>{"--sims", "40000", "--seed", "3"}}) {
-        if (!options.empty()) WritePool(pool, 63, 12);
+         {std::vector<std::string>{}, std::vector<std::string>{"--root", "Player3_PP.BKS"},
+          std::vector<std::string>{"--sims", "40000", "--seed", "3"}}) {
+        if (options.size() == 4) WritePool(pool, 63, 12);
         std::vector<std::string> args{"outlook", "--folder", pool.path()};
         args.insert(args.end(), options.begin(), options.end());
         const CliRun whole = RunCli(args);

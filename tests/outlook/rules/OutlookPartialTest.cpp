@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "outlook/rules/OutlookRooting.h"
 #include "outlook/rules/OutlookTable.h"
 #include "tests/outlook/rules/NamedPool.h"
 
@@ -43,6 +44,8 @@ TEST_P(SlicesMerged, GiveTheTableOfTheWholeRun) {
     ASSERT_EQ(CheckOutlookPartials(pool, slices), "");
     const OutlookResult merged = MergeOutlookPartials(pool, slices);
     EXPECT_EQ(OutlookTableText(merged), OutlookTableText(*whole));
+    EXPECT_EQ(OutlookRootingText(merged.Rooting), OutlookRootingText(whole->Rooting));
+    EXPECT_EQ(merged.Rooting.empty(), options.Rooted < 0);
     EXPECT_EQ(merged.Outcomes, whole->Outcomes);
     // To the last bit, not only to the printed decimals.
     for (std::size_t i = 0; i < whole->Rows.size(); ++i) {
@@ -72,6 +75,12 @@ INSTANTIATE_TEST_SUITE_P(
         SlicedPool{{"Prizes", {.seed = 29, .undecided = 14, .participants = 15}}, {.Payout = {50, 30, 20}}, 3},
         SlicedPool{{"PrizesEstimated", {.seed = 30, .undecided = 25, .participants = 12}},
                    {.ExactLimit = 10, .Simulations = 50'000, .RandomSeed = 5, .Payout = {0.5, 0.25, 0.125}},
+                   4},
+        SlicedPool{{"RootedWithPrizes", {.seed = 31, .undecided = 14, .participants = 15}},
+                   {.Payout = {50, 30, 20}, .Rooted = 3},
+                   3},
+        SlicedPool{{"RootedEstimated", {.seed = 32, .undecided = 25, .participants = 12}},
+                   {.ExactLimit = 10, .Simulations = 50'000, .RandomSeed = 5, .Rooted = 0},
                    4}),
     [](const ::testing::TestParamInfo<SlicedPool>& info) { return std::string(info.param.pool.name); });
 
@@ -84,6 +93,7 @@ TEST(OutlookPartial, SlicesThatDoNotMakeOneRunAreRefused) {
     const std::vector<NamedPartial> otherSeed = Slices(pool, {.RandomSeed = 9}, 3);
     const std::vector<NamedPartial> inFour = Slices(pool, {}, 4);
     const std::vector<NamedPartial> otherPayout = Slices(pool, {.Payout = {1}}, 3);
+    const std::vector<NamedPartial> otherRooted = Slices(pool, {.Rooted = 2}, 3);
     NamedPartial extraPiece = slices[1];
     extraPiece.Partial.Counted.push_back(slices[0].Partial.Counted[0]);
     NamedPartial placesLeftOut = slices[2];
@@ -103,6 +113,7 @@ TEST(OutlookPartial, SlicesThatDoNotMakeOneRunAreRefused) {
         {"another pool", otherPool, slices, "part1: counted for another pool"},
         {"other options", pool, {slices[0], otherSeed[1], slices[2]}, "part2: counted with other options than part1"},
         {"other payout", pool, {slices[0], otherPayout[1], slices[2]}, "part2: counted with other options than part1"},
+        {"rooted", pool, {slices[0], otherRooted[1], slices[2]}, "part2: counted with other options than part1"},
         {"another split", pool, {slices[0], slices[1], inFour[2]}, "part3: slice 3/4 of a count split otherwise than part1"},
         {"pieces of another slice", pool, {slices[0], extraPiece, slices[2]}, "part2: holds other pieces than slice 2/3"},
         {"places left out", pool, {slices[0], slices[1], placesLeftOut}, "part3: holds the places of other participants than slice 3/3"},
