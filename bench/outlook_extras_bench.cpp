@@ -1,7 +1,7 @@
 // What prizes, statuses, the rooting guide and the winning scenario cost beside the plain exact
 // count, on the demo field with 100 participants who mostly pick the better seed.
 //
-//   outlook_extras_bench [open=N]
+//   outlook_extras_bench [open=N] [only=counts|plain|prizes|favourite|middle] [dump=FILE]
 //
 // With the round of 32 on open (31 games, or N): the plain count, the count with a payout of
 // three places, and the rooting guide of the favourite and of a participant in the middle, each
@@ -15,13 +15,16 @@
 #include <cstdlib>
 #include <cstring>
 #include <numeric>
+#include <tuple>
 #include <vector>
 
 #include "bench/support/LoadAverage.h"
 #include "bench/support/SilentDialogs.h"
 #include "core/StartFile.h"
 #include "outlook/rules/Outlook.h"
+#include "outlook/rules/OutlookRooting.h"
 #include "outlook/rules/OutlookScenario.h"
+#include "outlook/rules/OutlookTable.h"
 #include "tests/outlook/rules/OutlookPools.h"
 
 namespace {
@@ -47,9 +50,15 @@ double Timed(Work work) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
+// Where each case's table and rooting guide go, to compare two builds' results byte for byte.
+std::FILE* gDump = nullptr;
+
 double Count(const char* name, const OutlookPool& pool, const OutlookOptions& options, double plain) {
     const double load = bench::LoadAverage();
-    const double seconds = Timed([&] { (void)ComputeOutlook(pool, options); });
+    std::optional<OutlookResult> result;
+    const double seconds = Timed([&] { result = ComputeOutlook(pool, options); });
+    if (gDump != nullptr && result)
+        std::fprintf(gDump, "%s\n%s%s", name, OutlookTableText(*result).c_str(), OutlookRootingText(result->Rooting).c_str());
     std::printf("%-28s %7.2f s (load %.2f)", name, seconds, load);
     if (plain > 0) std::printf("  %.2fx the plain count", seconds / plain);
     std::printf("\n");
@@ -61,8 +70,13 @@ double Count(const char* name, const OutlookPool& pool, const OutlookOptions& op
 
 int main(int argc, char** argv) {
     int open = 31;
-    for (int i = 1; i < argc; ++i)
+    const char* only = nullptr;  // one case alone (after the plain count, the ratio's base)
+    for (int i = 1; i < argc; ++i) {
         if (std::strncmp(argv[i], "open=", 5) == 0) open = std::atoi(argv[i] + 5);
+        if (std::strncmp(argv[i], "only=", 5) == 0) only = argv[i] + 5;
+        if (std::strncmp(argv[i], "dump=", 5) == 0) gDump = std::fopen(argv[i] + 5, "w");
+    }
+    const auto runs = [&](const char* name) { return only == nullptr || std::strcmp(only, "counts") == 0 || std::strcmp(only, name) == 0; };
     const OutlookPool pool = DemoPool(open);
     std::printf("100 participants, %d games open\n", open);
     const std::optional<OutlookResult> plainResult = ComputeOutlook(pool, OutlookOptions{});
@@ -71,15 +85,20 @@ int main(int argc, char** argv) {
     std::sort(byChance.begin(), byChance.end(),
               [&](int a, int b) { return plainResult->Rows[a].ChanceSeeded > plainResult->Rows[b].ChanceSeeded; });
     const double plain = Count("plain count", pool, OutlookOptions{}, 0);
-    OutlookOptions prizes;
-    prizes.Payout = {50, 30, 20};
-    Count("prizes and statuses", pool, prizes, plain);
-    for (const auto& [name, entrant] : {std::pair{"rooting guide, favourite", byChance.front()},
-                                        std::pair{"rooting guide, middle", byChance[byChance.size() / 2]}}) {
+    if (runs("prizes")) {
+        OutlookOptions prizes;
+        prizes.Payout = {50, 30, 20};
+        Count("prizes and statuses", pool, prizes, plain);
+    }
+    for (const auto& [name, key, entrant] : {std::tuple{"rooting guide, favourite", "favourite", byChance.front()},
+                                             std::tuple{"rooting guide, middle", "middle", byChance[byChance.size() / 2]}}) {
+        if (!runs(key)) continue;
         OutlookOptions rooted;
         rooted.Rooted = entrant;
         Count(name, pool, rooted, plain);
     }
+    if (gDump != nullptr) std::fclose(gDump);
+    if (only != nullptr) return 0;
 
     const OutlookPool all = DemoPool(63);
     std::printf("100 participants, 63 games open\n");
