@@ -227,16 +227,16 @@ private:
         const int stride = points_.Stride();
         const int leader = tally_.ClearLeader(kernel_, low, high, stride);
         if (leader >= 0 && tally_.Extra.CanSettle(leader, low, high)) {
-            PositionTeams winners = field_.Team;
-            for (int l = 0; l < level; ++l) winners[plan_.steps[l].game] = teams_[plan_.steps[l].game];
+            PositionTeams winners = Winners(level);
             const std::uint64_t outcomes = std::uint64_t{1} << walk_->Open(level);
             const double chance = AgreeingChance(field_, winners, chances_);
             tally_.AddWon(leader, outcomes, chance);
             tally_.Extra.Settled(outcomes, chance);
+            if (leader == wanted_.rooted) RootedWon(level, winners, outcomes, chance);
             Report(outcomes);
             return true;
         }
-        if (leader >= 0 && tally_.Extra.Wants().paid >= 2 && leader != wanted_.rooted) {
+        if (leader >= 0 && tally_.Extra.Wants().paid >= 2) {
             LeaderAndTheRest(level, weight, leader);
             return true;
         }
@@ -263,12 +263,12 @@ private:
     void LeaderAndTheRest(int level, double weight, int leader) {
         const std::int16_t* low = walk_->Low(level);
         const std::int16_t* high = walk_->High(level);
-        PositionTeams winners = field_.Team;
-        for (int l = 0; l < level; ++l) winners[plan_.steps[l].game] = teams_[plan_.steps[l].game];
+        PositionTeams winners = Winners(level);
         const std::uint64_t outcomes = std::uint64_t{1} << walk_->Open(level);
         const double chance = AgreeingChance(field_, winners, chances_);
         tally_.AddWon(leader, outcomes, chance);
         tally_.Extra.SettleLeader(leader, outcomes, chance);
+        if (leader == wanted_.rooted) RootedWon(level, winners, outcomes, chance);
         const std::int16_t floor = tally_.Extra.RestFloor(leader, low);
         lanes_.clear();
         for (int i = 0; i < points_.Participants(); ++i)
@@ -282,6 +282,43 @@ private:
         // the pool's.
         part.enumeration->Continue(level, teams_, walk_->Open(level), weight, rest);
         tally_.Extra.MergeLanes(part.enumeration->Tally().Extra, lanes_);
+    }
+
+    // The teams decided before the level at their games, the others as at the start.
+    PositionTeams Winners(int level) const {
+        PositionTeams winners = field_.Team;
+        for (int l = 0; l < level; ++l) winners[plan_.steps[l].game] = teams_[plan_.steps[l].game];
+        return winners;
+    }
+
+    // The rooted participant first alone in all of the subtree: each result gets the outcomes
+    // that agree with it and their chance, a bracket sum per result rather than a row each.
+    // Below the level nothing is decided but the games forced by a winner above them; any other
+    // game goes to each contender in 2^(open - the games that settles) of the outcomes.
+    void RootedWon(int level, PositionTeams winners, std::uint64_t outcomes, double chance) {
+        std::vector<OutlookExtraTally::Split>& splits = tally_.Extra.Splits();
+        const auto add = [&](int key, std::uint64_t count, double seeded) {
+            splits[key].outright += count;
+            splits[key].seeded += seeded;
+        };
+        for (int l = 0; l < level; ++l) add(Key(l), outcomes, chance);
+        PositionTeams teams = winners;
+        for (int l = level; l < levels_; ++l) teams[plan_.steps[l].game] = 0;
+        const int open = walk_->Open(level);
+        for (int l = level; l < levels_; ++l) {
+            const int game = plan_.steps[l].game;
+            if (const int forced = plan_.ForcedTeam(l, teams)) {
+                teams[game] = forced;
+                add(points_.Row(game, forced), outcomes, chance);
+                continue;
+            }
+            for (int team : field_.Contenders[game]) {
+                winners[game] = team;
+                add(points_.Row(game, team), std::uint64_t{1} << (open - bounds_->Settles(game, team)),
+                    AgreeingChance(field_, winners, chances_));
+            }
+            winners[game] = 0;
+        }
     }
 
     // The participants who can still come first, in fewer lanes: their points, bounds and

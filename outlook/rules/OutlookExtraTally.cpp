@@ -53,7 +53,6 @@ std::int16_t OutlookExtraTally::PaidFloor(std::int16_t leading, const std::int16
 bool OutlookExtraTally::CanSettle(int leader, const std::int16_t* low, const std::int16_t* high) {
     settledTop_.clear();
     if (!Any()) return true;
-    if (leader == wanted_.rooted) return false;
     if (wanted_.paid <= 1) {
         if (wanted_.paid == 1) settledTop_.push_back(leader);
         return true;

@@ -57,7 +57,7 @@ public:
     std::int16_t PaidFloor(std::int16_t leading, const std::int16_t* low) const;
     // Whether a subtree whose lowest totals put `leader` ahead of all can be taken as a whole:
     // nothing wanted but first places, or every paid place held alone in all of it (then
-    // Settled adds those places). Never when the leader is rooted: its wins are split by result.
+    // Settled adds those places). A rooted leader's wins are then split by result by the caller.
     bool CanSettle(int leader, const std::int16_t* low, const std::int16_t* high);
     void Settled(std::uint64_t count, double weight);
     // The leader alone first in a whole subtree, the rest to be counted for the other places:
