@@ -210,11 +210,12 @@ private:
             count *= 2;
         }
         if (gathering_) {
+            KeepIndependentRowKeys(first, count, level);
             blockFill_ += static_cast<int>(count);
             return true;
         }
         tally_.AddBlock(kernel_, rows, weights, static_cast<int>(count), stride);
-        SeeExtra(rows, weights, static_cast<int>(count), level);
+        SeeIndependentExtra(rows, weights, static_cast<int>(count), level);
         Report(count);
         return true;
     }
@@ -351,8 +352,7 @@ private:
     void Visit(int level, double weight) {
         if (work_.Cancelled()) return;
         if (walk_ && level < blockStart_ && walk_->Open(level) >= kWholeFrom && Narrowed(level, weight)) return;
-        // Rooting needs each row's results, which only the games decided one by one keep.
-        if (level >= independentFrom_ && wanted_.rooted < 0 && Independent(level, weight)) return;
+        if (level >= independentFrom_ && Independent(level, weight)) return;
         if (!gathering_ && points_.PlainSums() && level == blockStart_) {
             gathering_ = true;
             blockFill_ = 0;
@@ -418,12 +418,61 @@ private:
     // decided alike for all of them.
     void SeeExtra(const std::int16_t* rows, const double* weights, int count, int from) {
         if (!tally_.Extra.Any() || count == 0) return;
+        CommonKeys(from);
+        SeeKeyedExtra(rows, weights, count, wanted_.rooted >= 0 && from == blockStart_ ? levels_ - blockStart_ : 0);
+    }
+
+    void CommonKeys(int from) {
         common_.clear();
-        const bool rooting = wanted_.rooted >= 0;
-        for (int l = 0; l < from && rooting; ++l) common_.push_back(Key(l));
+        for (int l = 0; l < from && wanted_.rooted >= 0; ++l) common_.push_back(Key(l));
+    }
+
+    // With common_ and rowKeys_ (perRow a row) filled.
+    void SeeKeyedExtra(const std::int16_t* rows, const double* weights, int count, int perRow) {
         tally_.Extra.SeeBlock(rows, weights, count, points_.Stride(), tally_.BlockLow(), tally_.BlockHigh(),
-                              common_.data(), static_cast<int>(common_.size()), rowKeys_.data(),
-                              rooting && from == blockStart_ ? levels_ - blockStart_ : 0);
+                              common_.data(), static_cast<int>(common_.size()), rowKeys_.data(), perRow);
+    }
+
+    // The same of a block Independent built from the level: its forced games are common to all
+    // rows, and row r has the second team of the j-th free game where bit j of r is set.
+    void SeeIndependentExtra(const std::int16_t* rows, const double* weights, int count, int level) {
+        if (!tally_.Extra.Any() || count == 0) return;
+        CommonKeys(level);
+        IndependentKeys(level);
+        const int perRow = static_cast<int>(freeKeys_.size() / 2);
+        for (int r = 0; r < count; ++r)
+            for (int j = 0; j < perRow; ++j)
+                rowKeys_[static_cast<std::size_t>(r) * perRow + j] = freeKeys_[2 * j + ((r >> j) & 1)];
+        SeeKeyedExtra(rows, weights, count, perRow);
+    }
+
+    // Of the games from the level on, when rooting: the results of the forced ones after
+    // common_, the two results of each free one in freeKeys_.
+    void IndependentKeys(int level) {
+        freeKeys_.clear();
+        for (int l = level; l < levels_ && wanted_.rooted >= 0; ++l) {
+            const int game = plan_.steps[l].game;
+            if (const int forced = plan_.ForcedTeam(l, teams_))
+                common_.push_back(static_cast<std::uint16_t>(points_.Row(game, forced)));
+            else
+                for (int team : plan_.steps[l].known) freeKeys_.push_back(static_cast<std::uint16_t>(points_.Row(game, team)));
+        }
+    }
+
+    // The results below blockStart_ of the `count` rows Independent added to the gathered block
+    // from `first` on, as KeepRowKeys keeps those of a row decided game by game.
+    void KeepIndependentRowKeys(std::size_t first, std::size_t count, int level) {
+        if (wanted_.rooted < 0) return;
+        common_.clear();
+        for (int l = blockStart_; l < level; ++l) common_.push_back(Key(l));
+        IndependentKeys(level);
+        const std::size_t perRow = static_cast<std::size_t>(levels_ - blockStart_);
+        const std::size_t frees = freeKeys_.size() / 2;
+        for (std::size_t r = 0; r < count; ++r) {
+            std::uint16_t* keys = rowKeys_.data() + (first + r) * perRow;
+            keys = std::copy(common_.begin(), common_.end(), keys);
+            for (std::size_t j = 0; j < frees; ++j) keys[j] = freeKeys_[2 * j + ((r >> j) & 1)];
+        }
     }
 
     void Report(std::uint64_t outcomes) {
@@ -462,6 +511,7 @@ private:
     OutlookExtraTally::Wanted wanted_;
     std::vector<std::uint16_t> common_;   // of a block, the results all its rows share
     std::vector<std::uint16_t> rowKeys_;  // of a gathered block, each row's results below blockStart_
+    std::vector<std::uint16_t> freeKeys_;  // of an independent block, the two results of each free game
     std::uint64_t sinceReport_ = 0;
 };
 

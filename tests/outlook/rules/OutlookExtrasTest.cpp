@@ -186,34 +186,38 @@ TEST(OutlookExtras, LargePoolsPayEverythingOutAndSplitEveryFirst) {
 }
 
 // Past the brute force's reach, where the favourite wins whole subtrees alone: each row of its
-// rooting guide is what the plain count gives with that result entered.
+// rooting guide is what the plain count gives with that result entered. With 17 open games the
+// blocks gather rows above the independent games at the bottom and build those by doubling.
 TEST(OutlookExtras, EachRootingRowIsTheCountWithItsResultEntered) {
-    const OutlookPool pool = MakePool({.seed = 33, .undecided = 20, .participants = 30});
-    const std::optional<OutlookResult> plain = ComputeOutlook(pool, OutlookOptions{});
-    ASSERT_TRUE(plain);
-    int favourite = 0;
-    for (std::size_t i = 0; i < plain->Rows.size(); ++i)
-        if (plain->Rows[i].ChanceSeeded > plain->Rows[favourite].ChanceSeeded) favourite = static_cast<int>(i);
-    OutlookOptions options;
-    options.Rooted = favourite;
-    const std::optional<OutlookResult> rooted = ComputeOutlook(pool, options);
-    ASSERT_TRUE(rooted);
-    int checked = 0;
-    for (const OutlookRootRow& row : rooted->Rooting) {
-        // The final, decided first, and the rounds of 32 and 16, settled within the subtrees.
-        if (row.Round != 6 && row.Round > 3) continue;
-        SCOPED_TRACE("game " + std::to_string(row.Position) + " won by " + row.Team);
-        OutlookPool entered = pool;
-        entered.Results[row.Position] = row.Team;
-        const std::optional<OutlookResult> given = ComputeOutlook(entered, OutlookOptions{});
-        ASSERT_TRUE(given);
-        const OutlookRow& expected = given->Rows[favourite];
-        EXPECT_NEAR(row.FirstShared, expected.FirstShared, 1e-6);
-        EXPECT_NEAR(row.ChanceEven, expected.ChanceEven, 1e-9);
-        EXPECT_NEAR(row.ChanceSeeded, expected.ChanceSeeded, 1e-9);
-        ++checked;
+    for (const PoolRecipe& recipe :
+         {PoolRecipe{.seed = 33, .undecided = 20, .participants = 30}, PoolRecipe{.seed = 36, .undecided = 17, .participants = 30}}) {
+        const OutlookPool pool = MakePool(recipe);
+        const std::optional<OutlookResult> plain = ComputeOutlook(pool, OutlookOptions{});
+        ASSERT_TRUE(plain);
+        int favourite = 0;
+        for (std::size_t i = 0; i < plain->Rows.size(); ++i)
+            if (plain->Rows[i].ChanceSeeded > plain->Rows[favourite].ChanceSeeded) favourite = static_cast<int>(i);
+        OutlookOptions options;
+        options.Rooted = favourite;
+        const std::optional<OutlookResult> rooted = ComputeOutlook(pool, options);
+        ASSERT_TRUE(rooted);
+        int checked = 0;
+        for (const OutlookRootRow& row : rooted->Rooting) {
+            // The final, decided first, and the rounds of 32 and 16, settled within the subtrees.
+            if (row.Round != 6 && row.Round > 3) continue;
+            SCOPED_TRACE("game " + std::to_string(row.Position) + " won by " + row.Team);
+            OutlookPool entered = pool;
+            entered.Results[row.Position] = row.Team;
+            const std::optional<OutlookResult> given = ComputeOutlook(entered, OutlookOptions{});
+            ASSERT_TRUE(given);
+            const OutlookRow& expected = given->Rows[favourite];
+            EXPECT_NEAR(row.FirstShared, expected.FirstShared, 1e-6);
+            EXPECT_NEAR(row.ChanceEven, expected.ChanceEven, 1e-9);
+            EXPECT_NEAR(row.ChanceSeeded, expected.ChanceSeeded, 1e-9);
+            ++checked;
+        }
+        EXPECT_GT(checked, 20);
     }
-    EXPECT_GT(checked, 20);
 }
 
 }  // namespace
