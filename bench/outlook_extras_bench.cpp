@@ -7,10 +7,12 @@
 // three places, and the rooting guide of the favourite and of a participant in the middle, each
 // as a ratio to the plain count. With every game open (63): the estimate with its proven
 // statuses, and the winning scenario of every participant (the slowest and the median). Each
-// line gives the wall time and the load average before it, since other work shares the cores.
+// line gives the wall time, the cpu time of all threads and the load average before it, since
+// other work shares the cores.
 
 #include <algorithm>
 #include <chrono>
+#include <ctime>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -52,15 +54,19 @@ double Timed(Work work) {
 
 // Where each case's table and rooting guide go, to compare two builds' results byte for byte.
 std::FILE* gDump = nullptr;
+double gPlainCpu = 0;  // of the plain count, for the cpu ratios
 
 double Count(const char* name, const OutlookPool& pool, const OutlookOptions& options, double plain) {
     const double load = bench::LoadAverage();
     std::optional<OutlookResult> result;
+    const std::clock_t cpuStart = std::clock();
     const double seconds = Timed([&] { result = ComputeOutlook(pool, options); });
+    const double cpu = static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
     if (gDump != nullptr && result)
         std::fprintf(gDump, "%s\n%s%s", name, OutlookTableText(*result).c_str(), OutlookRootingText(result->Rooting).c_str());
-    std::printf("%-28s %7.2f s (load %.2f)", name, seconds, load);
-    if (plain > 0) std::printf("  %.2fx the plain count", seconds / plain);
+    std::printf("%-28s %7.2f s, cpu %7.2f s (load %.2f)", name, seconds, cpu, load);
+    if (plain > 0) std::printf("  %.2fx the plain count, cpu %.2fx", seconds / plain, cpu / gPlainCpu);
+    else gPlainCpu = cpu;
     std::printf("\n");
     std::fflush(stdout);
     return seconds;

@@ -118,6 +118,7 @@ public:
     void Want(const OutlookExtraTally::Wanted& wanted) {
         wanted_ = wanted;
         tally_.Extra.Reset(points_.Participants(), wanted);
+        tally_.Extra.UseKernel(kernel_);
         if (wanted.rooted >= 0 && blockStart_ >= 0)
             rowKeys_.resize(blockWeights_.size() * static_cast<std::size_t>(levels_ - blockStart_));
     }

@@ -19,17 +19,41 @@ double OutlookExtraTally::Split::Shared() const {
 void OutlookExtraTally::Reset(int participants, const Wanted& wanted) {
     participants_ = participants;
     wanted_ = wanted;
-    places_.assign(wanted.paid > 0 ? participants : 0, {});
+    places_.resize(wanted.paid > 0 ? participants : 0);
+    for (auto& places : places_) places.clear();
+    slots_.assign(places_.size() * static_cast<std::size_t>(wanted.paid) * kSlotTies, -1);
     splits_.assign(wanted.rooted >= 0 ? wanted.keys : 0, Split{});
 }
 
+void OutlookExtraTally::RestorePlace(int i, const Place& place) {
+    int* slot = Slot(i, place.above, place.tied);
+    if (slot != nullptr && *slot < 0) *slot = static_cast<int>(places_[i].size());
+    places_[i].push_back(place);
+}
+
+int* OutlookExtraTally::Slot(int i, int above, int tied) {
+    const int below = above - wanted_.offset;
+    if (below < 0 || below >= wanted_.paid || tied >= kSlotTies) return nullptr;
+    return &slots_[(static_cast<std::size_t>(i) * wanted_.paid + below) * kSlotTies + tied];
+}
+
 void OutlookExtraTally::AddPlace(int i, int above, int tied, std::uint64_t count, double seeded) {
-    for (Place& place : places_[i])
-        if (place.above == above && place.tied == tied) {
-            place.count += count;
-            place.seeded += seeded;
-            return;
-        }
+    // Most places are met again and again: found through their slot, the rarest by a search.
+    int* slot = Slot(i, above, tied);
+    if (slot != nullptr && *slot >= 0) {
+        Place& place = places_[i][*slot];
+        place.count += count;
+        place.seeded += seeded;
+        return;
+    }
+    if (slot == nullptr)
+        for (Place& place : places_[i])
+            if (place.above == above && place.tied == tied) {
+                place.count += count;
+                place.seeded += seeded;
+                return;
+            }
+    if (slot != nullptr) *slot = static_cast<int>(places_[i].size());
     places_[i].push_back({above, tied, count, seeded});
 }
 
@@ -109,33 +133,28 @@ void OutlookExtraTally::SeePlaces(const std::int16_t* rows, const double* weight
     candidates_.clear();
     for (int i = 0; i < participants_; ++i)
         if (high[i] >= floor) candidates_.push_back(i);
-    std::vector<std::int16_t>& top = top_;
-    top.resize(paid);
-    std::vector<int>& held = held_;
+    const int n = static_cast<int>(candidates_.size());
+    // A candidate is paid when fewer than `paid` totals beat it. Few candidates are ranked in
+    // one vector of lanes, the rest below any total.
+    const bool few = n <= kFewLanes;
+    values_.assign(few ? kFewLanes : n, kPaddingTotal);
     for (int r = 0; r < count; ++r) {
         const std::int16_t* row = rows + static_cast<std::ptrdiff_t>(r) * lanes;
-        // The `paid` highest totals, highest first.
-        int filled = 0;
-        for (int c : candidates_) {
-            const std::int16_t x = row[c];
-            if (filled == paid && x <= top[paid - 1]) continue;
-            int at = filled < paid ? filled++ : paid - 1;
-            while (at > 0 && top[at - 1] < x) {
-                top[at] = top[at - 1];
-                --at;
-            }
-            top[at] = x;
+        for (int k = 0; k < n; ++k) values_[k] = row[candidates_[k]];
+        if (few) {
+            kernel_->Ranks(values_.data(), n, above_, tied_);
+            for (int k = 0; k < n; ++k)
+                if (above_[k] < paid) AddPlace(candidates_[k], wanted_.offset + above_[k], tied_[k], 1, weights[r]);
+            continue;
         }
-        const int cut = filled < paid ? INT_MIN : top[paid - 1];
-        held.clear();
-        for (int c : candidates_)
-            if (row[c] >= cut) held.push_back(c);
-        for (int c : held) {
-            const std::int16_t x = row[c];
-            int above = 0, tied = 0;
-            for (int k = 0; k < filled; ++k) above += top[k] > x;
-            for (int other : held) tied += row[other] == x;
-            AddPlace(c, wanted_.offset + above, tied, 1, weights[r]);
+        for (int k = 0; k < n; ++k) {
+            const std::int16_t x = values_[k];
+            int above = 0;
+            for (int j = 0; j < n; ++j) above += values_[j] > x;
+            if (above >= paid) continue;
+            int tied = 0;
+            for (int j = 0; j < n; ++j) tied += values_[j] == x;
+            AddPlace(candidates_[k], wanted_.offset + above, tied, 1, weights[r]);
         }
     }
 }

@@ -44,6 +44,8 @@ public:
     };
 
     void Reset(int participants, const Wanted& wanted);
+    // The kernel rows are ranked with; the fastest unless told.
+    void UseKernel(const OutlookKernel& kernel) { kernel_ = &kernel; }
     const Wanted& Wants() const { return wanted_; }
     bool Any() const { return wanted_.Any(); }
 
@@ -70,13 +72,16 @@ public:
     void MergeLanes(const OutlookExtraTally& part, const std::vector<int>& lanes);
 
     const std::vector<Place>& Places(int i) const { return places_[i]; }
-    std::vector<Place>& Places(int i) { return places_[i]; }
+    // A place read back from a saved tally, after those already read.
+    void RestorePlace(int i, const Place& place);
     const std::vector<Split>& Splits() const { return splits_; }
     std::vector<Split>& Splits() { return splits_; }
     int Participants() const { return participants_; }
 
 private:
     void AddPlace(int i, int above, int tied, std::uint64_t count, double seeded);
+    // Where places_[i] holds the place, or -1; none for places tied among kSlotTies or more.
+    int* Slot(int i, int above, int tied);
     static void AddTies(Split& split, int tied, std::uint64_t count);
     void MergeSplits(const std::vector<Split>& others);
     void SeePlaces(const std::int16_t* rows, const double* weights, int count, int lanes, const std::int16_t* low,
@@ -89,12 +94,17 @@ private:
     Wanted wanted_;
     std::vector<std::vector<Place>> places_;
     std::vector<Split> splits_;
+    static constexpr int kSlotTies = 8;
+    std::vector<int> slots_;  // per participant, place above the offset and tie size: see Slot
     std::vector<int> candidates_;
-    std::vector<int> settledTop_;
-    std::vector<std::int16_t> top_;  // of a row, the highest totals
-    std::vector<int> held_;          // of a row, who is paid
+    std::vector<int> settledTop_;    // of CanSettle, the paid places' holders in order
+    const OutlookKernel* kernel_ = &FastestKernel();
+    static constexpr int kFewLanes = 16;
+    std::vector<std::int16_t> values_;  // of a row, the candidates' totals
+    std::int16_t above_[kFewLanes];      // of a row of few candidates, their ranks
+    std::int16_t tied_[kFewLanes];
     mutable std::vector<std::int16_t> lows_;  // of PaidFloor
-    std::vector<char> taken_;        // of CanSettle  // of CanSettle, the paid places' holders in order
+    std::vector<char> taken_;        // of CanSettle
 };
 
 }  // namespace brackwell

@@ -243,7 +243,7 @@ private:
                     !Decimal(parts[2], place.count) || !Weight(parts[3], place.seeded) || place.above >= paid_ ||
                     place.tied < 1 || place.above + place.tied > participants_)
                     return false;
-                extra.Places(i).push_back(place);
+                extra.RestorePlace(i, place);
             }
         }
         return true;
