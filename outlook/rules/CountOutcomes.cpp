@@ -129,6 +129,7 @@ private:
     void Continue(int level, const PositionTeams& teams, int open, double weight,
                   const OutlookExtraTally::Wanted& wanted) {
         tally_.Reset(points_.Participants());
+        tally_.CountFirsts(wanted.offset == 0);
         Want(wanted);
         teams_ = teams;
         std::copy(points_.Certain(), points_.Certain() + points_.Stride(),
@@ -221,25 +222,16 @@ private:
         return true;
     }
 
-    // The whole subtree at once when the bounds show one participant winning all of it; the rest
-    // of it with only the participants who can still come first, when they fill fewer lanes.
+    // The whole subtree at once when the bounds show one participant winning all of it (but for
+    // the paid places below first); the rest of it with only the participants who can still come
+    // first or be paid, when they fill fewer lanes.
     bool Narrowed(int level, double weight) {
         const std::int16_t* low = walk_->Low(level);
         const std::int16_t* high = walk_->High(level);
         const int stride = points_.Stride();
         const int leader = tally_.ClearLeader(kernel_, low, high, stride);
-        if (leader >= 0 && tally_.Extra.CanSettle(leader, low, high)) {
-            PositionTeams winners = Winners(level);
-            const std::uint64_t outcomes = std::uint64_t{1} << walk_->Open(level);
-            const double chance = AgreeingChance(field_, winners, chances_);
-            tally_.AddWon(leader, outcomes, chance);
-            tally_.Extra.Settled(outcomes, chance);
-            if (leader == wanted_.rooted) RootedWon(level, winners, outcomes, chance);
-            Report(outcomes);
-            return true;
-        }
-        if (leader >= 0 && tally_.Extra.Wants().paid >= 2) {
-            LeaderAndTheRest(level, weight, leader);
+        if (leader >= 0) {
+            LeadersAndTheRest(level, weight, leader);
             return true;
         }
         int tied = 0;
@@ -260,28 +252,33 @@ private:
         return true;
     }
 
-    // First place is the leader's throughout the subtree: it is taken whole, and the other paid
-    // places are counted among the rest of the participants who can still be paid.
-    void LeaderAndTheRest(int level, double weight, int leader) {
+    // First place is the leader's throughout the subtree, and so may be the next paid places
+    // each to one participant: those are taken whole, and the other paid places are counted
+    // among the rest of the participants who can still be paid.
+    void LeadersAndTheRest(int level, double weight, int leader) {
         const std::int16_t* low = walk_->Low(level);
         const std::int16_t* high = walk_->High(level);
         PositionTeams winners = Winners(level);
         const std::uint64_t outcomes = std::uint64_t{1} << walk_->Open(level);
         const double chance = AgreeingChance(field_, winners, chances_);
         tally_.AddWon(leader, outcomes, chance);
-        tally_.Extra.SettleLeader(leader, outcomes, chance);
+        const int held = tally_.Extra.SettleLeaders(low, high, outcomes, chance);
         if (leader == wanted_.rooted) RootedWon(level, winners, outcomes, chance);
-        const std::int16_t floor = tally_.Extra.RestFloor(leader, low);
+        if (held >= tally_.Extra.Wants().paid || held >= points_.Participants()) {
+            Report(outcomes);
+            return;
+        }
+        const std::int16_t floor = tally_.Extra.RestFloor(low);
         lanes_.clear();
         for (int i = 0; i < points_.Participants(); ++i)
-            if (i != leader && high[i] >= floor) lanes_.push_back(i);
+            if (!tally_.Extra.Leads(i) && high[i] >= floor) lanes_.push_back(i);
         Part& part = Gathered(level);
         OutlookExtraTally::Wanted rest = wanted_;
-        rest.paid -= 1;
-        rest.offset += 1;
+        rest.paid -= held;
+        rest.offset += held;
         rest.rooted = -1;  // not first anywhere here
         // The rest's count reports the subtree's outcomes as done; its first places are not
-        // the pool's.
+        // the pool's, and not counted.
         part.enumeration->Continue(level, teams_, walk_->Open(level), weight, rest);
         tally_.Extra.MergeLanes(part.enumeration->Tally().Extra, lanes_);
     }

@@ -74,44 +74,31 @@ std::int16_t OutlookExtraTally::PaidFloor(std::int16_t leading, const std::int16
     return lows_[wanted_.paid - 1];
 }
 
-bool OutlookExtraTally::CanSettle(int leader, const std::int16_t* low, const std::int16_t* high) {
-    settledTop_.clear();
-    if (!Any()) return true;
-    if (wanted_.paid <= 1) {
-        if (wanted_.paid == 1) settledTop_.push_back(leader);
-        return true;
-    }
+int OutlookExtraTally::SettleLeaders(const std::int16_t* low, const std::int16_t* high, std::uint64_t count,
+                                     double weight) {
+    held_ = 0;
+    if (wanted_.paid <= 0) return 0;
+    taken_.assign(participants_, 0);
     // Each paid place in turn: the next highest lowest total must beat every highest left.
-    std::vector<char>& taken = taken_;
-    taken.assign(participants_, 0);
     const int places = std::min(wanted_.paid, participants_);
-    for (int j = 0; j < places; ++j) {
+    for (; held_ < places; ++held_) {
         int next = -1;
         for (int i = 0; i < participants_; ++i)
-            if (!taken[i] && (next < 0 || low[i] > low[next])) next = i;
-        taken[next] = 1;
+            if (!taken_[i] && (next < 0 || low[i] > low[next])) next = i;
         for (int i = 0; i < participants_; ++i)
-            if (!taken[i] && high[i] >= low[next]) return false;
-        settledTop_.push_back(next);
+            if (!taken_[i] && i != next && high[i] >= low[next]) return held_;
+        taken_[next] = 1;
+        AddPlace(next, wanted_.offset + held_, 1, count, weight);
     }
-    return true;
+    return held_;
 }
 
-void OutlookExtraTally::Settled(std::uint64_t count, double weight) {
-    for (std::size_t j = 0; j < settledTop_.size(); ++j)
-        AddPlace(settledTop_[j], wanted_.offset + static_cast<int>(j), 1, count, weight);
-}
-
-void OutlookExtraTally::SettleLeader(int leader, std::uint64_t count, double weight) {
-    AddPlace(leader, wanted_.offset, 1, count, weight);
-}
-
-std::int16_t OutlookExtraTally::RestFloor(int leader, const std::int16_t* low) const {
-    const int places = wanted_.paid - 1;
-    if (participants_ - 1 <= places) return SHRT_MIN + 1;
+std::int16_t OutlookExtraTally::RestFloor(const std::int16_t* low) const {
+    const int places = wanted_.paid - held_;
+    if (participants_ - held_ <= places) return SHRT_MIN + 1;
     lows_.clear();
     for (int i = 0; i < participants_; ++i)
-        if (i != leader) lows_.push_back(low[i]);
+        if (!taken_[i]) lows_.push_back(low[i]);
     std::nth_element(lows_.begin(), lows_.begin() + (places - 1), lows_.end(), std::greater<>());
     return lows_[places - 1];
 }

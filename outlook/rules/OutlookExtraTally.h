@@ -57,15 +57,15 @@ public:
     // The least total a participant needs in a subtree with these lowest totals to be paid:
     // the lowest of the paid places' lowest totals (`leading`, the best lowest, when one place).
     std::int16_t PaidFloor(std::int16_t leading, const std::int16_t* low) const;
-    // Whether a subtree whose lowest totals put `leader` ahead of all can be taken as a whole:
-    // nothing wanted but first places, or every paid place held alone in all of it (then
-    // Settled adds those places). A rooted leader's wins are then split by result by the caller.
-    bool CanSettle(int leader, const std::int16_t* low, const std::int16_t* high);
-    void Settled(std::uint64_t count, double weight);
-    // The leader alone first in a whole subtree, the rest to be counted for the other places:
-    // its place, and the least total the rest need to be paid.
-    void SettleLeader(int leader, std::uint64_t count, double weight);
-    std::int16_t RestFloor(int leader, const std::int16_t* low) const;
+    // In a subtree whose lowest totals put one participant ahead of every other's highest:
+    // the paid places from first on that one participant holds alone throughout, each by its
+    // lowest total beating the highest of all below, are added for `count` outcomes weighing
+    // `weight`; how many (all that are wanted when the leader alone is paid or none is).
+    int SettleLeaders(const std::int16_t* low, const std::int16_t* high, std::uint64_t count, double weight);
+    // Whether the participant holds one of those places.
+    bool Leads(int i) const { return taken_[i] != 0; }
+    // The least total the others need to be paid there.
+    std::int16_t RestFloor(const std::int16_t* low) const;
 
     void Merge(const OutlookExtraTally& other);
     // A tally of some participants only, its participant k being lanes[k].
@@ -97,14 +97,14 @@ private:
     static constexpr int kSlotTies = 8;
     std::vector<int> slots_;  // per participant, place above the offset and tie size: see Slot
     std::vector<int> candidates_;
-    std::vector<int> settledTop_;    // of CanSettle, the paid places' holders in order
     const OutlookKernel* kernel_ = &FastestKernel();
     static constexpr int kFewLanes = 16;
     std::vector<std::int16_t> values_;  // of a row, the candidates' totals
     std::int16_t above_[kFewLanes];      // of a row of few candidates, their ranks
     std::int16_t tied_[kFewLanes];
     mutable std::vector<std::int16_t> lows_;  // of PaidFloor
-    std::vector<char> taken_;        // of CanSettle
+    std::vector<char> taken_;        // of SettleLeaders, who holds a place
+    int held_ = 0;                   // of SettleLeaders, how many
 };
 
 }  // namespace brackwell

@@ -11,6 +11,7 @@ OutlookTally::OutlookTally(int participants) { Reset(participants); }
 
 void OutlookTally::Reset(int participants) {
     participants_ = participants;
+    countFirsts_ = true;
     outcomes_ = 0;
     weight_ = 0;
     outright_.assign(participants, 0);
@@ -93,6 +94,7 @@ void OutlookTally::AddBlock(const OutlookKernel& kernel, const std::int16_t* row
     low_.resize(lanes);
     high_.resize(lanes);
     kernel.Bounds(rows, count, lanes, low_.data(), high_.data());
+    if (!countFirsts_) return;
     if (const int leader = ClearLeader(kernel, low_.data(), high_.data(), lanes); leader >= 0) {
         double weight = 0;
         for (int r = 0; r < count; ++r) weight += weights[r];

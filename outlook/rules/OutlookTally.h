@@ -22,6 +22,9 @@ public:
     // `count` outcomes at once, their totals in consecutive rows of `lanes` (padding lanes at
     // kPaddingTotal). First places only.
     void AddBlock(const OutlookKernel& kernel, const std::int16_t* rows, const double* weights, int count, int lanes);
+    // Whether AddBlock counts first places; when not, it only finds the block's bounds (for a
+    // count of the places below first among participants the leaders were taken from).
+    void CountFirsts(bool counted) { countFirsts_ = counted; }
     // The places of such a block. Places are looked at only for participants whose best or worst
     // place the block can still change, judged by the lowest and highest total each reaches in it.
     void SeeBlockPlaces(const OutlookKernel& kernel, const std::int16_t* rows, int count, int lanes);
@@ -76,6 +79,7 @@ private:
     void AddTies(int i, int tied, std::uint64_t count);
 
     int participants_;
+    bool countFirsts_ = true;
     std::uint64_t outcomes_ = 0;
     double weight_ = 0;
     std::vector<std::uint64_t> outright_;
