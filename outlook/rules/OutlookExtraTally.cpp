@@ -122,9 +122,12 @@ void OutlookExtraTally::SeePlaces(const std::int16_t* rows, const double* weight
         if (high[i] >= floor) candidates_.push_back(i);
     const int n = static_cast<int>(candidates_.size());
     // A candidate is paid when fewer than `paid` totals beat it. Few candidates are ranked in
-    // one vector of lanes, the rest below any total.
+    // one vector of lanes, the rest below any total; more by the highest totals of the row, each
+    // with how many hold it, until the paid places are filled.
     const bool few = n <= kFewLanes;
-    values_.assign(few ? kFewLanes : n, kPaddingTotal);
+    const int width = (n + kFewLanes - 1) / kFewLanes * kFewLanes;
+    values_.assign(std::max(width, kFewLanes), kPaddingTotal);
+    std::vector<Level>& levels = levels_;
     for (int r = 0; r < count; ++r) {
         const std::int16_t* row = rows + static_cast<std::ptrdiff_t>(r) * lanes;
         for (int k = 0; k < n; ++k) values_[k] = row[candidates_[k]];
@@ -134,14 +137,21 @@ void OutlookExtraTally::SeePlaces(const std::int16_t* rows, const double* weight
                 if (above_[k] < paid) AddPlace(candidates_[k], wanted_.offset + above_[k], tied_[k], 1, weights[r]);
             continue;
         }
+        levels.clear();
+        int tied = 0;
+        std::int16_t total = kernel_->Top(values_.data(), width, tied);
+        for (int above = 0; tied > 0 && above < paid;) {
+            levels.push_back({total, above, tied});
+            above += tied;
+            total = kernel_->TopBelow(values_.data(), width, total, tied);
+        }
+        const std::int16_t cut = levels.back().total;
         for (int k = 0; k < n; ++k) {
             const std::int16_t x = values_[k];
-            int above = 0;
-            for (int j = 0; j < n; ++j) above += values_[j] > x;
-            if (above >= paid) continue;
-            int tied = 0;
-            for (int j = 0; j < n; ++j) tied += values_[j] == x;
-            AddPlace(candidates_[k], wanted_.offset + above, tied, 1, weights[r]);
+            if (x < cut) continue;
+            std::size_t at = 0;
+            while (levels[at].total != x) ++at;
+            AddPlace(candidates_[k], wanted_.offset + levels[at].above, levels[at].tied, 1, weights[r]);
         }
     }
 }

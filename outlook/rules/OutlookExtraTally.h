@@ -102,6 +102,12 @@ private:
     std::vector<std::int16_t> values_;  // of a row, the candidates' totals
     std::int16_t above_[kFewLanes];      // of a row of few candidates, their ranks
     std::int16_t tied_[kFewLanes];
+    struct Level {
+        std::int16_t total;
+        int above;  // totals above it
+        int tied;   // totals at it
+    };
+    std::vector<Level> levels_;  // of a row of many candidates, its highest totals down to the paid
     mutable std::vector<std::int16_t> lows_;  // of PaidFloor
     std::vector<char> taken_;        // of SettleLeaders, who holds a place
     int held_ = 0;                   // of SettleLeaders, how many

@@ -28,6 +28,9 @@ struct OutlookKernel {
     void (*Bounds)(const std::int16_t* rows, int count, int lanes, std::int16_t* low, std::int16_t* high);
     // The lanes whose total lies above `above` or below `below`, into `out`; how many.
     int (*Outside)(const std::int16_t* row, const std::int16_t* above, const std::int16_t* below, int lanes, int* out);
+    // The highest total of the row below the value (kPaddingTotal when none); `tied` gets how
+    // many lanes hold it.
+    std::int16_t (*TopBelow)(const std::int16_t* row, int lanes, std::int16_t value, int& tied);
     // Of 16 totals whose first n count: how many of those n lie above each, and how many equal it.
     void (*Ranks)(const std::int16_t* values, int n, std::int16_t* above, std::int16_t* tied);
 };
