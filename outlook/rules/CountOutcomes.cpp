@@ -234,8 +234,7 @@ private:
             LeadersAndTheRest(level, weight, leader);
             return true;
         }
-        int tied = 0;
-        const std::int16_t leading = tally_.Extra.PaidFloor(kernel_.Top(low, stride, tied), low);
+        const std::int16_t leading = tally_.Extra.PaidFloor(low, stride);
         if (kernel_.CountAbove(high, stride, static_cast<std::int16_t>(leading - 1)) + OutlookPoints::kLaneBlock > stride)
             return false;
         lanes_.clear();
@@ -268,7 +267,7 @@ private:
             Report(outcomes);
             return;
         }
-        const std::int16_t floor = tally_.Extra.RestFloor(low);
+        const std::int16_t floor = tally_.Extra.PaidFloor(low, points_.Stride());
         lanes_.clear();
         for (int i = 0; i < points_.Participants(); ++i)
             if (!tally_.Extra.Leads(i) && high[i] >= floor) lanes_.push_back(i);

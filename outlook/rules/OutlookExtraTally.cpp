@@ -66,12 +66,13 @@ void OutlookExtraTally::AddTies(Split& split, int tied, std::uint64_t count) {
     split.ties.emplace_back(tied, count);
 }
 
-std::int16_t OutlookExtraTally::PaidFloor(std::int16_t leading, const std::int16_t* low) const {
-    if (wanted_.paid <= 1) return leading;
+std::int16_t OutlookExtraTally::PaidFloor(const std::int16_t* low, int lanes) const {
+    int tied = 0;
+    std::int16_t floor = kernel_->Top(low, lanes, tied);
+    if (wanted_.paid <= 1) return floor;
     if (participants_ <= wanted_.paid) return SHRT_MIN + 1;
-    lows_.assign(low, low + participants_);
-    std::nth_element(lows_.begin(), lows_.begin() + (wanted_.paid - 1), lows_.end(), std::greater<>());
-    return lows_[wanted_.paid - 1];
+    for (int seen = tied; seen < wanted_.paid; seen += tied) floor = kernel_->TopBelow(low, lanes, floor, tied);
+    return floor;
 }
 
 int OutlookExtraTally::SettleLeaders(const std::int16_t* low, const std::int16_t* high, std::uint64_t count,
@@ -93,16 +94,6 @@ int OutlookExtraTally::SettleLeaders(const std::int16_t* low, const std::int16_t
     return held_;
 }
 
-std::int16_t OutlookExtraTally::RestFloor(const std::int16_t* low) const {
-    const int places = wanted_.paid - held_;
-    if (participants_ - held_ <= places) return SHRT_MIN + 1;
-    lows_.clear();
-    for (int i = 0; i < participants_; ++i)
-        if (!taken_[i]) lows_.push_back(low[i]);
-    std::nth_element(lows_.begin(), lows_.begin() + (places - 1), lows_.end(), std::greater<>());
-    return lows_[places - 1];
-}
-
 void OutlookExtraTally::SeeBlock(const std::int16_t* rows, const double* weights, int count, int lanes,
                                  const std::int16_t* low, const std::int16_t* high, const std::uint16_t* common,
                                  int commons, const std::uint16_t* rowKeys, int perRow) {
@@ -116,7 +107,7 @@ void OutlookExtraTally::SeePlaces(const std::int16_t* rows, const double* weight
     const int paid = wanted_.paid;
     // Only a participant reaching the lowest total of the paid places can be paid in a row, and
     // those below it are below every paid participant: the others alone decide the places.
-    const std::int16_t floor = PaidFloor(*std::max_element(low, low + participants_), low);
+    const std::int16_t floor = PaidFloor(low, lanes);
     candidates_.clear();
     for (int i = 0; i < participants_; ++i)
         if (high[i] >= floor) candidates_.push_back(i);

@@ -54,9 +54,10 @@ public:
     void SeeBlock(const std::int16_t* rows, const double* weights, int count, int lanes, const std::int16_t* low,
                   const std::int16_t* high, const std::uint16_t* common, int commons, const std::uint16_t* rowKeys,
                   int perRow);
-    // The least total a participant needs in a subtree with these lowest totals to be paid:
-    // the lowest of the paid places' lowest totals (`leading`, the best lowest, when one place).
-    std::int16_t PaidFloor(std::int16_t leading, const std::int16_t* low) const;
+    // The least total a participant needs in a subtree with these lowest totals (`lanes` wide)
+    // to be paid, or to come first when no more is paid: the lowest of the paid places' lowest
+    // totals. Leaders SettleLeaders took hold the highest lowest totals: the rest need as much.
+    std::int16_t PaidFloor(const std::int16_t* low, int lanes) const;
     // In a subtree whose lowest totals put one participant ahead of every other's highest:
     // the paid places from first on that one participant holds alone throughout, each by its
     // lowest total beating the highest of all below, are added for `count` outcomes weighing
@@ -64,8 +65,6 @@ public:
     int SettleLeaders(const std::int16_t* low, const std::int16_t* high, std::uint64_t count, double weight);
     // Whether the participant holds one of those places.
     bool Leads(int i) const { return taken_[i] != 0; }
-    // The least total the others need to be paid there.
-    std::int16_t RestFloor(const std::int16_t* low) const;
 
     void Merge(const OutlookExtraTally& other);
     // A tally of some participants only, its participant k being lanes[k].
@@ -108,7 +107,6 @@ private:
         int tied;   // totals at it
     };
     std::vector<Level> levels_;  // of a row of many candidates, its highest totals down to the paid
-    mutable std::vector<std::int16_t> lows_;  // of PaidFloor
     std::vector<char> taken_;        // of SettleLeaders, who holds a place
     int held_ = 0;                   // of SettleLeaders, how many
 };
