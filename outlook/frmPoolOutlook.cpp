@@ -347,7 +347,11 @@ void frmPoolOutlook::QueueLook(int entrant) {
                      const std::optional<OutlookResult> rooted = work.count(*pool, options, progress);
                      if (!rooted) return std::function<void()>();
                      look->rooting = RootingGuideLines(rooted->Rooting);
-                     if (work.scenario) look->scenario = work.scenario(*pool, entrant);
+                     if (work.scenario) {
+                         std::optional<OutlookScenario> scenario = work.scenario(*pool, entrant, progress);
+                         if (!scenario) return std::function<void()>();
+                         look->scenario = std::move(*scenario);
+                     }
                      return std::function<void()>([this, look, entrant] {
                          looks_[entrant] = std::move(*look);
                          if (SelectedEntrant() == entrant) ShowSelectedParticipant();

@@ -47,7 +47,9 @@ using OutlookComputation = std::function<std::optional<OutlookResult>(const Outl
                                                                const OutlookProgress&)>;
 using OutlookReplay = std::function<std::optional<std::vector<OutlookResult>>(
     const OutlookPool&, const OutlookOptions&, const OutlookResult& current, const OutlookProgress&)>;
-using OutlookScenarioSearch = std::function<OutlookScenario(const OutlookPool&, int entrant)>;
+// Nothing once the progress callback cancels it.
+using OutlookScenarioSearch =
+    std::function<std::optional<OutlookScenario>(const OutlookPool&, int entrant, const OutlookProgress&)>;
 using OutlookPageMaker = std::function<std::string(const OutlookPool&, const OutlookResult&,
                                             const std::vector<OutlookResult>& rounds)>;
 // The counts the window runs: the outlook (also each participant's rooting guide), the
@@ -55,7 +57,9 @@ using OutlookPageMaker = std::function<std::string(const OutlookPool&, const Out
 struct OutlookWindowWork {
     OutlookComputation count = ComputeOutlook;
     OutlookReplay replay = ReplayRounds;
-    OutlookScenarioSearch scenario = FindScenario;
+    OutlookScenarioSearch scenario = [](const OutlookPool& pool, int entrant, const OutlookProgress& progress) {
+        return FindScenario(pool, entrant, progress);
+    };
     OutlookPageMaker page = OutlookPage;
 };
 

@@ -8,10 +8,20 @@ namespace brackwell {
 
 namespace {
 
+// Subtrees, or outcomes, looked at between two looks at whether the work was cancelled.
+constexpr std::uint64_t kCancelCheckEvery = 1024;
+
+// Whether to stop at the seen-th subtree or outcome (from 1): looked at on the first and every
+// kCancelCheckEvery after.
+bool StopsAt(OutlookWork* work, std::uint64_t seen) {
+    return work != nullptr && seen % kCancelCheckEvery == 1 && !work->Advance(0);
+}
+
 class OutcomeSearch {
 public:
     OutcomeSearch(const OutlookField& field, const OutlookPlan& plan, const OutlookPoints& points,
-                  const OutlookKernel& kernel, int participant, SearchGoal goal, std::uint64_t budget)
+                  const OutlookKernel& kernel, int participant, SearchGoal goal, std::uint64_t budget,
+                  OutlookWork* work)
         : field_(field),
           plan_(plan),
           ahead_(points.Differences(participant)),
@@ -19,6 +29,7 @@ public:
           kernel_(kernel),
           goal_(goal),
           budget_(budget),
+          work_(work),
           levels_(static_cast<int>(plan.steps.size())),
           walk_(bounds_, levels_),
           favoured_(plan.steps.size()) {
@@ -49,10 +60,16 @@ public:
     }
 
 private:
-    // True once the search is over: found, or out of budget.
+    // True once the search is over: found, out of budget or cancelled.
     bool Search(int level) {
-        if (budget_ != 0 && ++visited_ > budget_) {
+        ++visited_;
+        if (budget_ != 0 && visited_ > budget_) {
             result_.done = false;
+            return true;
+        }
+        if (StopsAt(work_, visited_)) {
+            result_.done = false;
+            result_.cancelled = true;
             return true;
         }
         const int stride = ahead_.Stride();
@@ -92,6 +109,7 @@ private:
     const OutlookKernel& kernel_;
     SearchGoal goal_;
     std::uint64_t budget_;
+    OutlookWork* work_;
     std::uint64_t visited_ = 0;
     int levels_;
     LevelBounds walk_;
@@ -121,12 +139,18 @@ bool Does(SearchGoal goal, const std::int16_t* totals, int participants, int par
 
 // Every outcome in turn, totalled as scoring totals them: the first that does it.
 SearchOutcome EveryOutcome(const OutlookField& field, const OutlookPlan& plan, const OutlookPoints& points,
-                           int participant, SearchGoal goal) {
+                           int participant, SearchGoal goal, OutlookWork* work) {
     SearchOutcome found;
     found.teams = field.Team;
     std::vector<std::int16_t> scratch;
+    std::uint64_t seen = 0;
     const auto walk = [&](auto& self, std::size_t level) -> bool {
         if (level == plan.steps.size()) {
+            if (StopsAt(work, ++seen)) {
+                found.done = false;
+                found.cancelled = true;
+                return true;
+            }
             const std::int16_t* totals = points.FinalTotals(points.Certain(), found.teams, scratch);
             return found.found = Does(goal, totals, points.Participants(), participant);
         }
@@ -148,10 +172,11 @@ SearchOutcome EveryOutcome(const OutlookField& field, const OutlookPlan& plan, c
 }  // namespace
 
 SearchOutcome SearchForOutcome(const OutlookField& field, const OutlookPlan& plan, const OutlookPoints& points,
-                               const OutlookKernel& kernel, int participant, SearchGoal goal, std::uint64_t budget) {
-    if (points.PlainSums()) return OutcomeSearch(field, plan, points, kernel, participant, goal, budget).Run();
-    if (field.OpenGames.size() > kMostOpenOneByOne) return SearchOutcome{false, false, {}};
-    return EveryOutcome(field, plan, points, participant, goal);
+                               const OutlookKernel& kernel, int participant, SearchGoal goal, std::uint64_t budget,
+                               OutlookWork* work) {
+    if (points.PlainSums()) return OutcomeSearch(field, plan, points, kernel, participant, goal, budget, work).Run();
+    if (field.OpenGames.size() > kMostOpenOneByOne) return SearchOutcome{false, false, false, {}};
+    return EveryOutcome(field, plan, points, participant, goal, work);
 }
 
 }  // namespace brackwell

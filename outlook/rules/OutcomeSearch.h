@@ -11,6 +11,7 @@
 #include "outlook/rules/OutlookKernel.h"
 #include "outlook/rules/OutlookPlan.h"
 #include "outlook/rules/OutlookPoints.h"
+#include "outlook/rules/OutlookWork.h"
 
 namespace brackwell {
 
@@ -21,16 +22,17 @@ enum class SearchGoal {
 };
 
 struct SearchOutcome {
-    bool done = true;     // false when the budget ran out first
+    bool done = true;     // false when the budget ran out first, or the work was cancelled
+    bool cancelled = false;
     bool found = false;
     PositionTeams teams{};  // when found: field.Team with a winner at every open game
 };
 
 // `budget`: the most subtrees looked at, 0 for no limit. Totals that are not plain sums (see
 // OutlookPoints::PlainSums) are looked at outcome by outcome, and only while few games are open
-// (otherwise the search is not done).
+// (otherwise the search is not done). With `work`, the search stops soon after it is cancelled.
 SearchOutcome SearchForOutcome(const OutlookField& field, const OutlookPlan& plan, const OutlookPoints& points,
                                const OutlookKernel& kernel, int participant, SearchGoal goal,
-                               std::uint64_t budget = 0);
+                               std::uint64_t budget = 0, OutlookWork* work = nullptr);
 
 }  // namespace brackwell

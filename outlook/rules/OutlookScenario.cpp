@@ -3,6 +3,7 @@
 #include "outlook/rules/OutcomeSearch.h"
 #include "outlook/rules/OutlookPlan.h"
 #include "outlook/rules/OutlookPoints.h"
+#include "outlook/rules/OutlookWork.h"
 
 namespace brackwell {
 
@@ -33,14 +34,20 @@ SelLinesArray CompletedResults(const OutlookPool& pool, const OutlookField& fiel
     return lines;
 }
 
-OutlookScenario FindScenario(const OutlookPool& pool, int entrant) {
+OutlookScenario FindScenario(const OutlookPool& pool, int entrant) { return *FindScenario(pool, entrant, {}); }
+
+std::optional<OutlookScenario> FindScenario(const OutlookPool& pool, int entrant, const OutlookProgress& progress) {
     OutlookScenario scenario;
+    if (progress && !progress(0, 0)) return std::nullopt;
+    // No total is known beforehand: the work only passes on a cancel.
+    OutlookWork work(0, progress);
     const OutlookField field = ReadOutlookField(pool.Results, pool.Seeds);
     const OutlookPlan plan(field);
     const OutlookPoints points(pool, field);
     for (const bool alone : {true, false}) {
         const SearchOutcome search = SearchForOutcome(field, plan, points, FastestKernel(), entrant,
-                                                      alone ? SearchGoal::FirstAlone : SearchGoal::FirstTied);
+                                                      alone ? SearchGoal::FirstAlone : SearchGoal::FirstTied, 0, &work);
+        if (search.cancelled) return std::nullopt;
         if (!search.done) {
             scenario.Reason = "the points per round are too large to search " +
                               std::to_string(field.OpenGames.size()) + " open games for a scenario";

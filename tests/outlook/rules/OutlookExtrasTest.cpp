@@ -4,6 +4,7 @@
 
 #include <map>
 
+#include "outlook/rules/OutcomeSearch.h"
 #include "outlook/rules/Outlook.h"
 #include "outlook/rules/OutlookReplay.h"
 #include "outlook/rules/OutlookScenario.h"
@@ -113,6 +114,26 @@ TEST_P(ExtrasAgainstBruteForce, EveryScenarioScoresItsEntrantFirst) {
             EXPECT_LE(other, own) << j;
             if (scenario.Alone) { EXPECT_LT(other, own) << j; }
         }
+    }
+}
+
+// A cancel asked for before the scenario search starts gives nothing; a search whose work is
+// cancelled stops at once, by bounds or outcome by outcome (points at the 16-bit limit).
+TEST(OutlookScenario, ACancelStopsTheSearch) {
+    const OutlookPool pool = MakePool({.seed = 34, .undecided = 31, .participants = 40});
+    int calls = 0;
+    EXPECT_FALSE(FindScenario(pool, 0, [&](std::uint64_t, std::uint64_t) { return ++calls, false; }));
+    EXPECT_EQ(calls, 1);
+    for (const OutlookPool& searched : {pool, MakePool({.seed = 35, .undecided = 8, .participants = 5, .roundPoints = kHugePoints})}) {
+        const OutlookField field = ReadOutlookField(searched.Results, searched.Seeds);
+        const OutlookPoints points(searched, field);
+        OutlookWork work(0, [](std::uint64_t, std::uint64_t) { return false; });
+        ASSERT_FALSE(work.Finish());
+        const SearchOutcome search =
+            SearchForOutcome(field, OutlookPlan(field), points, FastestKernel(), 0, SearchGoal::FirstTied, 0, &work);
+        EXPECT_TRUE(search.cancelled);
+        EXPECT_FALSE(search.done);
+        EXPECT_FALSE(search.found);
     }
 }
 
