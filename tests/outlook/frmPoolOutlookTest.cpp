@@ -171,6 +171,25 @@ std::vector<QString> PrizeTexts(const frmPoolOutlook& window) {
     return texts;
 }
 
+// The search for a winning scenario ends a participant's look: Cancel stops it as well.
+TEST(frmPoolOutlook, CancelStopsTheScenarioSearch) {
+    std::atomic<bool> searching = false, stopped = false;
+    OutlookWindowWork work{EvenRows};
+    work.scenario = [&](const OutlookPool&, int, const OutlookProgress& progress) -> std::optional<OutlookScenario> {
+        searching = true;
+        while (progress(0, 0)) std::this_thread::yield();
+        stopped = true;
+        return std::nullopt;
+    };
+    OutlookWindow w(std::move(work));
+    // The participant first in the grid is looked at as soon as the count is in.
+    ASSERT_TRUE(QTest::qWaitFor([&searching] { return searching.load(); }, 20000));
+    w.Click("cmdCancel");
+    ASSERT_TRUE(w.Finished());
+    EXPECT_TRUE(stopped);
+    EXPECT_EQ(w.status->text(), kOutlookCancelled);
+}
+
 TEST(frmPoolOutlook, PrizesAreSavedAndReadBackAndNeitherABadAmountNorAFaultyFileLosesTheFile) {
     OutlookWindow w(EvenRows);
     ASSERT_TRUE(w.Finished());
