@@ -31,21 +31,7 @@ void OutlookExtraTally::RestorePlace(int i, const Place& place) {
     places_[i].push_back(place);
 }
 
-int* OutlookExtraTally::Slot(int i, int above, int tied) {
-    const int below = above - wanted_.offset;
-    if (below < 0 || below >= wanted_.paid || tied >= kSlotTies) return nullptr;
-    return &slots_[(static_cast<std::size_t>(i) * wanted_.paid + below) * kSlotTies + tied];
-}
-
-void OutlookExtraTally::AddPlace(int i, int above, int tied, std::uint64_t count, double seeded) {
-    // Most places are met again and again: found through their slot, the rarest by a search.
-    int* slot = Slot(i, above, tied);
-    if (slot != nullptr && *slot >= 0) {
-        Place& place = places_[i][*slot];
-        place.count += count;
-        place.seeded += seeded;
-        return;
-    }
+void OutlookExtraTally::AddNewPlace(int i, int above, int tied, std::uint64_t count, double seeded, int* slot) {
     if (slot == nullptr)
         for (Place& place : places_[i])
             if (place.above == above && place.tied == tied) {
@@ -119,11 +105,22 @@ void OutlookExtraTally::SeePlaces(const std::int16_t* rows, const double* weight
     const int width = (n + kFewLanes - 1) / kFewLanes * kFewLanes;
     values_.assign(std::max(width, kFewLanes), kPaddingTotal);
     std::vector<Level>& levels = levels_;
+    // Rows of one lane block are ranked where they are; others gathered first.
+    if (few && lanes == kFewLanes) {
+        for (int r = 0; r < count; ++r) {
+            kernel_->Ranks(rows + static_cast<std::ptrdiff_t>(r) * lanes, candidates_.data(), n, above_, tied_);
+            for (int c : candidates_)
+                if (above_[c] < paid) AddPlace(c, wanted_.offset + above_[c], tied_[c], 1, weights[r]);
+        }
+        return;
+    }
+    gathered_.resize(n);
+    for (int k = 0; k < n; ++k) gathered_[k] = k;
     for (int r = 0; r < count; ++r) {
         const std::int16_t* row = rows + static_cast<std::ptrdiff_t>(r) * lanes;
         for (int k = 0; k < n; ++k) values_[k] = row[candidates_[k]];
         if (few) {
-            kernel_->Ranks(values_.data(), n, above_, tied_);
+            kernel_->Ranks(values_.data(), gathered_.data(), n, above_, tied_);
             for (int k = 0; k < n; ++k)
                 if (above_[k] < paid) AddPlace(candidates_[k], wanted_.offset + above_[k], tied_[k], 1, weights[r]);
             continue;

@@ -78,9 +78,22 @@ public:
     int Participants() const { return participants_; }
 
 private:
-    void AddPlace(int i, int above, int tied, std::uint64_t count, double seeded);
+    // Most places are met again and again: found through their slot, the rarest by a search.
+    void AddPlace(int i, int above, int tied, std::uint64_t count, double seeded) {
+        int* slot = Slot(i, above, tied);
+        if (slot == nullptr || *slot < 0) return AddNewPlace(i, above, tied, count, seeded, slot);
+        Place& place = places_[i][*slot];
+        place.count += count;
+        place.seeded += seeded;
+    }
+    // A place not in a slot: searched for, or added (and given its slot).
+    void AddNewPlace(int i, int above, int tied, std::uint64_t count, double seeded, int* slot);
     // Where places_[i] holds the place, or -1; none for places tied among kSlotTies or more.
-    int* Slot(int i, int above, int tied);
+    int* Slot(int i, int above, int tied) {
+        const int below = above - wanted_.offset;
+        if (below < 0 || below >= wanted_.paid || tied >= kSlotTies) return nullptr;
+        return &slots_[(static_cast<std::size_t>(i) * wanted_.paid + below) * kSlotTies + tied];
+    }
     static void AddTies(Split& split, int tied, std::uint64_t count);
     void MergeSplits(const std::vector<Split>& others);
     void SeePlaces(const std::int16_t* rows, const double* weights, int count, int lanes, const std::int16_t* low,
@@ -99,6 +112,7 @@ private:
     const OutlookKernel* kernel_ = &FastestKernel();
     static constexpr int kFewLanes = 16;
     std::vector<std::int16_t> values_;  // of a row, the candidates' totals
+    std::vector<int> gathered_;          // 0, 1, ...: the lanes of values_
     std::int16_t above_[kFewLanes];      // of a row of few candidates, their ranks
     std::int16_t tied_[kFewLanes];
     struct Level {

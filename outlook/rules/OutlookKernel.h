@@ -31,8 +31,9 @@ struct OutlookKernel {
     // The highest total of the row below the value (kPaddingTotal when none); `tied` gets how
     // many lanes hold it.
     std::int16_t (*TopBelow)(const std::int16_t* row, int lanes, std::int16_t value, int& tied);
-    // Of 16 totals whose first n count: how many of those n lie above each, and how many equal it.
-    void (*Ranks)(const std::int16_t* values, int n, std::int16_t* above, std::int16_t* tied);
+    // Of the first 16 lanes of the row: how many of the n lanes `counted` lie above each, and
+    // how many equal it.
+    void (*Ranks)(const std::int16_t* row, const int* counted, int n, std::int16_t* above, std::int16_t* tied);
 };
 
 // The fastest kernel this processor runs.
