@@ -105,4 +105,13 @@ void LevelBounds::Narrow(const OutlookKernel& kernel, int level, int game, int t
     open_[level + 1] = open_[level] - bounds_.Settles(game, team);
 }
 
+std::pair<int, int> LevelBounds::NarrowCounting(const OutlookKernel& kernel, int level, int game, int team,
+                                                std::int16_t value) {
+    std::int16_t* low = low_.data() + static_cast<std::size_t>(level) * stride_;
+    std::int16_t* high = high_.data() + static_cast<std::size_t>(level) * stride_;
+    open_[level + 1] = open_[level] - bounds_.Settles(game, team);
+    return {kernel.AddCountAbove(low + stride_, low, bounds_.LowChange(game, team), stride_, value),
+            kernel.AddCountAbove(high + stride_, high, bounds_.HighChange(game, team), stride_, value)};
+}
+
 }  // namespace brackwell

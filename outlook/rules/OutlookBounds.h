@@ -8,6 +8,7 @@
 // one participant's highest and another's lowest may need different outcomes.
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "outlook/rules/OutlookField.h"
@@ -61,6 +62,9 @@ public:
     // The next level's bounds once the team is sent through the game of this one; a team forced
     // there by the game above was counted when that game was decided.
     void Narrow(const OutlookKernel& kernel, int level, int game, int team, bool forced);
+    // Narrow() for a team not forced there, with how many lanes of the next level's Low() and
+    // of its High() lie above the value.
+    std::pair<int, int> NarrowCounting(const OutlookKernel& kernel, int level, int game, int team, std::int16_t value);
 
     const std::int16_t* Low(int level) const { return low_.data() + static_cast<std::size_t>(level) * stride_; }
     const std::int16_t* High(int level) const { return high_.data() + static_cast<std::size_t>(level) * stride_; }

@@ -25,16 +25,17 @@ namespace avx2 {
 #endif
 
 const OutlookKernel& PortableKernel() {
-    static const OutlookKernel kernel{"portable", portable::Add, portable::AddRows, portable::Top, portable::Find,
-                                      portable::CountAbove, portable::Bounds, portable::Outside, portable::TopBelow,
-                                      portable::Ranks};
+    static const OutlookKernel kernel{"portable",         portable::Add,      portable::AddRows,
+                                      portable::Top,      portable::Find,     portable::CountAbove,
+                                      portable::Bounds,   portable::AddCountAbove, portable::Outside,
+                                      portable::TopBelow, portable::Ranks};
     return kernel;
 }
 
 const OutlookKernel& FastestKernel() {
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
     static const OutlookKernel kernel{"avx2", avx2::Add, avx2::AddRows, avx2::Top, avx2::Find, avx2::CountAbove,
-                                      avx2::Bounds, avx2::Outside, avx2::TopBelow, avx2::Ranks};
+                                      avx2::Bounds, avx2::AddCountAbove, avx2::Outside, avx2::TopBelow, avx2::Ranks};
     if (__builtin_cpu_supports("avx2")) return kernel;
 #endif
     return PortableKernel();

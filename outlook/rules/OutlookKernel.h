@@ -26,6 +26,9 @@ struct OutlookKernel {
     int (*CountAbove)(const std::int16_t* row, int lanes, std::int16_t value);
     // low/high = the lowest/highest total of each lane over `rows` consecutive rows.
     void (*Bounds)(const std::int16_t* rows, int count, int lanes, std::int16_t* low, std::int16_t* high);
+    // out = a + b, lane by lane, and the number of lanes of out above the value: one pass where
+    // a walk down the open games counts at every step.
+    int (*AddCountAbove)(std::int16_t* out, const std::int16_t* a, const std::int16_t* b, int lanes, std::int16_t value);
     // The lanes whose total lies above `above` or below `below`, into `out`; how many.
     int (*Outside)(const std::int16_t* row, const std::int16_t* above, const std::int16_t* below, int lanes, int* out);
     // The highest total of the row below the value (kPaddingTotal when none); `tied` gets how

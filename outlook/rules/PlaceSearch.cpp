@@ -43,15 +43,13 @@ private:
         found_ = best ? participants_ : 1;
         teams_ = field_.Team;
         walk_.Start(0, bounds_.Low(), bounds_.High(), 0);
-        Search(0);
+        Search(0, kernel_.CountAbove(walk_.Low(0), ahead_.Stride(), 0), kernel_.CountAbove(walk_.High(0), ahead_.Stride(), 0));
         return found_;
     }
 
-    void Search(int level) {
+    // `surely`, `maybe`: the participants ahead in every outcome below, and in some.
+    void Search(int level, int surely, int maybe) {
         if (work_.Cancelled()) return;
-        // Ahead in every outcome below, and in some.
-        const int surely = kernel_.CountAbove(walk_.Low(level), ahead_.Stride(), 0);
-        const int maybe = kernel_.CountAbove(walk_.High(level), ahead_.Stride(), 0);
         if (best_) {
             if (1 + surely >= found_) return;
             found_ = std::min(found_, 1 + maybe);
@@ -61,20 +59,23 @@ private:
         }
         if (surely == maybe) return;
         const int game = plan_.steps[level].game;
-        const auto next = [&](int team, bool forced) {
-            teams_[game] = team;
-            walk_.Narrow(kernel_, level, game, team, forced);
-            Search(level + 1);
-        };
         if (const int forced = plan_.ForcedTeam(level, teams_)) {
-            next(forced, true);
+            // Counted when the game above was decided: the bounds stay.
+            teams_[game] = forced;
+            walk_.Narrow(kernel_, level, game, forced, true);
+            Search(level + 1, surely, maybe);
             return;
         }
+        const auto next = [&](int team) {
+            teams_[game] = team;
+            const auto [nextSurely, nextMaybe] = walk_.NarrowCounting(kernel_, level, game, team, 0);
+            Search(level + 1, nextSurely, nextMaybe);
+        };
         const std::vector<int>& order = favoured_[level];
         if (best_)
-            for (auto team = order.begin(); team != order.end(); ++team) next(*team, false);
+            for (auto team = order.begin(); team != order.end(); ++team) next(*team);
         else
-            for (auto team = order.rbegin(); team != order.rend(); ++team) next(*team, false);
+            for (auto team = order.rbegin(); team != order.rend(); ++team) next(*team);
     }
 
     const OutlookField& field_;
