@@ -161,19 +161,34 @@ void OutlookTally::SeeBlockPlaces(const OutlookKernel& kernel, const std::int16_
     // plain sums, well inside the 16-bit range, so the limits can be clamped to it.
     above_.assign(lanes, SHRT_MAX);
     below_.assign(lanes, SHRT_MIN);
-    bool any = false;
+    int wanted = 0;
     for (int i = 0; i < participants_; ++i) {
         const int better = best_[i] > 1 ? lowAbove_.LowestWithAtMost(std::min(best_[i], participants_ + 1) - 2) : 32768;
         const int worse = worst_[i] < participants_ ? highAbove_.LowestWithAtMost(worst_[i] - 1) : -32769;
         if (high_[i] < better && low_[i] >= worse) continue;
         above_[i] = static_cast<std::int16_t>(std::clamp(better - 1, SHRT_MIN, SHRT_MAX));
         below_[i] = static_cast<std::int16_t>(std::clamp(worse, SHRT_MIN, SHRT_MAX));
-        any = true;
+        ++wanted;
     }
-    if (!any) return;
+    if (wanted == 0) return;
     // Where many places are wanted in a row, counting its totals once answers them all.
     const int base = *std::min_element(low_.begin(), low_.begin() + participants_);
     const int range = *std::max_element(high_.begin(), high_.begin() + participants_) - base + 1;
+    if (wanted > participants_ / kWholeRowsShare) {
+        // Most places of the block are in question (a large pool early in a tally): every place
+        // of every row, without picking out first whose place might change.
+        for (int r = 0; r < count; ++r) {
+            const std::int16_t* row = rows + static_cast<std::ptrdiff_t>(r) * lanes;
+            rowAbove_.Count(row, participants_, base, range);
+            const int* above = rowAbove_.AboveFromBase();
+            for (int i = 0; i < participants_; ++i) {
+                const int place = 1 + above[row[i] - base];
+                best_[i] = std::min(best_[i], place);
+                worst_[i] = std::max(worst_[i], place);
+            }
+        }
+        return;
+    }
     hits_.resize(lanes);
     for (int r = 0; r < count; ++r) {
         const std::int16_t* row = rows + static_cast<std::ptrdiff_t>(r) * lanes;

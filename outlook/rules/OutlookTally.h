@@ -94,6 +94,9 @@ private:
     std::vector<int> worst_;
     std::vector<std::int16_t> sorted_;
     static constexpr std::size_t kFewCandidates = 6;
+    // A block whose places are wanted for more than this share of the participants has every
+    // place of every row taken.
+    static constexpr int kWholeRowsShare = 8;
     std::vector<int> candidates_;  // of a block, who can come first in some row
     std::vector<std::int16_t> low_;
     std::vector<std::int16_t> high_;
@@ -104,6 +107,8 @@ private:
         // The same of values known to lie in [base, base + range).
         void Count(const std::int16_t* values, int n, int base, int range);
         int Above(std::int16_t value) const { return above_[value - base_]; }
+        // Above(base + k) at [k].
+        const int* AboveFromBase() const { return above_.data(); }
         // The lowest value that at most `most` of the totals lie above (beyond the 16-bit
         // range when every value or none qualifies).
         int LowestWithAtMost(int most) const;
