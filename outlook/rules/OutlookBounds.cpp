@@ -83,35 +83,38 @@ LevelBounds::LevelBounds(const OutlookBounds& bounds, int levels)
       stride_(bounds.Stride()),
       low_(static_cast<std::size_t>(levels + 1) * stride_),
       high_(low_.size()),
+      kept_(levels + 1),
       open_(levels + 1) {}
 
 void LevelBounds::Start(int level, const std::int16_t* low, const std::int16_t* high, int open) {
     std::copy_n(low, stride_, low_.begin() + static_cast<std::ptrdiff_t>(level) * stride_);
     std::copy_n(high, stride_, high_.begin() + static_cast<std::ptrdiff_t>(level) * stride_);
+    kept_[level] = level;
     open_[level] = open;
 }
 
 void LevelBounds::Narrow(const OutlookKernel& kernel, int level, int game, int team, bool forced) {
-    std::int16_t* low = low_.data() + static_cast<std::size_t>(level) * stride_;
-    std::int16_t* high = high_.data() + static_cast<std::size_t>(level) * stride_;
     if (forced) {
-        std::copy_n(low, stride_, low + stride_);
-        std::copy_n(high, stride_, high + stride_);
+        kept_[level + 1] = kept_[level];
         open_[level + 1] = open_[level];
         return;
     }
-    kernel.Add(low + stride_, low, bounds_.LowChange(game, team), stride_);
-    kernel.Add(high + stride_, high, bounds_.HighChange(game, team), stride_);
+    kernel.Add(Row(low_, level + 1), Low(level), bounds_.LowChange(game, team), stride_);
+    kernel.Add(Row(high_, level + 1), High(level), bounds_.HighChange(game, team), stride_);
+    kept_[level + 1] = level + 1;
     open_[level + 1] = open_[level] - bounds_.Settles(game, team);
 }
 
 std::pair<int, int> LevelBounds::NarrowCounting(const OutlookKernel& kernel, int level, int game, int team,
                                                 std::int16_t value) {
-    std::int16_t* low = low_.data() + static_cast<std::size_t>(level) * stride_;
-    std::int16_t* high = high_.data() + static_cast<std::size_t>(level) * stride_;
+    kept_[level + 1] = level + 1;
     open_[level + 1] = open_[level] - bounds_.Settles(game, team);
-    return {kernel.AddCountAbove(low + stride_, low, bounds_.LowChange(game, team), stride_, value),
-            kernel.AddCountAbove(high + stride_, high, bounds_.HighChange(game, team), stride_, value)};
+    return {kernel.AddCountAbove(Row(low_, level + 1), Low(level), bounds_.LowChange(game, team), stride_, value),
+            kernel.AddCountAbove(Row(high_, level + 1), High(level), bounds_.HighChange(game, team), stride_, value)};
+}
+
+std::int16_t* LevelBounds::Row(std::vector<std::int16_t>& rows, int level) {
+    return rows.data() + static_cast<std::size_t>(level) * stride_;
 }
 
 }  // namespace brackwell

@@ -66,15 +66,20 @@ public:
     // of its High() lie above the value.
     std::pair<int, int> NarrowCounting(const OutlookKernel& kernel, int level, int game, int team, std::int16_t value);
 
-    const std::int16_t* Low(int level) const { return low_.data() + static_cast<std::size_t>(level) * stride_; }
-    const std::int16_t* High(int level) const { return high_.data() + static_cast<std::size_t>(level) * stride_; }
+    const std::int16_t* Low(int level) const { return low_.data() + static_cast<std::size_t>(kept_[level]) * stride_; }
+    const std::int16_t* High(int level) const { return high_.data() + static_cast<std::size_t>(kept_[level]) * stride_; }
     int Open(int level) const { return open_[level]; }
 
 private:
+    std::int16_t* Row(std::vector<std::int16_t>& rows, int level);
+
     const OutlookBounds& bounds_;
     int stride_;
-    std::vector<std::int16_t> low_;
+    std::vector<std::int16_t> low_;   // a row per level
     std::vector<std::int16_t> high_;
+    // Per level, the row holding its bounds: a forced team keeps those of the level above
+    // rather than a copy. A level only writes its own row, so no kept row is overwritten.
+    std::vector<int> kept_;
     std::vector<int> open_;
 };
 
