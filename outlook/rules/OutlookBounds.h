@@ -62,9 +62,11 @@ public:
     // The next level's bounds once the team is sent through the game of this one; a team forced
     // there by the game above was counted when that game was decided.
     void Narrow(const OutlookKernel& kernel, int level, int game, int team, bool forced);
-    // Narrow() for a team not forced there, with how many lanes of the next level's Low() and
-    // of its High() lie above the value.
-    std::pair<int, int> NarrowCounting(const OutlookKernel& kernel, int level, int game, int team, std::int16_t value);
+    // Narrow() for a team not forced there, one side at a time: the next level's Low() (or its
+    // High()), and how many of its lanes lie above the value. A search that leaves the subtree
+    // out on what one side shows has no need of the other.
+    int NarrowLowCounting(const OutlookKernel& kernel, int level, int game, int team, std::int16_t value);
+    int NarrowHighCounting(const OutlookKernel& kernel, int level, int game, int team, std::int16_t value);
 
     const std::int16_t* Low(int level) const { return low_.data() + static_cast<std::size_t>(kept_[level]) * stride_; }
     const std::int16_t* High(int level) const { return high_.data() + static_cast<std::size_t>(kept_[level]) * stride_; }

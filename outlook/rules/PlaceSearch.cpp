@@ -66,10 +66,18 @@ private:
             Search(level + 1, surely, maybe);
             return;
         }
+        // The side a subtree is left out on comes first; the other only for a subtree entered.
         const auto next = [&](int team) {
             teams_[game] = team;
-            const auto [nextSurely, nextMaybe] = walk_.NarrowCounting(kernel_, level, game, team, 0);
-            Search(level + 1, nextSurely, nextMaybe);
+            if (best_) {
+                const int nextSurely = walk_.NarrowLowCounting(kernel_, level, game, team, 0);
+                if (1 + nextSurely >= found_) return;
+                Search(level + 1, nextSurely, walk_.NarrowHighCounting(kernel_, level, game, team, 0));
+            } else {
+                const int nextMaybe = walk_.NarrowHighCounting(kernel_, level, game, team, 0);
+                if (1 + nextMaybe <= found_) return;
+                Search(level + 1, walk_.NarrowLowCounting(kernel_, level, game, team, 0), nextMaybe);
+            }
         };
         const std::vector<int>& order = favoured_[level];
         if (best_)
