@@ -1,6 +1,7 @@
 #include "outlook/rules/PlaceSearch.h"
 
 #include <algorithm>
+#include <numeric>
 
 #include "outlook/rules/OutlookBounds.h"
 
@@ -8,13 +9,50 @@ namespace brackwell {
 
 namespace {
 
+// Of the others, those ahead of the participant in every outcome whatever happens, and the
+// lanes of those in question; the rest are ahead in none. Only those in question take a lane of
+// the search.
+struct Questioned {
+    int ahead = 0;
+    std::vector<int> lanes;
+};
+
+Questioned InQuestion(const OutlookField& field, const OutlookPoints& differences) {
+    const OutlookBounds bounds(field, differences);
+    Questioned questioned;
+    for (int j = 0; j < differences.Participants(); ++j) {
+        if (bounds.Low()[j] > 0) ++questioned.ahead;
+        else if (bounds.High()[j] > 0) questioned.lanes.push_back(j);
+    }
+    return questioned;
+}
+
+OutlookPoints LanesOf(const OutlookPoints& points, const std::vector<int>& lanes) {
+    constexpr int block = OutlookPoints::kLaneBlock;
+    const int blocks = std::max<int>(1, (static_cast<int>(lanes.size()) + block - 1) / block);
+    OutlookPoints part = OutlookPoints::Empty(points.Pool(), blocks * block);
+    std::vector<int> rows(points.Rows());
+    std::iota(rows.begin(), rows.end(), 0);
+    points.Gather(part, lanes, points.Certain(), rows);
+    return part;
+}
+
 class PlaceSearch {
 public:
     PlaceSearch(const OutlookField& field, const OutlookPlan& plan, const OutlookPoints& points,
                 const OutlookKernel& kernel, OutlookWork& work, int participant)
+        : PlaceSearch(field, plan, points, points.Differences(participant), kernel, work, participant) {}
+
+    int Best() { return Find(true); }
+    int Worst() { return Find(false); }
+
+private:
+    PlaceSearch(const OutlookField& field, const OutlookPlan& plan, const OutlookPoints& points,
+                const OutlookPoints& differences, const OutlookKernel& kernel, OutlookWork& work, int participant)
         : field_(field),
           plan_(plan),
-          ahead_(points.Differences(participant)),
+          questioned_(InQuestion(field, differences)),
+          ahead_(LanesOf(differences, questioned_.lanes)),
           bounds_(field, ahead_),
           kernel_(kernel),
           work_(work),
@@ -34,16 +72,13 @@ public:
         }
     }
 
-    int Best() { return Find(true); }
-    int Worst() { return Find(false); }
-
-private:
     int Find(bool best) {
         best_ = best;
         found_ = best ? participants_ : 1;
         teams_ = field_.Team;
         walk_.Start(0, bounds_.Low(), bounds_.High(), 0);
-        Search(0, kernel_.CountAbove(walk_.Low(0), ahead_.Stride(), 0), kernel_.CountAbove(walk_.High(0), ahead_.Stride(), 0));
+        const int stride = ahead_.Stride();
+        Search(0, Ahead(kernel_.CountAbove(walk_.Low(0), stride, 0)), Ahead(kernel_.CountAbove(walk_.High(0), stride, 0)));
         return found_;
     }
 
@@ -70,13 +105,13 @@ private:
         const auto next = [&](int team) {
             teams_[game] = team;
             if (best_) {
-                const int nextSurely = walk_.NarrowLowCounting(kernel_, level, game, team, 0);
+                const int nextSurely = Ahead(walk_.NarrowLowCounting(kernel_, level, game, team, 0));
                 if (1 + nextSurely >= found_) return;
-                Search(level + 1, nextSurely, walk_.NarrowHighCounting(kernel_, level, game, team, 0));
+                Search(level + 1, nextSurely, Ahead(walk_.NarrowHighCounting(kernel_, level, game, team, 0)));
             } else {
-                const int nextMaybe = walk_.NarrowHighCounting(kernel_, level, game, team, 0);
+                const int nextMaybe = Ahead(walk_.NarrowHighCounting(kernel_, level, game, team, 0));
                 if (1 + nextMaybe <= found_) return;
-                Search(level + 1, walk_.NarrowLowCounting(kernel_, level, game, team, 0), nextMaybe);
+                Search(level + 1, Ahead(walk_.NarrowLowCounting(kernel_, level, game, team, 0)), nextMaybe);
             }
         };
         const std::vector<int>& order = favoured_[level];
@@ -88,6 +123,10 @@ private:
 
     const OutlookField& field_;
     const OutlookPlan& plan_;
+    // Those ahead: in the search's lanes, and those left out.
+    int Ahead(int lanes) const { return questioned_.ahead + lanes; }
+
+    const Questioned questioned_;
     const OutlookPoints ahead_;
     const OutlookBounds bounds_;
     const OutlookKernel& kernel_;
