@@ -121,11 +121,11 @@ private:
             for (auto team = order.rbegin(); team != order.rend(); ++team) next(*team);
     }
 
-    const OutlookField& field_;
-    const OutlookPlan& plan_;
     // Those ahead: in the search's lanes, and those left out.
     int Ahead(int lanes) const { return questioned_.ahead + lanes; }
 
+    const OutlookField& field_;
+    const OutlookPlan& plan_;
     const Questioned questioned_;
     const OutlookPoints ahead_;
     const OutlookBounds bounds_;
