@@ -76,43 +76,34 @@ private:
         best_ = best;
         found_ = best ? participants_ : 1;
         teams_ = field_.Team;
-        walk_.Start(0, bounds_.Low(), bounds_.High(), 0);
-        const int stride = ahead_.Stride();
-        Search(0, Ahead(kernel_.CountAbove(walk_.Low(0), stride, 0)), Ahead(kernel_.CountAbove(walk_.High(0), stride, 0)));
+        walk_.Start(0, bounds_.Low(), bounds_.High(), static_cast<int>(field_.OpenGames.size()));
+        Search(0, Ahead(kernel_.CountAbove(best ? walk_.Low(0) : walk_.High(0), ahead_.Stride(), 0)));
         return found_;
     }
 
-    // `surely`, `maybe`: the participants ahead in every outcome below, and in some.
-    void Search(int level, int surely, int maybe) {
+    // `ahead`: for the best place the participants ahead in every outcome below, for the worst
+    // those ahead in some. Only that side of the bounds is kept: the other would only give a
+    // place to start from, and the search spends its time proving that none is better, not in
+    // finding it. Where no game is left open, both sides are the place itself.
+    void Search(int level, int ahead) {
         if (work_.Cancelled()) return;
-        if (best_) {
-            if (1 + surely >= found_) return;
-            found_ = std::min(found_, 1 + maybe);
-        } else {
-            if (1 + maybe <= found_) return;
-            found_ = std::max(found_, 1 + surely);
+        if (best_ ? 1 + ahead >= found_ : 1 + ahead <= found_) return;
+        if (walk_.Open(level) == 0) {
+            found_ = 1 + ahead;
+            return;
         }
-        if (surely == maybe) return;
         const int game = plan_.steps[level].game;
         if (const int forced = plan_.ForcedTeam(level, teams_)) {
             // Counted when the game above was decided: the bounds stay.
             teams_[game] = forced;
             walk_.Narrow(kernel_, level, game, forced, true);
-            Search(level + 1, surely, maybe);
+            Search(level + 1, ahead);
             return;
         }
-        // The side a subtree is left out on comes first; the other only for a subtree entered.
         const auto next = [&](int team) {
             teams_[game] = team;
-            if (best_) {
-                const int nextSurely = Ahead(walk_.NarrowLowCounting(kernel_, level, game, team, 0));
-                if (1 + nextSurely >= found_) return;
-                Search(level + 1, nextSurely, Ahead(walk_.NarrowHighCounting(kernel_, level, game, team, 0)));
-            } else {
-                const int nextMaybe = Ahead(walk_.NarrowHighCounting(kernel_, level, game, team, 0));
-                if (1 + nextMaybe <= found_) return;
-                Search(level + 1, Ahead(walk_.NarrowLowCounting(kernel_, level, game, team, 0)), nextMaybe);
-            }
+            Search(level + 1, Ahead(best_ ? walk_.NarrowLowCounting(kernel_, level, game, team, 0)
+                                          : walk_.NarrowHighCounting(kernel_, level, game, team, 0)));
         };
         const std::vector<int>& order = favoured_[level];
         if (best_)
