@@ -1,8 +1,9 @@
 #pragma once
 // Each participant's best and worst final place over every outcome of the open games. A search
 // down the plan per participant and per end, on the totals taken as differences from that
-// participant's: whoever is ahead of it in every outcome of a subtree, or in none, shows from the
-// bounds, and a subtree that cannot beat the place already found is left out.
+// participant's: for the best place, who is ahead of it in every outcome of a subtree shows from
+// the lowest differences, for the worst who may be from the highest, and a subtree that cannot
+// beat the place already found is left out.
 
 #include <functional>
 #include <optional>
