@@ -101,20 +101,22 @@ void LevelBounds::Narrow(const OutlookKernel& kernel, int level, int game, int t
     }
     kernel.Add(Row(low_, level + 1), Low(level), bounds_.LowChange(game, team), stride_);
     kernel.Add(Row(high_, level + 1), High(level), bounds_.HighChange(game, team), stride_);
-    kept_[level + 1] = level + 1;
-    open_[level + 1] = open_[level] - bounds_.Settles(game, team);
+    Decided(level, game, team);
 }
 
 int LevelBounds::NarrowLowCounting(const OutlookKernel& kernel, int level, int game, int team, std::int16_t value) {
-    kept_[level + 1] = level + 1;
-    open_[level + 1] = open_[level] - bounds_.Settles(game, team);
+    Decided(level, game, team);
     return kernel.AddCountAbove(Row(low_, level + 1), Low(level), bounds_.LowChange(game, team), stride_, value);
 }
 
 int LevelBounds::NarrowHighCounting(const OutlookKernel& kernel, int level, int game, int team, std::int16_t value) {
+    Decided(level, game, team);
+    return kernel.AddCountAbove(Row(high_, level + 1), High(level), bounds_.HighChange(game, team), stride_, value);
+}
+
+void LevelBounds::Decided(int level, int game, int team) {
     kept_[level + 1] = level + 1;
     open_[level + 1] = open_[level] - bounds_.Settles(game, team);
-    return kernel.AddCountAbove(Row(high_, level + 1), High(level), bounds_.HighChange(game, team), stride_, value);
 }
 
 std::int16_t* LevelBounds::Row(std::vector<std::int16_t>& rows, int level) {

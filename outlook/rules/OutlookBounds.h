@@ -74,6 +74,8 @@ public:
 
 private:
     std::int16_t* Row(std::vector<std::int16_t>& rows, int level);
+    // The next level's own row and open games once the team is sent through the game.
+    void Decided(int level, int game, int team);
 
     const OutlookBounds& bounds_;
     int stride_;
