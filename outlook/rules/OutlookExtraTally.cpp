@@ -98,50 +98,48 @@ void OutlookExtraTally::SeePlaces(const std::int16_t* rows, const double* weight
     for (int i = 0; i < participants_; ++i)
         if (high[i] >= floor) candidates_.push_back(i);
     const int n = static_cast<int>(candidates_.size());
-    // A candidate is paid when fewer than `paid` totals beat it. Few candidates are ranked in
-    // one vector of lanes, the rest below any total; more by the highest totals of the row, each
-    // with how many hold it, until the paid places are filled.
-    const bool few = n <= kFewLanes;
-    const int width = (n + kFewLanes - 1) / kFewLanes * kFewLanes;
-    values_.assign(std::max(width, kFewLanes), kPaddingTotal);
-    std::vector<Level>& levels = levels_;
-    // Rows of one lane block are ranked where they are; others gathered first.
-    if (few && lanes == kFewLanes) {
-        for (int r = 0; r < count; ++r) {
-            kernel_->Ranks(rows + static_cast<std::ptrdiff_t>(r) * lanes, candidates_.data(), n, above_, tied_);
-            for (int c : candidates_)
-                if (above_[c] < paid) AddPlace(c, wanted_.offset + above_[c], tied_[c], 1, weights[r]);
-        }
-        return;
+    // The candidates' totals are ranked 16 rows at a time, as columns; a row's places go to a
+    // cell per candidate, place and tie, added up over the block and then to the places.
+    columns_.resize(static_cast<std::size_t>(n) * kChunk);
+    ranksAbove_.resize(columns_.size());
+    ranksTied_.resize(columns_.size());
+    among_.resize(n);
+    const int cellsEach = paid * kSlotTies;
+    if (cellCounts_.size() < static_cast<std::size_t>(n) * cellsEach) {
+        cellCounts_.resize(static_cast<std::size_t>(n) * cellsEach, 0);
+        cellWeights_.resize(cellCounts_.size(), 0);
     }
-    gathered_.resize(n);
-    for (int k = 0; k < n; ++k) gathered_[k] = k;
-    for (int r = 0; r < count; ++r) {
-        const std::int16_t* row = rows + static_cast<std::ptrdiff_t>(r) * lanes;
-        for (int k = 0; k < n; ++k) values_[k] = row[candidates_[k]];
-        if (few) {
-            kernel_->Ranks(values_.data(), gathered_.data(), n, above_, tied_);
-            for (int k = 0; k < n; ++k)
-                if (above_[k] < paid) AddPlace(candidates_[k], wanted_.offset + above_[k], tied_[k], 1, weights[r]);
-            continue;
-        }
-        levels.clear();
-        int tied = 0;
-        std::int16_t total = kernel_->Top(values_.data(), width, tied);
-        for (int above = 0; tied > 0 && above < paid;) {
-            levels.push_back({total, above, tied});
-            above += tied;
-            total = kernel_->TopBelow(values_.data(), width, total, tied);
-        }
-        const std::int16_t cut = levels.back().total;
-        for (int k = 0; k < n; ++k) {
-            const std::int16_t x = values_[k];
-            if (x < cut) continue;
-            std::size_t at = 0;
-            while (levels[at].total != x) ++at;
-            AddPlace(candidates_[k], wanted_.offset + levels[at].above, levels[at].tied, 1, weights[r]);
-        }
+    const int levels = std::min(paid, n);
+    for (int start = 0; start < count; start += kChunk) {
+        const int chunk = std::min(kChunk, count - start);
+        kernel_->Columns(rows + static_cast<std::ptrdiff_t>(start) * lanes, chunk, lanes, candidates_.data(), n,
+                         columns_.data());
+        kernel_->TopRanks(columns_.data(), n, levels, ranksAbove_.data(), ranksTied_.data(), among_.data());
+        const std::uint32_t rowsHere = (std::uint32_t{1} << chunk) - 1;
+        for (int k = 0; k < n; ++k)
+            for (std::uint32_t bits = among_[k] & rowsHere; bits != 0; bits &= bits - 1) {
+                const int r = __builtin_ctz(bits);
+                const int above = ranksAbove_[k * kChunk + r];
+                const int tied = ranksTied_[k * kChunk + r];
+                const double weight = weights[start + r];
+                if (tied >= kSlotTies) {
+                    AddPlace(candidates_[k], wanted_.offset + above, tied, 1, weight);
+                    continue;
+                }
+                const int cell = k * cellsEach + above * kSlotTies + tied;
+                if (cellCounts_[cell]++ == 0) touched_.push_back(cell);
+                cellWeights_[cell] += weight;
+            }
     }
+    for (const int cell : touched_) {
+        const int k = cell / cellsEach;
+        const int place = cell % cellsEach;
+        AddPlace(candidates_[k], wanted_.offset + place / kSlotTies, place % kSlotTies, cellCounts_[cell],
+                 cellWeights_[cell]);
+        cellCounts_[cell] = 0;
+        cellWeights_[cell] = 0;
+    }
+    touched_.clear();
 }
 
 void OutlookExtraTally::SeeRooted(const std::int16_t* rows, const double* weights, int count, int lanes,

@@ -110,17 +110,16 @@ private:
     std::vector<int> slots_;  // per participant, place above the offset and tie size: see Slot
     std::vector<int> candidates_;
     const OutlookKernel* kernel_ = &FastestKernel();
-    static constexpr int kFewLanes = 16;
-    std::vector<std::int16_t> values_;  // of a row, the candidates' totals
-    std::vector<int> gathered_;          // 0, 1, ...: the lanes of values_
-    std::int16_t above_[kFewLanes];      // of a row of few candidates, their ranks
-    std::int16_t tied_[kFewLanes];
-    struct Level {
-        std::int16_t total;
-        int above;  // totals above it
-        int tied;   // totals at it
-    };
-    std::vector<Level> levels_;  // of a row of many candidates, its highest totals down to the paid
+    // Of SeePlaces: rows are ranked kChunk at a time, the candidates' totals as columns.
+    static constexpr int kChunk = 16;
+    std::vector<std::int16_t> columns_;
+    std::vector<std::int16_t> ranksAbove_;
+    std::vector<std::int16_t> ranksTied_;
+    std::vector<std::uint16_t> among_;
+    // Of a block: per candidate, place above the offset and tie size, the rows and their weight.
+    std::vector<std::uint32_t> cellCounts_;
+    std::vector<double> cellWeights_;
+    std::vector<int> touched_;  // the cells a block has filled
     std::vector<char> taken_;        // of SettleLeaders, who holds a place
     int held_ = 0;                   // of SettleLeaders, how many
 };

@@ -19,7 +19,9 @@ namespace portable {
 #pragma GCC push_options
 #pragma GCC target("avx2")
 namespace avx2 {
+#define BRACKWELL_KERNEL_AVX2
 #include "outlook/rules/OutlookKernelBody.inc"
+#undef BRACKWELL_KERNEL_AVX2
 }  // namespace avx2
 #pragma GCC pop_options
 #endif
@@ -28,14 +30,14 @@ const OutlookKernel& PortableKernel() {
     static const OutlookKernel kernel{"portable",         portable::Add,      portable::AddRows,
                                       portable::Top,      portable::Find,     portable::CountAbove,
                                       portable::Bounds,   portable::AddCountAbove, portable::Outside,
-                                      portable::TopBelow, portable::Ranks};
+                                      portable::TopBelow, portable::Columns, portable::TopRanks};
     return kernel;
 }
 
 const OutlookKernel& FastestKernel() {
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
     static const OutlookKernel kernel{"avx2", avx2::Add, avx2::AddRows, avx2::Top, avx2::Find, avx2::CountAbove,
-                                      avx2::Bounds, avx2::AddCountAbove, avx2::Outside, avx2::TopBelow, avx2::Ranks};
+                                      avx2::Bounds, avx2::AddCountAbove, avx2::Outside, avx2::TopBelow, avx2::Columns, avx2::TopRanks};
     if (__builtin_cpu_supports("avx2")) return kernel;
 #endif
     return PortableKernel();

@@ -34,9 +34,16 @@ struct OutlookKernel {
     // The highest total of the row below the value (kPaddingTotal when none); `tied` gets how
     // many lanes hold it.
     std::int16_t (*TopBelow)(const std::int16_t* row, int lanes, std::int16_t value, int& tied);
-    // Of the first 16 lanes of the row: how many of the n lanes `counted` lie above each, and
-    // how many equal it.
-    void (*Ranks)(const std::int16_t* row, const int* counted, int n, std::int16_t* above, std::int16_t* tied);
+    // The columns of the lanes `wanted` (ascending) over `count` consecutive rows, 1 to 16: 16
+    // values each (the last row repeated past `count`), column k at [16k, 16k + 16).
+    void (*Columns)(const std::int16_t* rows, int count, int lanes, const int* wanted, int n, std::int16_t* columns);
+    // Of 16 rows at once, the totals of n candidates as columns (candidate k's rows at
+    // [16k, 16k + 16)), ranked by the highest `levels` totals of each row: for each candidate and
+    // row, how many totals lie above it (`levels` when that many or more do) and, when fewer do,
+    // how many candidates hold its total (else 0); `among` gets per candidate the rows where
+    // fewer do, bit r for row r.
+    void (*TopRanks)(const std::int16_t* columns, int n, int levels, std::int16_t* above, std::int16_t* tied,
+                     std::uint16_t* among);
 };
 
 // The fastest kernel this processor runs.

@@ -62,17 +62,52 @@ TEST(OutlookKernel, EachBuildAgreesWithThePlainLoop) {
             const Row floor(kLanes, value);
             outside.resize(kernel->Outside(row, gain.data(), floor.data(), kLanes, outside.data()));
             EXPECT_EQ(outside, expected);
-
-            const std::vector<int> counted16 = {0, 3, 5, 9, 15};
-            std::int16_t above[16], ties[16];
-            kernel->Ranks(row, counted16.data(), static_cast<int>(counted16.size()), above, ties);
-            for (int i = 0; i < 16; ++i) {
-                int a = 0, t = 0;
-                for (int j : counted16) a += row[j] > row[i], t += row[j] == row[i];
-                EXPECT_EQ(above[i], a);
-                EXPECT_EQ(ties[i], t);
-            }
         }
+    }
+}
+
+// Columns of lanes from three lane blocks, of 16 rows and of fewer (the last one repeated).
+TEST(OutlookKernel, ColumnsAreTheLanesOfEachRow) {
+    constexpr int kLanes = 48;
+    Row rows(kLanes * 16);
+    for (std::size_t k = 0; k < rows.size(); ++k) rows[k] = static_cast<std::int16_t>(k);
+    const std::vector<int> wanted = {0, 3, 5, 15, 16, 40, 46};
+    const int n = static_cast<int>(wanted.size());
+    for (const OutlookKernel* kernel : {&PortableKernel(), &FastestKernel()})
+        for (const int count : {16, 7, 1}) {
+            Row columns(16 * wanted.size());
+            kernel->Columns(rows.data(), count, kLanes, wanted.data(), n, columns.data());
+            for (int k = 0; k < n; ++k)
+                for (int r = 0; r < 16; ++r)
+                    ASSERT_EQ(columns[16 * k + r], rows[std::min(r, count - 1) * kLanes + wanted[k]])
+                        << kernel->Name << " count " << count << " column " << k << " row " << r;
+        }
+}
+
+// The ranks of 16 rows by their highest totals, for every number of places the switch of the
+// kernel tells apart, against counting every pair: ties are frequent with totals from a narrow range.
+TEST(OutlookKernel, TopRanksAgreeWithCountingEveryPair) {
+    std::mt19937 random(11);
+    for (const OutlookKernel* kernel : {&PortableKernel(), &FastestKernel()}) {
+        SCOPED_TRACE(kernel->Name);
+        for (const int n : {1, 2, 5, 16, 23})
+            for (int levels = 1; levels <= 8; ++levels) {
+                Row columns(16 * n);
+                for (auto& total : columns) total = static_cast<std::int16_t>(random() % 6);
+                Row above(columns.size()), tied(columns.size());
+                std::vector<std::uint16_t> among(n);
+                kernel->TopRanks(columns.data(), n, levels, above.data(), tied.data(), among.data());
+                for (int k = 0; k < n; ++k)
+                    for (int r = 0; r < 16; ++r) {
+                        int a = 0, t = 0;
+                        for (int j = 0; j < n; ++j) a += columns[16 * j + r] > columns[16 * k + r], t += columns[16 * j + r] == columns[16 * k + r];
+                        const bool ranked = a < levels;
+                        SCOPED_TRACE(testing::Message() << "n " << n << " levels " << levels << " k " << k << " r " << r);
+                        EXPECT_EQ(above[16 * k + r], ranked ? a : levels);
+                        EXPECT_EQ(tied[16 * k + r], ranked ? t : 0);
+                        EXPECT_EQ((among[k] >> r) & 1, ranked ? 1 : 0);
+                    }
+            }
     }
 }
 
