@@ -217,7 +217,7 @@ private:
             return true;
         }
         tally_.AddBlock(kernel_, rows, weights, static_cast<int>(count), stride);
-        SeeIndependentExtra(rows, weights, static_cast<int>(count), level);
+        SeeRootedIndependent(rows, weights, static_cast<int>(count), level);
         Report(count);
         return true;
     }
@@ -356,7 +356,7 @@ private:
             Branch(level, weight);
             gathering_ = false;
             tally_.AddBlock(kernel_, block_.data(), blockWeights_.data(), blockFill_, points_.Stride());
-            SeeExtra(block_.data(), blockWeights_.data(), blockFill_, blockStart_);
+            SeeRooted(block_.data(), blockWeights_.data(), blockFill_, blockStart_);
             Report(static_cast<std::uint64_t>(blockFill_));
             return;
         }
@@ -373,12 +373,12 @@ private:
                 blockWeights_[blockFill_++] = weight;
             } else {
                 const std::int16_t* totals = points_.FinalTotals(sums, teams_, scratch_);
-                tally_.Add(totals, weight);
-                if (tally_.Extra.Any()) {
+                tally_.Add(totals, stride, weight);
+                if (wanted_.rooted >= 0) {
                     common_.clear();
-                    for (int l = 0; l < levels_ && wanted_.rooted >= 0; ++l) common_.push_back(Key(l));
-                    tally_.Extra.SeeBlock(totals, &weight, 1, stride, totals, totals, common_.data(),
-                                          static_cast<int>(common_.size()), nullptr, 0);
+                    for (int l = 0; l < levels_; ++l) common_.push_back(Key(l));
+                    tally_.Extra.SeeRooted(totals, &weight, 1, stride, totals, totals, common_.data(),
+                                           static_cast<int>(common_.size()), nullptr, 0);
                 }
                 Report(1);
             }
@@ -411,36 +411,36 @@ private:
             rowKeys_[static_cast<std::size_t>(blockFill_) * perRow + (l - blockStart_)] = Key(l);
     }
 
-    // The block's rows to the prizes and the rooting guide; the games before `from` are
-    // decided alike for all of them.
-    void SeeExtra(const std::int16_t* rows, const double* weights, int count, int from) {
-        if (!tally_.Extra.Any() || count == 0) return;
+    // The block's rows to the rooting guide (the tally took their places); the games before
+    // `from` are decided alike for all of them.
+    void SeeRooted(const std::int16_t* rows, const double* weights, int count, int from) {
+        if (wanted_.rooted < 0 || count == 0) return;
         CommonKeys(from);
-        SeeKeyedExtra(rows, weights, count, wanted_.rooted >= 0 && from == blockStart_ ? levels_ - blockStart_ : 0);
+        SeeRootedKeyed(rows, weights, count, from == blockStart_ ? levels_ - blockStart_ : 0);
     }
 
     void CommonKeys(int from) {
         common_.clear();
-        for (int l = 0; l < from && wanted_.rooted >= 0; ++l) common_.push_back(Key(l));
+        for (int l = 0; l < from; ++l) common_.push_back(Key(l));
     }
 
     // With common_ and rowKeys_ (perRow a row) filled.
-    void SeeKeyedExtra(const std::int16_t* rows, const double* weights, int count, int perRow) {
-        tally_.Extra.SeeBlock(rows, weights, count, points_.Stride(), tally_.BlockLow(), tally_.BlockHigh(),
-                              common_.data(), static_cast<int>(common_.size()), rowKeys_.data(), perRow);
+    void SeeRootedKeyed(const std::int16_t* rows, const double* weights, int count, int perRow) {
+        tally_.Extra.SeeRooted(rows, weights, count, points_.Stride(), tally_.BlockLow(), tally_.BlockHigh(),
+                               common_.data(), static_cast<int>(common_.size()), rowKeys_.data(), perRow);
     }
 
     // The same of a block Independent built from the level: its forced games are common to all
     // rows, and row r has the second team of the j-th free game where bit j of r is set.
-    void SeeIndependentExtra(const std::int16_t* rows, const double* weights, int count, int level) {
-        if (!tally_.Extra.Any() || count == 0) return;
+    void SeeRootedIndependent(const std::int16_t* rows, const double* weights, int count, int level) {
+        if (wanted_.rooted < 0 || count == 0) return;
         CommonKeys(level);
         IndependentKeys(level);
         const int perRow = static_cast<int>(freeKeys_.size() / 2);
         for (int r = 0; r < count; ++r)
             for (int j = 0; j < perRow; ++j)
                 rowKeys_[static_cast<std::size_t>(r) * perRow + j] = freeKeys_[2 * j + ((r >> j) & 1)];
-        SeeKeyedExtra(rows, weights, count, perRow);
+        SeeRootedKeyed(rows, weights, count, perRow);
     }
 
     // Of the games from the level on, when rooting: the results of the forced ones after

@@ -80,17 +80,10 @@ int OutlookExtraTally::SettleLeaders(const std::int16_t* low, const std::int16_t
     return held_;
 }
 
-void OutlookExtraTally::SeeBlock(const std::int16_t* rows, const double* weights, int count, int lanes,
-                                 const std::int16_t* low, const std::int16_t* high, const std::uint16_t* common,
-                                 int commons, const std::uint16_t* rowKeys, int perRow) {
-    if (participants_ == 0 || count == 0) return;
-    if (wanted_.paid > 0) SeePlaces(rows, weights, count, lanes, low, high);
-    if (wanted_.rooted >= 0) SeeRooted(rows, weights, count, lanes, low, high, common, commons, rowKeys, perRow);
-}
-
 void OutlookExtraTally::SeePlaces(const std::int16_t* rows, const double* weights, int count, int lanes,
-                                  const std::int16_t* low, const std::int16_t* high) {
+                                  const std::int16_t* low, const std::int16_t* high, std::vector<First>* firsts) {
     const int paid = wanted_.paid;
+    if (participants_ == 0 || count == 0 || paid <= 0) return;
     // Only a participant reaching the lowest total of the paid places can be paid in a row, and
     // those below it are below every paid participant: the others alone decide the places.
     const std::int16_t floor = PaidFloor(low, lanes);
@@ -124,6 +117,7 @@ void OutlookExtraTally::SeePlaces(const std::int16_t* rows, const double* weight
                 const double weight = weights[start + r];
                 if (tied >= kSlotTies) {
                     AddPlace(candidates_[k], wanted_.offset + above, tied, 1, weight);
+                    if (firsts != nullptr && above == 0) firsts->push_back({candidates_[k], tied, 1, weight});
                     continue;
                 }
                 const int cell = k * cellsEach + above * kSlotTies + tied;
@@ -136,6 +130,8 @@ void OutlookExtraTally::SeePlaces(const std::int16_t* rows, const double* weight
         const int place = cell % cellsEach;
         AddPlace(candidates_[k], wanted_.offset + place / kSlotTies, place % kSlotTies, cellCounts_[cell],
                  cellWeights_[cell]);
+        if (firsts != nullptr && place < kSlotTies)
+            firsts->push_back({candidates_[k], place, cellCounts_[cell], cellWeights_[cell]});
         cellCounts_[cell] = 0;
         cellWeights_[cell] = 0;
     }
@@ -146,6 +142,7 @@ void OutlookExtraTally::SeeRooted(const std::int16_t* rows, const double* weight
                                   const std::int16_t* low, const std::int16_t* high, const std::uint16_t* common,
                                   int commons, const std::uint16_t* rowKeys, int perRow) {
     const int f = wanted_.rooted;
+    if (participants_ == 0 || count == 0 || f < 0) return;
     if (wanted_.countResults) {
         double weight = 0;
         for (int r = 0; r < count; ++r) weight += weights[r];

@@ -49,11 +49,23 @@ public:
     const Wanted& Wants() const { return wanted_; }
     bool Any() const { return wanted_.Any(); }
 
-    // `count` rows of totals `lanes` wide, with the lowest and highest total of each lane over
-    // them; every row has the results `common`, row r also rowKeys[r * perRow ..].
-    void SeeBlock(const std::int16_t* rows, const double* weights, int count, int lanes, const std::int16_t* low,
-                  const std::int16_t* high, const std::uint16_t* common, int commons, const std::uint16_t* rowKeys,
-                  int perRow);
+    // A first place of a block's rows: `count` rows, weighing `weight`, in which the participant
+    // was first with `tied` - 1 others.
+    struct First {
+        int participant;
+        int tied;
+        std::uint32_t count;
+        double weight;
+    };
+    // The paid places of `count` rows of totals `lanes` wide, with the lowest and highest total
+    // of each lane over them. The first places among them go to `firsts` too, when given.
+    void SeePlaces(const std::int16_t* rows, const double* weights, int count, int lanes, const std::int16_t* low,
+                   const std::int16_t* high, std::vector<First>* firsts = nullptr);
+    // The rooted participant's first places in such rows: every row has the results `common`,
+    // row r also rowKeys[r * perRow ..].
+    void SeeRooted(const std::int16_t* rows, const double* weights, int count, int lanes, const std::int16_t* low,
+                   const std::int16_t* high, const std::uint16_t* common, int commons, const std::uint16_t* rowKeys,
+                   int perRow);
     // The least total a participant needs in a subtree with these lowest totals (`lanes` wide)
     // to be paid, or to come first when no more is paid: the lowest of the paid places' lowest
     // totals. Leaders SettleLeaders took hold the highest lowest totals: the rest need as much.
@@ -96,11 +108,6 @@ private:
     }
     static void AddTies(Split& split, int tied, std::uint64_t count);
     void MergeSplits(const std::vector<Split>& others);
-    void SeePlaces(const std::int16_t* rows, const double* weights, int count, int lanes, const std::int16_t* low,
-                   const std::int16_t* high);
-    void SeeRooted(const std::int16_t* rows, const double* weights, int count, int lanes, const std::int16_t* low,
-                   const std::int16_t* high, const std::uint16_t* common, int commons, const std::uint16_t* rowKeys,
-                   int perRow);
 
     int participants_ = 0;
     Wanted wanted_;

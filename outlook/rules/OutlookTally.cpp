@@ -23,8 +23,9 @@ void OutlookTally::Reset(int participants) {
     sorted_.resize(participants);
 }
 
-void OutlookTally::Add(const std::int16_t* totals, double weight) {
+void OutlookTally::Add(const std::int16_t* totals, int lanes, double weight) {
     if (participants_ == 0) return;
+    Extra.SeePlaces(totals, &weight, 1, lanes, totals, totals);
     ++outcomes_;
     weight_ += weight;
     std::copy(totals, totals + participants_, sorted_.begin());
@@ -94,14 +95,27 @@ void OutlookTally::AddBlock(const OutlookKernel& kernel, const std::int16_t* row
     low_.resize(lanes);
     high_.resize(lanes);
     kernel.Bounds(rows, count, lanes, low_.data(), high_.data());
+    const int leader = countFirsts_ ? ClearLeader(kernel, low_.data(), high_.data(), lanes) : -1;
+    const bool ranked = countFirsts_ && leader < 0 && Extra.Wants().paid > 0;
+    firsts_.clear();
+    Extra.SeePlaces(rows, weights, count, lanes, low_.data(), high_.data(), ranked ? &firsts_ : nullptr);
     if (!countFirsts_) return;
-    if (const int leader = ClearLeader(kernel, low_.data(), high_.data(), lanes); leader >= 0) {
+    if (leader >= 0) {
         double weight = 0;
         for (int r = 0; r < count; ++r) weight += weights[r];
         AddWon(leader, static_cast<std::uint64_t>(count), weight);
         return;
     }
     outcomes_ += static_cast<std::uint64_t>(count);
+    if (ranked) {
+        for (int r = 0; r < count; ++r) weight_ += weights[r];
+        for (const OutlookExtraTally::First& first : firsts_) {
+            seeded_[first.participant] += first.tied == 1 ? first.weight : first.weight / first.tied;
+            if (first.tied == 1) outright_[first.participant] += first.count;
+            else AddTies(first.participant, first.tied, first.count);
+        }
+        return;
+    }
     // Only a participant whose highest total reaches the best lowest one can come first in a row;
     // when few can, their totals alone are compared.
     int tiedLow = 0;

@@ -17,10 +17,12 @@ public:
     // Empty again, for this many participants; what it holds keeps its room.
     void Reset(int participants);
 
-    // One outcome with these final totals, weighted `weight` for the seeded chance.
-    void Add(const std::int16_t* totals, double weight);
+    // One outcome with these final totals (a row `lanes` wide), weighted `weight` for the seeded
+    // chance. Also its paid places, when Extra wants them.
+    void Add(const std::int16_t* totals, int lanes, double weight);
     // `count` outcomes at once, their totals in consecutive rows of `lanes` (padding lanes at
-    // kPaddingTotal). First places only.
+    // kPaddingTotal). First places, and the paid places when Extra wants them (their ranking then
+    // gives the first places too).
     void AddBlock(const OutlookKernel& kernel, const std::int16_t* rows, const double* weights, int count, int lanes);
     // Whether AddBlock counts first places; when not, it only finds the block's bounds (for a
     // count of the places below first among participants the leaders were taken from).
@@ -98,6 +100,7 @@ private:
     // place of every row taken.
     static constexpr int kWholeRowsShare = 8;
     std::vector<int> candidates_;  // of a block, who can come first in some row
+    std::vector<OutlookExtraTally::First> firsts_;  // of a block whose paid places are ranked
     std::vector<std::int16_t> low_;
     std::vector<std::int16_t> high_;
     // How many of a set of totals lie above any value.

@@ -55,9 +55,9 @@ public:
             if (rooting_) KeepKeys(rows);
             if (!points_.PlainSums()) {
                 const std::int16_t* totals = points_.FinalTotals(row, teams_, scratch_);
-                tally.Add(totals, weights_[rows]);
-                tally.Extra.SeeBlock(totals, &weights_[rows], 1, points_.Stride(), totals, totals, nullptr, 0,
-                                     keys_.data(), rooting_ ? PerRow() : 0);
+                tally.Add(totals, points_.Stride(), weights_[rows]);
+                tally.Extra.SeeRooted(totals, &weights_[rows], 1, points_.Stride(), totals, totals, nullptr, 0,
+                                      keys_.data(), rooting_ ? PerRow() : 0);
             } else if (++rows == kBlockRows) {
                 Tally(rows, tally);
                 rows = 0;
@@ -71,8 +71,8 @@ private:
         tally.AddBlock(kernel_, block_.data(), weights_.data(), rows, points_.Stride());
         tally.SeeBlockPlaces(kernel_, block_.data(), rows, points_.Stride());
         if (rows > 0)
-            tally.Extra.SeeBlock(block_.data(), weights_.data(), rows, points_.Stride(), tally.BlockLow(),
-                                 tally.BlockHigh(), nullptr, 0, keys_.data(), rooting_ ? PerRow() : 0);
+            tally.Extra.SeeRooted(block_.data(), weights_.data(), rows, points_.Stride(), tally.BlockLow(),
+                                  tally.BlockHigh(), nullptr, 0, keys_.data(), rooting_ ? PerRow() : 0);
     }
 
     int PerRow() const { return static_cast<int>(field_.OpenGames.size()); }

@@ -23,7 +23,7 @@ TEST(OutlookTally, BlocksSeeThePlacesRowsSee) {
             for (int r = 0; r < count; ++r) {
                 std::int16_t* row = block.data() + static_cast<std::size_t>(r) * lanes;
                 for (int i = 0; i < participants; ++i) row[i] = static_cast<std::int16_t>(total(random));
-                rows.Add(row, 1.0);
+                rows.Add(row, lanes, 1.0);
             }
             blocks.AddBlock(FastestKernel(), block.data(), weights.data(), count, lanes);
             blocks.SeeBlockPlaces(FastestKernel(), block.data(), count, lanes);
