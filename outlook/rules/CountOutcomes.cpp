@@ -28,6 +28,10 @@ constexpr int kBlockBytes = 256 * 1024;
 // Above the blocks, subtrees of at least 2^kWholeFrom outcomes are looked at as a whole: settled
 // at once, or carried on with only who can still come first.
 constexpr int kWholeFrom = 6;
+// A subtree of fewer open games whose first place is settled is counted for its other places
+// where it is: gathering those who can still be paid into fewer lanes would cost more than the
+// narrower rows save.
+constexpr int kGatherFrom = 8;
 // Outcomes between two progress reports of a piece.
 constexpr std::uint64_t kReportEvery = 1 << 14;
 
@@ -253,17 +257,20 @@ private:
 
     // First place is the leader's throughout the subtree, and so may be the next paid places
     // each to one participant: those are taken whole, and the other paid places are counted
-    // among the rest of the participants who can still be paid.
+    // among the rest of the participants who can still be paid: gathered into fewer lanes, or
+    // here when they would fill as many.
     void LeadersAndTheRest(int level, double weight, int leader) {
         const std::int16_t* low = walk_->Low(level);
         const std::int16_t* high = walk_->High(level);
         PositionTeams winners = Winners(level);
         const std::uint64_t outcomes = std::uint64_t{1} << walk_->Open(level);
         const double chance = AgreeingChance(field_, winners, chances_);
-        tally_.AddWon(leader, outcomes, chance);
+        // Within a subtree counted here for its places, first places were taken at its top.
+        const bool firsts = tally_.CountsFirsts();
+        if (firsts) tally_.AddWon(leader, outcomes, chance);
         const int held = tally_.Extra.SettleLeaders(low, high, outcomes, chance);
         if (leader == wanted_.rooted) RootedWon(level, winners, outcomes, chance);
-        if (held >= tally_.Extra.Wants().paid || held >= points_.Participants()) {
+        if (held >= tally_.Extra.Wants().paid || held >= tally_.Extra.Unheld()) {
             Report(outcomes);
             return;
         }
@@ -271,11 +278,23 @@ private:
         lanes_.clear();
         for (int i = 0; i < points_.Participants(); ++i)
             if (!tally_.Extra.Leads(i) && high[i] >= floor) lanes_.push_back(i);
+        const bool narrower = static_cast<int>(lanes_.size()) + OutlookPoints::kLaneBlock <= points_.Stride();
+        if (!narrower || walk_->Open(level) < kGatherFrom) {
+            const int rooted = wanted_.rooted;
+            wanted_.rooted = -1;  // not first anywhere here
+            tally_.CountFirsts(false);
+            tally_.Extra.Hold();
+            Descend(level, weight);
+            tally_.Extra.Release();
+            tally_.CountFirsts(firsts);
+            wanted_.rooted = rooted;
+            return;
+        }
         Part& part = Gathered(level);
-        OutlookExtraTally::Wanted rest = wanted_;
+        OutlookExtraTally::Wanted rest = tally_.Extra.Wants();
         rest.paid -= held;
         rest.offset += held;
-        rest.rooted = -1;  // not first anywhere here
+        rest.rooted = -1;
         // The rest's count reports the subtree's outcomes as done; its first places are not
         // the pool's, and not counted.
         part.enumeration->Continue(level, teams_, walk_->Open(level), weight, rest);
@@ -349,6 +368,11 @@ private:
     void Visit(int level, double weight) {
         if (work_.Cancelled()) return;
         if (walk_ && level < blockStart_ && walk_->Open(level) >= kWholeFrom && Narrowed(level, weight)) return;
+        Descend(level, weight);
+    }
+
+    // The subtree below the level, game by game or as rows.
+    void Descend(int level, double weight) {
         if (level >= independentFrom_ && Independent(level, weight)) return;
         if (!gathering_ && points_.PlainSums() && level == blockStart_) {
             gathering_ = true;

@@ -22,6 +22,11 @@ void OutlookExtraTally::Reset(int participants, const Wanted& wanted) {
     places_.resize(wanted.paid > 0 ? participants : 0);
     for (auto& places : places_) places.clear();
     slots_.assign(places_.size() * static_cast<std::size_t>(wanted.paid) * kSlotTies, -1);
+    slotOffset_ = wanted.offset;
+    slotPaid_ = wanted.paid;
+    kept_.clear();
+    heldOut_.clear();
+    holds_.clear();
     splits_.assign(wanted.rooted >= 0 ? wanted.keys : 0, Split{});
 }
 
@@ -53,11 +58,14 @@ void OutlookExtraTally::AddTies(Split& split, int tied, std::uint64_t count) {
 }
 
 std::int16_t OutlookExtraTally::PaidFloor(const std::int16_t* low, int lanes) const {
+    // Leaders kept by Hold have the highest lowest totals: the places below theirs start below
+    // them.
+    const int places = wanted_.paid + static_cast<int>(heldOut_.size());
     int tied = 0;
     std::int16_t floor = kernel_->Top(low, lanes, tied);
-    if (wanted_.paid <= 1) return floor;
-    if (participants_ <= wanted_.paid) return SHRT_MIN + 1;
-    for (int seen = tied; seen < wanted_.paid; seen += tied) floor = kernel_->TopBelow(low, lanes, floor, tied);
+    if (places <= 1) return floor;
+    if (participants_ <= places) return SHRT_MIN + 1;
+    for (int seen = tied; seen < places; seen += tied) floor = kernel_->TopBelow(low, lanes, floor, tied);
     return floor;
 }
 
@@ -65,9 +73,10 @@ int OutlookExtraTally::SettleLeaders(const std::int16_t* low, const std::int16_t
                                      double weight) {
     held_ = 0;
     if (wanted_.paid <= 0) return 0;
-    taken_.assign(participants_, 0);
+    if (heldOut_.empty()) taken_.assign(participants_, 0);
+    else taken_ = kept_;
     // Each paid place in turn: the next highest lowest total must beat every highest left.
-    const int places = std::min(wanted_.paid, participants_);
+    const int places = std::min(wanted_.paid, Unheld());
     for (; held_ < places; ++held_) {
         int next = -1;
         for (int i = 0; i < participants_; ++i)
@@ -80,6 +89,29 @@ int OutlookExtraTally::SettleLeaders(const std::int16_t* low, const std::int16_t
     return held_;
 }
 
+void OutlookExtraTally::Hold() {
+    kept_.resize(participants_, 0);
+    for (int i = 0; i < participants_; ++i)
+        if (taken_[i] && !kept_[i]) {
+            kept_[i] = 1;
+            heldOut_.push_back(i);
+        }
+    holds_.push_back(held_);
+    wanted_.offset += held_;
+    wanted_.paid -= held_;
+}
+
+void OutlookExtraTally::Release() {
+    const int held = holds_.back();
+    holds_.pop_back();
+    for (int k = 0; k < held; ++k) {
+        kept_[heldOut_.back()] = 0;
+        heldOut_.pop_back();
+    }
+    wanted_.offset -= held;
+    wanted_.paid += held;
+}
+
 void OutlookExtraTally::SeePlaces(const std::int16_t* rows, const double* weights, int count, int lanes,
                                   const std::int16_t* low, const std::int16_t* high, std::vector<First>* firsts) {
     const int paid = wanted_.paid;
@@ -89,7 +121,7 @@ void OutlookExtraTally::SeePlaces(const std::int16_t* rows, const double* weight
     const std::int16_t floor = PaidFloor(low, lanes);
     candidates_.clear();
     for (int i = 0; i < participants_; ++i)
-        if (high[i] >= floor) candidates_.push_back(i);
+        if (high[i] >= floor && (heldOut_.empty() || !kept_[i])) candidates_.push_back(i);
     const int n = static_cast<int>(candidates_.size());
     // The candidates' totals are ranked 16 rows at a time, as columns; a row's places go to a
     // cell per candidate, place and tie, added up over the block and then to the places.

@@ -75,8 +75,14 @@ public:
     // lowest total beating the highest of all below, are added for `count` outcomes weighing
     // `weight`; how many (all that are wanted when the leader alone is paid or none is).
     int SettleLeaders(const std::int16_t* low, const std::int16_t* high, std::uint64_t count, double weight);
-    // Whether the participant holds one of those places.
+    // Whether the participant holds one of those places (or one Hold kept).
     bool Leads(int i) const { return taken_[i] != 0; }
+    // The leaders the last SettleLeaders took keep their places while a subtree is counted for
+    // the rest: places are then wanted below theirs, of the other participants, until Release.
+    void Hold();
+    void Release();
+    // The participants whose places are still counted.
+    int Unheld() const { return participants_ - static_cast<int>(heldOut_.size()); }
 
     void Merge(const OutlookExtraTally& other);
     // A tally of some participants only, its participant k being lanes[k].
@@ -101,10 +107,11 @@ private:
     // A place not in a slot: searched for, or added (and given its slot).
     void AddNewPlace(int i, int above, int tied, std::uint64_t count, double seeded, int* slot);
     // Where places_[i] holds the place, or -1; none for places tied among kSlotTies or more.
+    // Laid out by the places wanted at Reset, which a Hold narrows.
     int* Slot(int i, int above, int tied) {
-        const int below = above - wanted_.offset;
-        if (below < 0 || below >= wanted_.paid || tied >= kSlotTies) return nullptr;
-        return &slots_[(static_cast<std::size_t>(i) * wanted_.paid + below) * kSlotTies + tied];
+        const int below = above - slotOffset_;
+        if (below < 0 || below >= slotPaid_ || tied >= kSlotTies) return nullptr;
+        return &slots_[(static_cast<std::size_t>(i) * slotPaid_ + below) * kSlotTies + tied];
     }
     static void AddTies(Split& split, int tied, std::uint64_t count);
     void MergeSplits(const std::vector<Split>& others);
@@ -115,6 +122,8 @@ private:
     std::vector<Split> splits_;
     static constexpr int kSlotTies = 8;
     std::vector<int> slots_;  // per participant, place above the offset and tie size: see Slot
+    int slotOffset_ = 0;
+    int slotPaid_ = 0;
     std::vector<int> candidates_;
     const OutlookKernel* kernel_ = &FastestKernel();
     // Of SeePlaces: rows are ranked kChunk at a time, the candidates' totals as columns.
@@ -129,6 +138,9 @@ private:
     std::vector<int> touched_;  // the cells a block has filled
     std::vector<char> taken_;        // of SettleLeaders, who holds a place
     int held_ = 0;                   // of SettleLeaders, how many
+    std::vector<char> kept_;         // of Hold, who holds a place throughout
+    std::vector<int> heldOut_;       // those, in the order held
+    std::vector<int> holds_;         // how many each Hold added
 };
 
 }  // namespace brackwell

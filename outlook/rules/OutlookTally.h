@@ -27,6 +27,7 @@ public:
     // Whether AddBlock counts first places; when not, it only finds the block's bounds (for a
     // count of the places below first among participants the leaders were taken from).
     void CountFirsts(bool counted) { countFirsts_ = counted; }
+    bool CountsFirsts() const { return countFirsts_; }
     // The places of such a block. Places are looked at only for participants whose best or worst
     // place the block can still change, judged by the lowest and highest total each reaches in it.
     void SeeBlockPlaces(const OutlookKernel& kernel, const std::int16_t* rows, int count, int lanes);

@@ -175,6 +175,17 @@ TEST(OutlookReplay, EachRoundIsThePoolWithoutTheLaterResults) {
     EXPECT_FALSE((*rounds)[0].Exact);
 }
 
+// Enough open games for subtrees above the blocks, and more entrants than a lane block: leaders
+// settled whole, the rest counted for the places below theirs in fewer lanes or where they are.
+TEST(OutlookExtras, PlacesBelowSettledLeadersAreTheBruteForces) {
+    const OutlookPool pool = MakePool({.seed = 31, .undecided = 15, .participants = 18, .copies = false});
+    OutlookOptions options;
+    options.Payout = {50, 30, 20};
+    const std::optional<OutlookResult> outlook = ComputeOutlook(pool, options);
+    ASSERT_TRUE(outlook && outlook->Exact);
+    ExpectSameStatuses(BruteForceOutlook(pool, options), *outlook);
+}
+
 // Pools too large for the brute force, where the count settles and narrows whole subtrees: every
 // outcome pays the whole payout out, and each game's results split the rooted entrant's firsts.
 TEST(OutlookExtras, LargePoolsPayEverythingOutAndSplitEveryFirst) {
