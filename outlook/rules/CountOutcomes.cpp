@@ -31,7 +31,7 @@ constexpr int kWholeFrom = 6;
 // A subtree of fewer open games whose first place is settled is counted for its other places
 // where it is: gathering those who can still be paid into fewer lanes would cost more than the
 // narrower rows save.
-constexpr int kGatherFrom = 8;
+constexpr int kGatherFrom = 12;
 // Outcomes between two progress reports of a piece.
 constexpr std::uint64_t kReportEvery = 1 << 14;
 
