@@ -17,13 +17,17 @@ namespace {
 // A first place that pays nothing, shared places, and a list longer than some pools.
 const std::vector<std::vector<double>> kPayouts{{50, 30, 20}, {0, 10}, {5, 4, 3, 2, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}};
 
-void ExpectSameStatuses(const OutlookResult& expected, const OutlookResult& actual) {
+void ExpectSameFirstsAndPrizes(const OutlookResult& expected, const OutlookResult& actual) {
     ASSERT_EQ(expected.Rows.size(), actual.Rows.size());
     for (std::size_t i = 0; i < expected.Rows.size(); ++i) {
         SCOPED_TRACE("row " + std::to_string(i));
         const OutlookRow& e = expected.Rows[i];
         const OutlookRow& a = actual.Rows[i];
         EXPECT_EQ(e.FirstStatus, a.FirstStatus);
+        // With prizes, a block's first places come from the ranking of its paid places.
+        EXPECT_NEAR(e.FirstShared, a.FirstShared, 1e-6);
+        EXPECT_NEAR(e.ChanceEven, a.ChanceEven, 1e-9);
+        EXPECT_NEAR(e.ChanceSeeded, a.ChanceSeeded, 1e-9);
         if (!expected.Prizes) continue;
         EXPECT_NEAR(e.PrizeEven, a.PrizeEven, 1e-9);
         EXPECT_NEAR(e.PrizeSeeded, a.PrizeSeeded, 1e-9);
@@ -53,7 +57,7 @@ TEST_P(ExtrasAgainstBruteForce, PrizesStatusesAndRootingAreTheBruteForces) {
             ASSERT_TRUE(outlook);
             ASSERT_TRUE(outlook->Exact);
             const OutlookResult brute = BruteForceOutlook(pool, options);
-            ExpectSameStatuses(brute, *outlook);
+            ExpectSameFirstsAndPrizes(brute, *outlook);
             const auto expected = ByResult(brute.Rooting);
             const auto actual = ByResult(outlook->Rooting);
             ASSERT_EQ(expected.size(), actual.size());
@@ -170,7 +174,7 @@ TEST(OutlookReplay, EachRoundIsThePoolWithoutTheLaterResults) {
         const OutlookResult& replayed = (*rounds)[round];
         EXPECT_EQ(replayed.UndecidedGames, brute.UndecidedGames);
         for (std::size_t i = 0; i < brute.Rows.size(); ++i) EXPECT_NEAR(replayed.Rows[i].ChanceSeeded, brute.Rows[i].ChanceSeeded, 1e-9);
-        ExpectSameStatuses(brute, replayed);
+        ExpectSameFirstsAndPrizes(brute, replayed);
     }
     EXPECT_FALSE((*rounds)[0].Exact);
 }
@@ -183,7 +187,7 @@ TEST(OutlookExtras, PlacesBelowSettledLeadersAreTheBruteForces) {
     options.Payout = {50, 30, 20};
     const std::optional<OutlookResult> outlook = ComputeOutlook(pool, options);
     ASSERT_TRUE(outlook && outlook->Exact);
-    ExpectSameStatuses(BruteForceOutlook(pool, options), *outlook);
+    ExpectSameFirstsAndPrizes(BruteForceOutlook(pool, options), *outlook);
 }
 
 // Pools too large for the brute force, where the count settles and narrows whole subtrees: every
