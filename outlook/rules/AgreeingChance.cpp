@@ -6,17 +6,22 @@ namespace brackwell {
 
 namespace {
 
-// The teams that can hold a position in the agreeing outcomes, with the chance of each: at most
-// the 64 that start below it.
-struct Holders {
-    int count = 0;
-    int teams[64];
-    double chances[64];
-};
+bool HoldsNothingAbove(const std::array<bool, kPositionCount + 1>& undecided, int game) {
+    const int above = NextPosition(game);
+    return above == 0 || !undecided[above];
+}
+
+// What a team's chance is multiplied by where its game ends a bracket of its own: the team
+// entered above an open game beat whoever won it.
+double EndOfBracket(const OutlookField& field, const SeedChances& chances, int game, int team) {
+    const int above = NextPosition(game);
+    return above != 0 && field.Team[game] == 0 ? chances(field.Seed[above], field.Seed[team]) : 1.0;
+}
 
 }  // namespace
 
-double AgreeingChance(const OutlookField& field, PositionTeams winners, const SeedChances& chances) {
+AgreeingBracket::AgreeingBracket(const OutlookField& field, PositionTeams winners, const SeedChances& chances)
+    : field_(field), chances_(chances) {
     for (auto p = field.OpenGames.rbegin(); p != field.OpenGames.rend(); ++p) {
         const int above = NextPosition(*p);
         if (winners[*p] != 0 || above == 0 || winners[above] == 0) continue;
@@ -24,45 +29,93 @@ double AgreeingChance(const OutlookField& field, PositionTeams winners, const Se
         if (std::find(contenders.begin(), contenders.end(), winners[above]) != contenders.end())
             winners[*p] = winners[above];
     }
-
-    std::array<bool, kPositionCount + 1> undecided{};
-    for (int game : field.UndecidedGames) undecided[game] = true;
+    for (int game : field.UndecidedGames) undecided_[game] = true;
     // Feeders come before the games they feed; a position of no undecided game holds its team.
-    std::array<Holders, kPositionCount + 1> holders;
     for (int game : field.UndecidedGames) {
-        Holders& here = holders[game];
+        Holders& here = inside_[game];
         const auto [upper, lower] = FeedingPositions(game);
         for (const auto& [from, against] : {std::pair{upper, lower}, std::pair{lower, upper}}) {
-            const int fromCount = undecided[from] ? holders[from].count : 1;
-            const int againstCount = undecided[against] ? holders[against].count : 1;
-            for (int k = 0; k < fromCount; ++k) {
-                const int team = undecided[from] ? holders[from].teams[k] : field.Team[from];
+            for (int k = 0; k < Count(from); ++k) {
+                const int team = Team(from, k);
                 if (winners[game] != 0 && winners[game] != team) continue;
-                double beaten = 0;
-                for (int m = 0; m < againstCount; ++m) {
-                    const int opponent = undecided[against] ? holders[against].teams[m] : field.Team[against];
-                    const double reached = undecided[against] ? holders[against].chances[m] : 1.0;
-                    beaten += reached * chances(field.Seed[team], field.Seed[opponent]);
-                }
                 here.teams[here.count] = team;
-                here.chances[here.count++] = (undecided[from] ? holders[from].chances[k] : 1.0) * beaten;
+                here.source[here.count] = k;
+                here.chances[here.count++] = Reached(from, k) * Beats(team, against);
+            }
+            if (from == upper) here.fromUpper = here.count;
+        }
+    }
+}
+
+double AgreeingBracket::Beats(int team, int against) const {
+    double beaten = 0;
+    for (int m = 0; m < Count(against); ++m)
+        beaten += Reached(against, m) * chances_(field_.Seed[team], field_.Seed[Team(against, m)]);
+    return beaten;
+}
+
+double AgreeingBracket::Total() const {
+    // Games below an entered result, or the final, end a bracket of their own.
+    double total = 1.0;
+    for (int game : field_.UndecidedGames)
+        if (HoldsNothingAbove(undecided_, game)) total *= EndSum(game);
+    return total;
+}
+
+double AgreeingBracket::EndSum(int game) const {
+    double sum = 0;
+    for (int k = 0; k < inside_[game].count; ++k)
+        sum += inside_[game].chances[k] * EndOfBracket(field_, chances_, game, inside_[game].teams[k]);
+    return sum;
+}
+
+void AgreeingBracket::WithEachWinner() {
+    // From the top down, what the rest of the bracket weighs for each team holding a game: the
+    // other brackets' sums where the game ends one, else the game above won by the team (against
+    // any team from the other side) or lost there to a team from the other side.
+    std::vector<int> ends;
+    for (int game : field_.UndecidedGames)
+        if (HoldsNothingAbove(undecided_, game)) ends.push_back(game);
+    for (std::size_t e = 0; e < ends.size(); ++e) {
+        double others = 1.0;
+        for (std::size_t o = 0; o < ends.size(); ++o)
+            if (o != e) others *= EndSum(ends[o]);
+        const Holders& in = inside_[ends[e]];
+        for (int k = 0; k < in.count; ++k)
+            outside_[ends[e]].chances[k] = EndOfBracket(field_, chances_, ends[e], in.teams[k]) * others;
+    }
+    for (auto q = field_.UndecidedGames.rbegin(); q != field_.UndecidedGames.rend(); ++q) {
+        const Holders& above = inside_[*q];
+        const auto [upper, lower] = FeedingPositions(*q);
+        for (const auto& [game, against] : {std::pair{upper, lower}, std::pair{lower, upper}}) {
+            if (!undecided_[game]) continue;
+            const Holders& in = inside_[game];
+            double* rest = outside_[game].chances;
+            std::fill(rest, rest + in.count, 0.0);
+            const bool up = game == upper;
+            for (int j = 0; j < above.count; ++j) {
+                const double there = outside_[*q].chances[j];
+                if ((j < above.fromUpper) == up) {
+                    rest[above.source[j]] += there * Beats(above.teams[j], against);
+                    continue;
+                }
+                const double beaten = there * Reached(against, above.source[j]);
+                const int seed = field_.Seed[above.teams[j]];
+                for (int k = 0; k < in.count; ++k) rest[k] += beaten * chances_(seed, field_.Seed[in.teams[k]]);
             }
         }
     }
-    // Games below an entered result, or the final, end a bracket of their own. The winner of an
-    // open game below an entered result lost there to the team entered.
-    double total = 1.0;
-    for (int game : field.UndecidedGames) {
-        const int above = NextPosition(game);
-        if (above != 0 && undecided[above]) continue;
-        const bool lost = above != 0 && field.Team[game] == 0;
-        double sum = 0;
-        for (int k = 0; k < holders[game].count; ++k)
-            sum += holders[game].chances[k] *
-                   (lost ? chances(field.Seed[above], field.Seed[holders[game].teams[k]]) : 1.0);
-        total *= sum;
-    }
-    return total;
+}
+
+double AgreeingBracket::WithWinner(int game, int team) const {
+    const Holders& in = inside_[game];
+    for (int k = 0; k < in.count; ++k)
+        if (in.teams[k] == team) return in.chances[k] * outside_[game].chances[k];
+    return 0.0;
+}
+
+double AgreeingChance(const OutlookField& field, const PositionTeams& winners, const SeedChances& chances) {
+    return AgreeingBracket(field, winners, chances).Total();
 }
 
 }  // namespace brackwell

@@ -312,7 +312,7 @@ private:
     // that agree with it and their chance, a bracket sum per result rather than a row each.
     // Below the level nothing is decided but the games forced by a winner above them; any other
     // game goes to each contender in 2^(open - the games that settles) of the outcomes.
-    void RootedWon(int level, PositionTeams winners, std::uint64_t outcomes, double chance) {
+    void RootedWon(int level, const PositionTeams& winners, std::uint64_t outcomes, double chance) {
         std::vector<OutlookExtraTally::Split>& splits = tally_.Extra.Splits();
         const auto add = [&](int key, std::uint64_t count, double seeded) {
             splits[key].outright += count;
@@ -322,6 +322,8 @@ private:
         PositionTeams teams = winners;
         for (int l = level; l < levels_; ++l) teams[plan_.steps[l].game] = 0;
         const int open = walk_->Open(level);
+        // Every result's chance from one more sum over the bracket.
+        std::optional<AgreeingBracket> bracket;
         for (int l = level; l < levels_; ++l) {
             const int game = plan_.steps[l].game;
             if (const int forced = plan_.ForcedTeam(l, teams)) {
@@ -329,12 +331,13 @@ private:
                 add(points_.Row(game, forced), outcomes, chance);
                 continue;
             }
-            for (int team : field_.Contenders[game]) {
-                winners[game] = team;
-                add(points_.Row(game, team), std::uint64_t{1} << (open - bounds_->Settles(game, team)),
-                    AgreeingChance(field_, winners, chances_));
+            if (!bracket) {
+                bracket.emplace(field_, winners, chances_);
+                bracket->WithEachWinner();
             }
-            winners[game] = 0;
+            for (int team : field_.Contenders[game])
+                add(points_.Row(game, team), std::uint64_t{1} << (open - bounds_->Settles(game, team)),
+                    bracket->WithWinner(game, team));
         }
     }
 

@@ -50,6 +50,32 @@ TEST_P(AgreeingChanceOf, IsTheSumOfTheChancesOfTheOutcomesThatAgree) {
     }
 }
 
+// Each winner at each open game not chosen, from the one sum down the bracket, as choosing it too
+// and summing again gives.
+TEST_P(AgreeingChanceOf, WithEachWinnerIsTheSumWithThatWinnerChosen) {
+    const OutlookPool pool = MakePool(GetParam().recipe);
+    const OutlookField field = ReadOutlookField(pool.Results, pool.Seeds);
+    std::mt19937_64 random(GetParam().recipe.seed + 1);
+    for (int trial = 0; trial < 5; ++trial) {
+        const PositionTeams played = Play(field, random() % (std::uint64_t{1} << field.OpenGames.size()));
+        PositionTeams winners = field.Team;
+        for (int game : field.OpenGames)
+            if (random() % 4 == 0) winners[game] = played[game];
+        AgreeingBracket bracket(field, winners, SeedChances::Shared());
+        bracket.WithEachWinner();
+        for (int game : field.OpenGames) {
+            if (winners[game] != 0) continue;
+            for (int team : field.Contenders[game]) {
+                PositionTeams chosen = winners;
+                chosen[game] = team;
+                const double expected = AgreeingChance(field, chosen, SeedChances::Shared());
+                EXPECT_NEAR(bracket.WithWinner(game, team), expected, 1e-12 * (1 + expected))
+                    << "trial " << trial << " game " << game << " team " << team;
+            }
+        }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Pools, AgreeingChanceOf,
     ::testing::Values(NamedPool{"RoundOf16On", {.seed = 31, .undecided = 12}},
