@@ -38,9 +38,7 @@ AgreeingBracket::AgreeingBracket(const OutlookField& field, PositionTeams winner
             for (int k = 0; k < Count(from); ++k) {
                 const int team = Team(from, k);
                 if (winners[game] != 0 && winners[game] != team) continue;
-                here.teams[here.count] = team;
-                here.source[here.count] = k;
-                here.chances[here.count++] = Reached(from, k) * Beats(team, against);
+                here.of[here.count++] = {team, k, Reached(from, k) * Beats(team, against)};
             }
             if (from == upper) here.fromUpper = here.count;
         }
@@ -65,7 +63,7 @@ double AgreeingBracket::Total() const {
 double AgreeingBracket::EndSum(int game) const {
     double sum = 0;
     for (int k = 0; k < inside_[game].count; ++k)
-        sum += inside_[game].chances[k] * EndOfBracket(field_, chances_, game, inside_[game].teams[k]);
+        sum += inside_[game].of[k].chance * EndOfBracket(field_, chances_, game, inside_[game].of[k].team);
     return sum;
 }
 
@@ -82,7 +80,7 @@ void AgreeingBracket::WithEachWinner() {
             if (o != e) others *= EndSum(ends[o]);
         const Holders& in = inside_[ends[e]];
         for (int k = 0; k < in.count; ++k)
-            outside_[ends[e]].chances[k] = EndOfBracket(field_, chances_, ends[e], in.teams[k]) * others;
+            outside_[ends[e]][k] = EndOfBracket(field_, chances_, ends[e], in.of[k].team) * others;
     }
     for (auto q = field_.UndecidedGames.rbegin(); q != field_.UndecidedGames.rend(); ++q) {
         const Holders& above = inside_[*q];
@@ -90,18 +88,19 @@ void AgreeingBracket::WithEachWinner() {
         for (const auto& [game, against] : {std::pair{upper, lower}, std::pair{lower, upper}}) {
             if (!undecided_[game]) continue;
             const Holders& in = inside_[game];
-            double* rest = outside_[game].chances;
+            double* rest = outside_[game].data();
             std::fill(rest, rest + in.count, 0.0);
             const bool up = game == upper;
             for (int j = 0; j < above.count; ++j) {
-                const double there = outside_[*q].chances[j];
+                const Holder& winner = above.of[j];
+                const double there = outside_[*q][j];
                 if ((j < above.fromUpper) == up) {
-                    rest[above.source[j]] += there * Beats(above.teams[j], against);
+                    rest[winner.source] += there * Beats(winner.team, against);
                     continue;
                 }
-                const double beaten = there * Reached(against, above.source[j]);
-                const int seed = field_.Seed[above.teams[j]];
-                for (int k = 0; k < in.count; ++k) rest[k] += beaten * chances_(seed, field_.Seed[in.teams[k]]);
+                const double beaten = there * Reached(against, winner.source);
+                const int seed = field_.Seed[winner.team];
+                for (int k = 0; k < in.count; ++k) rest[k] += beaten * chances_(seed, field_.Seed[in.of[k].team]);
             }
         }
     }
@@ -110,7 +109,7 @@ void AgreeingBracket::WithEachWinner() {
 double AgreeingBracket::WithWinner(int game, int team) const {
     const Holders& in = inside_[game];
     for (int k = 0; k < in.count; ++k)
-        if (in.teams[k] == team) return in.chances[k] * outside_[game].chances[k];
+        if (in.of[k].team == team) return in.of[k].chance * outside_[game][k];
     return 0.0;
 }
 

@@ -24,18 +24,21 @@ public:
 private:
     // The teams that can hold a position in the agreeing outcomes, with the chance of each: at
     // most the 64 that start below it.
+    struct Holder {
+        int team;
+        int source;  // its place among its feeder's
+        double chance;
+    };
     struct Holders {
         int count = 0;
         int fromUpper = 0;  // the first ones, from the upper feeder
-        int teams[64];
-        int source[64];     // each one's place among its feeder's
-        double chances[64];
+        Holder of[64];
     };
 
     // Of a position: its teams (one where no game is undecided) and the chance each gets there.
     int Count(int position) const { return undecided_[position] ? inside_[position].count : 1; }
-    int Team(int position, int k) const { return undecided_[position] ? inside_[position].teams[k] : field_.Team[position]; }
-    double Reached(int position, int k) const { return undecided_[position] ? inside_[position].chances[k] : 1.0; }
+    int Team(int position, int k) const { return undecided_[position] ? inside_[position].of[k].team : field_.Team[position]; }
+    double Reached(int position, int k) const { return undecided_[position] ? inside_[position].of[k].chance : 1.0; }
     // The chance that the team beats whoever holds the position.
     double Beats(int team, int against) const;
     // Of a game that ends a bracket of its own, what that bracket weighs.
@@ -44,8 +47,9 @@ private:
     const OutlookField& field_;
     const SeedChances& chances_;
     std::array<bool, kPositionCount + 1> undecided_{};
-    std::array<Holders, kPositionCount + 1> inside_;   // from the first round up
-    std::array<Holders, kPositionCount + 1> outside_;  // the rest of the bracket, per team of inside_
+    std::array<Holders, kPositionCount + 1> inside_;  // from the first round up
+    // Per holder of inside_, what the rest of the bracket weighs (set by WithEachWinner).
+    std::array<std::array<double, 64>, kPositionCount + 1> outside_;
 };
 
 double AgreeingChance(const OutlookField& field, const PositionTeams& winners, const SeedChances& chances);
