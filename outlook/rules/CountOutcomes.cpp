@@ -309,7 +309,7 @@ private:
     }
 
     // The rooted participant first alone in all of the subtree: each result gets the outcomes
-    // that agree with it and their chance, a bracket sum per result rather than a row each.
+    // that agree with it and their chance, from sums over the bracket rather than a row each.
     // Below the level nothing is decided but the games forced by a winner above them; any other
     // game goes to each contender in 2^(open - the games that settles) of the outcomes.
     void RootedWon(int level, const PositionTeams& winners, std::uint64_t outcomes, double chance) {
@@ -322,7 +322,7 @@ private:
         PositionTeams teams = winners;
         for (int l = level; l < levels_; ++l) teams[plan_.steps[l].game] = 0;
         const int open = walk_->Open(level);
-        // Every result's chance from one more sum over the bracket.
+        // Every result's chance from one more sum down the bracket, made at the first free game.
         std::optional<AgreeingBracket> bracket;
         for (int l = level; l < levels_; ++l) {
             const int game = plan_.steps[l].game;
