@@ -8,6 +8,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
+#include <fstream>
+#include <mutex>
 #include <utility>
 
 #include "core/TextHelpers.h"
@@ -24,6 +27,25 @@ std::string FolderOf(const std::string& path) {
 std::string NameOf(const std::string& path) {
     const auto slash = path.find_last_of('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+mode_t NewFileMode(mode_t bits) {
+    // umask() is read only by setting it, and a file another thread (a print, an outlook, a
+    // build) created in between would get no mask at all: the kernel's own account of the
+    // process is read first.
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("Umask:", 0) != 0) continue;
+        char* end = nullptr;
+        const unsigned long mask = std::strtoul(line.c_str() + 6, &end, 8);
+        if (end != line.c_str() + 6 && mask <= 0777) return bits & ~static_cast<mode_t>(mask);
+        break;
+    }
+    static std::mutex reading;
+    const std::lock_guard<std::mutex> lock(reading);
+    const mode_t mask = umask(0);
+    umask(mask);
+    return bits & ~mask;
 }
 
 namespace {
@@ -236,13 +258,10 @@ bool FileReplacement::Commit() {
     // its own), gets the usual ones for the user.
     struct stat old{};
     mode_t mode = 0;
-    if (lstat(target_.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+    if (lstat(target_.c_str(), &old) == 0 && S_ISREG(old.st_mode))
         mode = old.st_mode & 0777;
-    } else {
-        const mode_t mask = umask(0);
-        umask(mask);
-        mode = 0666 & ~mask;
-    }
+    else
+        mode = NewFileMode(0666);
     bool ok = fchmod(fd_, mode) == 0 && (durability_ == Durability::Deferred || fsync(fd_) == 0);
     ok = close(fd_) == 0 && ok;
     fd_ = -1;

@@ -2,6 +2,8 @@
 // Files of the application folder. Names are matched without regard to case, as on the
 // platform the file formats come from; replacing a file never leaves half of it behind.
 
+#include <sys/types.h>
+
 #include <functional>
 #include <string>
 #include <string_view>
@@ -100,6 +102,10 @@ bool SyncFileSystem(const std::string& folder);
 // first: "." + (the first 200 bytes of) name + "." + the writer's process id + "." + six random
 // characters. The process id is that of the writer, returned through writer when it matches.
 bool IsTemporaryOf(std::string_view entry, std::string_view name, long* writer = nullptr);
+
+// The permission bits of a new file of the user: `bits` (0666, or 0777 for a program) less the
+// process's file creation mask.
+mode_t NewFileMode(mode_t bits);
 
 // The folder part and the name part of a path.
 std::string FolderOf(const std::string& path);

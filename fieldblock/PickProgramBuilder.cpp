@@ -75,13 +75,6 @@ CopyResult CopyFilled(int in, int out, std::size_t total, const PickField& field
                                                                                : CopyResult::Written;
 }
 
-// The mode of a new file: readable, and runnable when asked for, as the user's umask allows.
-mode_t FileMode(bool runnable) {
-    const mode_t mask = umask(0);
-    umask(mask);
-    return (runnable ? 0777 : 0666) & ~mask;
-}
-
 // Builds of an earlier version named their temporaries "." + name + "." + six random characters,
 // without the writer's process id, and a killed build left them behind. Nothing writes such a
 // name any more, so whatever of that form is there is stale.
@@ -115,7 +108,7 @@ CopyResult FillTemplate(const std::string& templatePath, const std::string& outp
     FileDescriptor out{mkostemp(temp.data(), O_CLOEXEC)};
     if (out.fd < 0) return CopyResult::Unwritable;
     CopyResult result = CopyFilled(in.get(), out.fd, static_cast<std::size_t>(info.st_size), field, progress);
-    if (result == CopyResult::Written && (fchmod(out.fd, FileMode(runnable)) != 0 || fsync(out.fd) != 0))
+    if (result == CopyResult::Written && (fchmod(out.fd, NewFileMode(runnable ? 0777 : 0666)) != 0 || fsync(out.fd) != 0))
         result = CopyResult::Unwritable;
     const bool closed = close(out.fd) == 0;
     out.fd = -1;

@@ -105,6 +105,20 @@ TEST(ReplaceFile, WritesOverTheExistingNameAndKeepsItsOwnPermissionBits) {
     umask(mask);
 }
 
+// The mask is read, not assumed: a new file follows whatever mask the user has set.
+TEST(ReplaceFile, ANewFileFollowsTheUsersMask) {
+    for (const mode_t userMask : {mode_t{077}, mode_t{002}, mode_t{027}}) {
+        const mode_t saved = umask(userMask);
+        TempFolder folder;
+        ASSERT_TRUE(ReplaceFile(folder.File("NEW_AB.BKS"), "new"));
+        struct stat info{};
+        lstat(folder.File("NEW_AB.BKS").c_str(), &info);
+        EXPECT_EQ(info.st_mode & 0777, 0666 & ~userMask) << userMask;
+        EXPECT_EQ(NewFileMode(0777), 0777 & ~userMask) << userMask;
+        EXPECT_EQ(umask(saved), userMask) << "the mask is left as it was";
+    }
+}
+
 TEST(ReplaceFile, ANewFileKeepsItsNameAsGiven) {
     TempFolder folder;
     ASSERT_TRUE(ReplaceFile(folder.File("New_AB.BKS"), std::string("a\0b", 3)));
