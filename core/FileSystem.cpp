@@ -257,11 +257,8 @@ bool FileReplacement::Commit() {
     // that replaces a symbolic link (the link itself is replaced, and its target's bits are not
     // its own), gets the usual ones for the user.
     struct stat old{};
-    mode_t mode = 0;
-    if (lstat(target_.c_str(), &old) == 0 && S_ISREG(old.st_mode))
-        mode = old.st_mode & 0777;
-    else
-        mode = NewFileMode(0666);
+    const bool replaced = lstat(target_.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    const mode_t mode = replaced ? old.st_mode & 0777 : NewFileMode(0666);
     bool ok = fchmod(fd_, mode) == 0 && (durability_ == Durability::Deferred || fsync(fd_) == 0);
     ok = close(fd_) == 0 && ok;
     fd_ = -1;
